@@ -1,0 +1,213 @@
+#include "app/FormMenu.h"
+
+#include "app/Modulo1.h"
+#include "app/SharedState.h"
+#include "app/SmallOperations.h"
+#include "app/ProgramFolder.h"
+#include "lang/LanguageSupport.h"
+#include "lang/TranslateForm.h"
+#include "ui/ClsResize.h"
+#include "ui/Forms.h"
+#include "ui/MenuControl.h"
+#include "ui/Services.h"
+
+#include <QCollator>
+#include <QDir>
+
+#include <algorithm>
+
+namespace ortix {
+
+using namespace ui;
+
+namespace {
+
+constexpr double kColumnLeft[] = {120, 2160, 4200, 6240, 8280};
+constexpr double kRowTop[] = {720, 1560, 2400, 3240};
+constexpr double kButtonWidth = 2000;
+constexpr double kButtonHeight = 700;
+
+struct GridButton
+{
+    const char *name;
+    int row;
+    int column;
+    const char *caption;
+};
+
+// The grid in the order of the window's collection: four rows of exercise
+// kinds, five columns of ranges.
+constexpr GridButton kGrid[] = {
+    {"Command20", 0, 0, "inserisci le palline  - 1"}, {"Command6", 0, 1, "inserisci le palline  - 1"},
+    {"Command2", 0, 2, "inserisci le palline  - 1"},  {"Command18", 0, 3, "inserisci le palline  - 1"},
+    {"Command19", 0, 4, "inserisci le palline  - 1"}, {"Command17", 1, 0, "inserisci le palline  - 2"},
+    {"Command9", 1, 1, "inserisci le palline - 2 "},  {"Command14", 1, 2, "inserisci le palline - 2"},
+    {"Command13", 1, 3, "inserisci le palline - 2 "}, {"Command4", 1, 4, "inserisci le palline - 2"},
+    {"Command15", 2, 0, "scrivi il numero in lettere"}, {"Command5", 2, 1, "scrivi il numero in lettere"},
+    {"Command3", 2, 2, "scrivi il numero in lettere"},  {"Command12", 2, 3, "scrivi il numero in lettere"},
+    {"Command7", 2, 4, "scrivi il numero in lettere"},  {"Command16", 3, 0, "scrivi il numero in cifre"},
+    {"Command35", 3, 1, "scrivi il numero in cifre"},   {"Command10", 3, 2, "scrivi il numero in cifre"},
+    {"Command11", 3, 3, "scrivi il numero in cifre"},   {"Command8", 3, 4, "scrivi il numero in cifre"},
+};
+
+QString text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
+const std::array<FormMenu::Route, 21> &FormMenu::routes()
+{
+    static const std::array<Route, 21> table = {{
+        {"Command20", "Form4sem"}, {"Command6", "Form99sem"}, {"Command2", "Form999sem"},
+        {"Command18", "F9999SEM"}, {"Command19", "Periodo1SEM"}, {"Command17", "Form4"},
+        {"Command9", "Form99a"},   {"Command14", "Form999a"},  {"Command13", "F9999a"},
+        {"Command4", "Periodo1"},  {"Command15", "Form5"},     {"Command5", "Form99b1"},
+        {"Command3", "Form999b1"}, {"Command12", "F9999c"},    {"Command7", "Periodo3"},
+        {"Command16", "Form6"},    {"Command35", "Form99b"},   {"Command10", "Form999b"},
+        {"Command11", "F9999b"},   {"Command8", "Periodo2"},   {"Command21", "Formortix"},
+    }};
+    return table;
+}
+
+ui::FormSpec FormMenu::design()
+{
+    const QString headingFont = QStringLiteral("MS Sans Serif");
+    FormSpec spec;
+    spec.name = QStringLiteral("FormMenu");
+    spec.caption = QStringLiteral("Uso dell'ortix - Menu");
+    spec.scaleWidth = 10410;
+    spec.scaleHeight = 5715;
+    const struct
+    {
+        const char *name;
+        double left;
+        const char *caption;
+    } headings[] = {{"Label4", 240, "unità"},
+                    {"Label1", 2280, "decine"},
+                    {"Label2", 4320, "centinaia"},
+                    {"Label3", 6360, "unità di migliaia "},
+                    {"Label5", 8400, "periodo migliaia "}};
+    for (const auto &h : headings) {
+        spec.controls.push_back(label(text(h.name), h.left, 240, 1800, 420, text(h.caption))
+                                    .withFont(headingFont, 9.75, true)
+                                    .centred());
+    }
+    for (const GridButton &b : kGrid) {
+        // The third button of the units column stands a little to the right.
+        const double left = (b.column == 0 && b.row == 2) ? 135 : kColumnLeft[b.column];
+        spec.controls.push_back(button(text(b.name), left, kRowTop[b.row], kButtonWidth, kButtonHeight, text(b.caption)));
+    }
+    spec.controls.push_back(button(QStringLiteral("Command21"), 240, 4560, kButtonWidth, kButtonHeight,
+                                   QStringLiteral("ortix libero")));
+    spec.controls.push_back(checkBox(QStringLiteral("Check1"), 4680, 4680, 3135, 375, QStringLiteral("Suoni attivati")));
+    spec.controls.push_back(button(QStringLiteral("Command1"), 8280, 4560, kButtonWidth, kButtonHeight, QStringLiteral("Esci")));
+    spec.controls.push_back(menuItem(QStringLiteral("mnuLanguages"), QStringLiteral("Lingua")));
+    spec.controls.push_back(menuItem(QStringLiteral("mnuLanguage"), QStringLiteral("Italiano"), QStringLiteral("mnuLanguages")).at(0));
+    return spec;
+}
+
+FormMenu::FormMenu()
+    : Form(design())
+{
+    for (const Route &route : routes()) {
+        control(text(route.button))->onClick = [this, &route] { openRoute(route); };
+    }
+    control(QStringLiteral("Check1"))->onClick = [this] { Check1_Click(); };
+    control(QStringLiteral("Command1"))->onClick = [this] { Command1_Click(); };
+    connectLanguageItem(control(QStringLiteral("mnuLanguage"), 0));
+}
+
+void FormMenu::connectLanguageItem(ui::Control *item)
+{
+    item->onClick = [this, index = item->index()] { mnuLanguage_Click(index); };
+}
+
+void FormMenu::Form_Load()
+{
+    MLSFillMenuLanguages();
+    lang::MLSTranslateForm(*this);
+    bindNewResizer(this, 75);
+    Control *check = control(QStringLiteral("Check1"));
+    check->setValue(shared().SuoniAttivati ? 1 : 0);
+    setBackColor(QColor::fromRgb(ColoreACaso()));
+    check->setBackColor(backColor());
+}
+
+void FormMenu::Form_Activate()
+{
+    fillScreen();
+}
+
+void FormMenu::MLSFillMenuLanguages()
+{
+    QStringList files = QDir(programFolder())
+                            .entryList({QStringLiteral("*") + QString::fromLatin1(lang::kLanguageExtension)},
+                                       QDir::Files | QDir::Readable);
+    QCollator byName;
+    byName.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(files.begin(), files.end(), [&](const QString &a, const QString &b) { return byName.compare(a, b) < 0; });
+    if (files.isEmpty()) {
+        messageBox(this, QStringLiteral("Non è presente alcun file di linguaggio!"), QString(), MsgButtons::Ok,
+                   MsgIcon::None);
+        return;
+    }
+    for (int i = 0; i < files.size(); ++i) {
+        Control *item = i == 0 ? control(QStringLiteral("mnuLanguage"), 0) : loadMenuArrayMember(QStringLiteral("mnuLanguage"));
+        if (i > 0) {
+            connectLanguageItem(item);
+        }
+        item->setVisible(true);
+        item->setCaption(files.at(i).left(files.at(i).size() - 4));
+    }
+    shared().MLSCurrentLanguage = lang::readCurrentLanguage();
+    for (Control *item : controlArray(QStringLiteral("mnuLanguage"))) {
+        if (item->caption() == shared().MLSCurrentLanguage) {
+            item->setChecked(true);
+            break;
+        }
+    }
+}
+
+void FormMenu::mnuLanguage_Click(int index)
+{
+    const auto items = controlArray(QStringLiteral("mnuLanguage"));
+    for (Control *item : items) {
+        item->setChecked(false);
+    }
+    Control *chosen = control(QStringLiteral("mnuLanguage"), index);
+    if (!chosen) {
+        return;
+    }
+    chosen->setChecked(true);
+    const QString language = chosen->caption();
+    shared().MLSCurrentLanguage = language;
+    const std::vector<Form *> open = Forms::all();
+    for (Form *form : open) {
+        lang::MLSTranslateForm(*form);
+    }
+    lang::writeCurrentLanguage(language);
+    lang::ImpostaLinguaNumeri();
+    lang::PreparaPartiUndiciDiciannove();
+}
+
+void FormMenu::Check1_Click()
+{
+    shared().SuoniAttivati = control(QStringLiteral("Check1"))->value() == 1;
+}
+
+void FormMenu::Command1_Click()
+{
+    ConfermaUscita(this);
+}
+
+void FormMenu::openRoute(const Route &route)
+{
+    // A window that is not part of the program yet leaves the menu open.
+    if (Forms::isRegistered(text(route.form))) {
+        Forms::open(text(route.form), this);
+    }
+}
+
+} // namespace ortix

@@ -1,0 +1,31 @@
+#include "app/Modulo1.h"
+
+#include "app/SmallOperations.h"
+#include "lang/LanguageSupport.h"
+#include "ui/ClsResize.h"
+#include "ui/Services.h"
+
+namespace ortix {
+
+void MostraInformazioni(QWidget *parent)
+{
+    using lang::MLSGetString;
+    const QString text = informationText({MLSGetString(QStringLiteral("9996")), MLSGetString(QStringLiteral("9997")),
+                                          MLSGetString(QStringLiteral("9998")), MLSGetString(QStringLiteral("9999"))});
+    ui::messageBox(parent, text, QString::fromUtf8(kTitoloMessaggi), ui::MsgButtons::Ok, ui::MsgIcon::Information);
+}
+
+void ConfermaUscita(QWidget *parent)
+{
+    const auto answer = ui::messageBox(parent, lang::MLSGetString(QStringLiteral("0014")),
+                                       QString::fromUtf8(kTitoloMessaggi), ui::MsgButtons::YesNo,
+                                       ui::MsgIcon::Question);
+    if (answer != ui::MsgAnswer::Yes) {
+        return;
+    }
+    ui::releaseResizer();
+    ui::installRealServices();
+    ui::services().end->endNow();
+}
+
+} // namespace ortix

@@ -1,0 +1,34 @@
+#include "app/ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace ortix {
+
+namespace {
+QString &overriddenFolder()
+{
+    static QString folder;
+    return folder;
+}
+} // namespace
+
+QString programFolder()
+{
+    if (!overriddenFolder().isEmpty()) {
+        return overriddenFolder();
+    }
+    return QCoreApplication::applicationDirPath();
+}
+
+void setProgramFolder(const QString &folder)
+{
+    overriddenFolder() = folder;
+}
+
+QString programFile(const QString &relativePath)
+{
+    return QDir(programFolder()).filePath(relativePath);
+}
+
+} // namespace ortix

@@ -1,0 +1,16 @@
+#include "app/SharedState.h"
+
+namespace ortix {
+
+SharedState &shared()
+{
+    static SharedState state;
+    return state;
+}
+
+void resetShared()
+{
+    shared() = SharedState();
+}
+
+} // namespace ortix

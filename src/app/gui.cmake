@@ -1,0 +1,6 @@
+target_sources(ortix_gui PRIVATE
+    Modulo1.h Modulo1.cpp
+    SingleInstance.h SingleInstance.cpp
+    FormAvvio.h FormAvvio.cpp
+    FormMenu.h FormMenu.cpp
+    Main.h Main.cpp)

@@ -1,0 +1,50 @@
+#include "app/Main.h"
+#include "app/SingleInstance.h"
+#include "ui/Fonts.h"
+#include "ui/Services.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without a display the toolkit would abort with a long message; one clear
+// line says what to do instead.
+bool displayAvailable()
+{
+    const auto set = [](const char *name) {
+        const char *value = std::getenv(name);
+        return value && *value;
+    };
+    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!displayAvailable()) {
+        std::fprintf(stderr, "ortix: no display found (DISPLAY is not set); "
+                             "run it on a desktop, or without one under Xvfb: xvfb-run -a %s\n",
+                     argc > 0 ? argv[0] : "ortix");
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ortix"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Ortix"));
+    QApplication::setApplicationVersion(QStringLiteral(ORTIX_VERSION));
+    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
+        QApplication::setStyle(fusion);
+    }
+    ortix::ui::installFontSubstitutes();
+    ortix::ui::installRealServices();
+
+    ortix::SingleInstance instance;
+    if (!ortix::Main(instance)) {
+        return 0;
+    }
+    return app.exec();
+}

@@ -1,0 +1,136 @@
+#include "lang/LanguageSupport.h"
+
+#include "app/ProgramFolder.h"
+#include "app/SharedState.h"
+#include "lang/IniFile.h"
+
+#include <array>
+
+namespace ortix::lang {
+
+QString langSettingPath()
+{
+    return programFile(QString::fromLatin1(kLangSettingFile));
+}
+
+std::optional<QString> languageFilePath(const QString &language)
+{
+    // The choice is a base name only: a path would reach files that are not
+    // the program's own.
+    if (language.isEmpty() || language.contains(u'/') || language.contains(u'\\')
+        || language.contains(QStringLiteral("..")) || language.contains(QChar(0))) {
+        return std::nullopt;
+    }
+    return programFile(language + QString::fromLatin1(kLanguageExtension));
+}
+
+namespace {
+// A choice that could not be saved (read-only folder, full disk) still holds
+// for the rest of the run.
+std::optional<QString> &unsavedChoice()
+{
+    static std::optional<QString> choice;
+    return choice;
+}
+} // namespace
+
+QString readCurrentLanguage()
+{
+    if (unsavedChoice()) {
+        return *unsavedChoice();
+    }
+    return MLSReadIni(langSettingPath(), QStringLiteral("Language"), QStringLiteral("CurrentLanguage"))
+        .value_or(QString());
+}
+
+bool writeCurrentLanguage(const QString &language)
+{
+    const bool saved = MLSWriteIni(langSettingPath(), QStringLiteral("Language"),
+                                   QStringLiteral("CurrentLanguage"), language);
+    if (saved) {
+        unsavedChoice().reset();
+    } else {
+        unsavedChoice() = language;
+    }
+    return saved;
+}
+
+void forgetUnsavedLanguage()
+{
+    unsavedChoice().reset();
+}
+
+QString MLSGetString(const QString &id)
+{
+    auto &state = shared();
+    if (state.MLSCurrentLanguage.isEmpty()) {
+        state.MLSCurrentLanguage = readCurrentLanguage();
+    }
+    const auto file = languageFilePath(state.MLSCurrentLanguage);
+    if (!file) {
+        return QString();
+    }
+    return MLSReadIni(*file, QStringLiteral("Strings"), id).value_or(QString());
+}
+
+void ImpostaLinguaNumeri()
+{
+    static const std::array<const char *, 6> names = {"ITALIAN", "ENGLISH", "FRENCH",
+                                                      "GERMAN",  "SPANISH", "ALBANIAN"};
+    const QString name = MLSGetString(QStringLiteral("0000")).trimmed().toUpper();
+    auto &state = shared();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (name == QLatin1String(names[i])) {
+            state.LinguaNumeri = QString::number(i + 1);
+            return;
+        }
+    }
+    if (state.LinguaNumeri.isEmpty()) {
+        state.LinguaNumeri = QStringLiteral("1");
+    }
+}
+
+namespace {
+
+struct ElevenToNineteen
+{
+    std::array<const char *, 9> unita;
+    std::array<const char *, 9> decina;
+};
+
+// The two parts of the words 11 to 19 per number-word language, written
+// in UTF-8.
+const std::array<ElevenToNineteen, 6> kParts = {{
+    {{"Un", "Do", "Tre", "Quattor", "Quin", "Se", "ssette", "otto", "nnove"},
+     {"dici", "dici", "dici", "dici", "dici", "dici", "Dicia", "Dici", "Dicia"}},
+    {{"Ele", "Twe", "Thir", "Four", "Fif", "Six", "Seven", "Eigh", "Nine"},
+     {"ven", "lve", "teen", "teen", "teen", "teen", "teen", "teen", "teen"}},
+    {{"On", "Dou", "Trei", "Quator", "Quin", "Sei", "sept", "huit", "neuf"},
+     {"ze", "ze", "ze", "ze", "ze", "ze", "Dix", "Dix", "Dix"}},
+    {{"El", "Zwö", "Drei", "Vier", "Fünf", "Sech", "Sieb", "Acht", "Neun"},
+     {"f", "lf", "zehn", "zehn", "zehn", "zehn", "zehn", "zehn", "zehn"}},
+    {{"ON", "DO", "TRE", "CATOR", "QUIN", "SEIS", "SIETE", "OCHO", "NUEVE"},
+     {"CE", "CE", "CE", "CE", "CE", "DIECI", "DIECI", "DIECI", "DIECI"}},
+    {{"NJEMBE", "DYMBE", "TREMBE", "KATERMBE", "PESEMBE", "GJASHTEMBE", "SHTATEMBE", "TETEMBE",
+      "NENTEMBE"},
+     {"DHJETE", "DHJETE", "DHJETE", "DHJETE", "DHJETE", "DHJETE", "DHJETE", "DHJETE", "DHJETE"}},
+}};
+
+} // namespace
+
+void PreparaPartiUndiciDiciannove()
+{
+    auto &state = shared();
+    bool ok = false;
+    const int code = state.LinguaNumeri.toInt(&ok);
+    if (!ok || code < 1 || code > 6 || state.LinguaNumeri.size() != 1) {
+        return;
+    }
+    const ElevenToNineteen &parts = kParts[std::size_t(code - 1)];
+    for (std::size_t k = 1; k <= 9; ++k) {
+        state.ParteUnita[k] = QString::fromUtf8(parts.unita[k - 1]);
+        state.ParteDecina[k] = QString::fromUtf8(parts.decina[k - 1]);
+    }
+}
+
+} // namespace ortix::lang

@@ -1,0 +1,81 @@
+#include "ui/MenuControl.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace ortix::ui {
+
+MenuControl::MenuControl(Form *form, const ControlSpec &spec, QAction *action, QMenu *submenu)
+    : Control(form, spec)
+    , m_action(action)
+    , m_submenu(submenu)
+    , m_checked(spec.checked)
+{
+    m_action->setObjectName(objectName());
+    if (!m_submenu) {
+        m_action->setCheckable(m_checked);
+        m_action->setChecked(m_checked);
+        connect(m_action, &QAction::triggered, this, [this] {
+            // The click may not change the tick: only the handler decides.
+            m_action->setChecked(m_checked);
+            if (onClick) {
+                onClick();
+            }
+        });
+    }
+    showCaption();
+    showEnabled();
+    showVisible();
+}
+
+MenuControl::~MenuControl() = default;
+
+bool MenuControl::has(Property property) const
+{
+    switch (property) {
+    case Property::Caption:
+    case Property::Tag:
+    case Property::Visible:
+    case Property::Enabled:
+    case Property::Checked:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MenuControl::setChecked(bool on)
+{
+    m_checked = on;
+    if (on) {
+        m_action->setCheckable(true);
+    }
+    m_action->setChecked(on);
+}
+
+void MenuControl::trigger()
+{
+    if (m_action->isEnabled() && m_action->isVisible()) {
+        m_action->trigger();
+    }
+}
+
+void MenuControl::showCaption()
+{
+    m_action->setText(m_caption);
+    if (m_submenu) {
+        m_submenu->setTitle(m_caption);
+    }
+}
+
+void MenuControl::showVisible()
+{
+    m_action->setVisible(m_visible);
+}
+
+void MenuControl::showEnabled()
+{
+    m_action->setEnabled(m_enabled);
+}
+
+} // namespace ortix::ui

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ui/SoundPlayer.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+QT_BEGIN_NAMESPACE
+class QSoundEffect;
+QT_END_NAMESPACE
+
+namespace ortix::ui {
+
+// The program's SoundPlayer, on QSoundEffect (the media player crashes on
+// machines without a sound back end). Each file is loaded once and kept, so
+// the feedback sounds of a busy exercise do not go back to the disk; only
+// the most recently played files are kept.
+class QtSoundPlayer : public SoundPlayer
+{
+public:
+    enum { CacheLimit = 12 };
+
+    QtSoundPlayer();
+    ~QtSoundPlayer() override;
+
+    void play(const QString &wavePath) override;
+
+    // How many files are held loaded; never more than CacheLimit.
+    int cachedSoundCount() const;
+
+private:
+    struct CachedSound
+    {
+        QString path;
+        std::unique_ptr<QSoundEffect> effect;
+    };
+
+    QSoundEffect *effectFor(const QString &wavePath);
+
+    std::vector<CachedSound> m_cache; // least recently played first
+    QSoundEffect *m_current = nullptr;
+};
+
+} // namespace ortix::ui

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include <memory>
+
+class QWidget;
+
+namespace ortix::ui {
+
+class SoundPlayer;
+
+enum class MsgButtons { Ok, YesNo };
+enum class MsgIcon { None, Critical, Question, Information, Exclamation };
+enum class MsgAnswer { Ok, Yes, No };
+
+// Message boxes: a text, a title (empty: the program's name), buttons and
+// an icon; the answer tells which button was pressed.
+class MessageBoxes
+{
+public:
+    virtual ~MessageBoxes() = default;
+    virtual MsgAnswer show(QWidget *parent, const QString &text, const QString &title, MsgButtons buttons,
+                           MsgIcon icon) = 0;
+};
+
+// The screen the windows fill, in pixels.
+class ScreenInfo
+{
+public:
+    virtual ~ScreenInfo() = default;
+    virtual QRect geometry() const = 0;
+};
+
+// Ends the program at once, closing every window without its handlers.
+class ProgramEnd
+{
+public:
+    virtual ~ProgramEnd() = default;
+    virtual void endNow() = 0;
+};
+
+// The services the windows use from the platform. The program installs the
+// real ones; tests replace any of them.
+struct Services
+{
+    std::unique_ptr<MessageBoxes> messages;
+    std::unique_ptr<SoundPlayer> sounds;
+    std::unique_ptr<ScreenInfo> screen;
+    std::unique_ptr<ProgramEnd> end;
+};
+
+Services &services();
+
+// Installs the real service for every slot that is empty.
+void installRealServices();
+
+// Shortcuts the windows use.
+MsgAnswer messageBox(QWidget *parent, const QString &text, const QString &title, MsgButtons buttons,
+                     MsgIcon icon);
+void playSound(const QString &wavePath);
+QRect screenGeometry();
+// The screen's size in twips.
+double screenWidthTwips();
+double screenHeightTwips();
+
+} // namespace ortix::ui

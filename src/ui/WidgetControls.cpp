@@ -1,0 +1,599 @@
+#include "ui/WidgetControls.h"
+
+#include "ui/Twips.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace ortix::ui {
+
+QFont fontOf(const FontSpec &spec)
+{
+    QFont font(spec.family);
+    font.setPointSizeF(spec.pointSize);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    return font;
+}
+
+namespace {
+
+QString withoutMnemonics(QString text)
+{
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(u'&');
+    text.replace(QChar(1), u'&');
+    return text;
+}
+
+Qt::Alignment qtAlignment(TextAlignment alignment)
+{
+    switch (alignment) {
+    case TextAlignment::Right:
+        return Qt::AlignRight;
+    case TextAlignment::Center:
+        return Qt::AlignHCenter;
+    case TextAlignment::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+int shiftState(Qt::KeyboardModifiers modifiers)
+{
+    int shift = 0;
+    if (modifiers & Qt::ShiftModifier) {
+        shift |= 1;
+    }
+    if (modifiers & Qt::ControlModifier) {
+        shift |= 2;
+    }
+    if (modifiers & Qt::AltModifier) {
+        shift |= 4;
+    }
+    return shift;
+}
+
+int keyCodeOf(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Escape:
+        return 27;
+    default:
+        return event->key();
+    }
+}
+
+void setWidgetBackground(QWidget *widget, const QColor &colour, QPalette::ColorRole role)
+{
+    if (!colour.isValid()) {
+        return;
+    }
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+// WrapButton ------------------------------------------------------------
+
+void WrapButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    const QRect area = rect().adjusted(4, 2, -4, -2);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
+}
+
+// FilteredLineEdit ------------------------------------------------------
+
+void FilteredLineEdit::keyPressEvent(QKeyEvent *event)
+{
+    const QString typed = event->text();
+    if (!keyPressFilter || typed.isEmpty()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    QString kept;
+    for (const QChar c : typed) {
+        int key = c.unicode();
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            key = 13;
+        }
+        keyPressFilter(key);
+        if (key != 0) {
+            kept.append(QChar(char16_t(key)));
+        }
+    }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (kept.isEmpty()) {
+        event->accept();
+    } else if (kept == typed || enter || event->key() == Qt::Key_Backspace) {
+        QLineEdit::keyPressEvent(event);
+    } else {
+        insert(kept);
+        event->accept();
+    }
+}
+
+void FilteredLineEdit::keyReleaseEvent(QKeyEvent *event)
+{
+    QLineEdit::keyReleaseEvent(event);
+    if (keyReleased && !event->isAutoRepeat()) {
+        keyReleased(keyCodeOf(event), shiftState(event->modifiers()));
+    }
+}
+
+// WidgetControl ---------------------------------------------------------
+
+WidgetControl::WidgetControl(Form *form, const ControlSpec &spec, QWidget *widget)
+    : Control(form, spec)
+    , m_widget(widget)
+{
+    m_widget->setObjectName(objectName());
+    m_widget->installEventFilter(this);
+}
+
+void WidgetControl::setUp(const ControlSpec &spec)
+{
+    m_font = fontOf(spec.font.value_or(FontSpec()));
+    m_widget->setFont(m_font);
+    showCaption();
+    showToolTip();
+    showBackColor();
+    showEnabled();
+    applyGeometry();
+    showVisible();
+}
+
+bool WidgetControl::has(Property property) const
+{
+    return Control::has(property) || property == Property::BackColor || property == Property::FontSize;
+}
+
+bool WidgetControl::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_widget && event->type() == QEvent::MouseButtonPress && onMouseDown) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        int button = LeftButton;
+        if (mouse->button() == Qt::RightButton) {
+            button = RightButton;
+        } else if (mouse->button() == Qt::MiddleButton) {
+            button = MiddleButton;
+        }
+        const QPointF at = mouse->position();
+        onMouseDown(button, shiftState(mouse->modifiers()), pixelsToTwips(1) * at.x(), pixelsToTwips(1) * at.y());
+    }
+    return Control::eventFilter(watched, event);
+}
+
+void WidgetControl::showBackColor()
+{
+    setWidgetBackground(m_widget, m_backColor, QPalette::Window);
+    if (m_backColor.isValid()) {
+        m_widget->setAutoFillBackground(true);
+    }
+}
+
+void WidgetControl::showFont()
+{
+    m_font.setPointSizeF(m_fontSize);
+    m_widget->setFont(m_font);
+}
+
+// LabelControl ----------------------------------------------------------
+
+namespace {
+// A label that reports clicks, as a designed label does.
+class ClickableLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    std::function<void()> clicked;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        QLabel::mouseReleaseEvent(event);
+        if (clicked && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+            clicked();
+        }
+    }
+};
+} // namespace
+
+LabelControl::LabelControl(Form *form, const ControlSpec &spec, QWidget *host)
+    : WidgetControl(form, spec, new ClickableLabel(host))
+    , m_autoSize(spec.autoSize)
+{
+    auto *l = static_cast<ClickableLabel *>(m_widget);
+    l->clicked = [this] {
+        if (onClick) {
+            onClick();
+        }
+    };
+    l->setWordWrap(spec.wordWrap && !spec.autoSize);
+    l->setAlignment(qtAlignment(spec.alignment) | Qt::AlignTop);
+    l->setTextFormat(Qt::PlainText);
+    if (spec.foreColor) {
+        setWidgetBackground(l, *spec.foreColor, QPalette::WindowText);
+    }
+    setUp(spec);
+}
+
+bool LabelControl::has(Property property) const
+{
+    return WidgetControl::has(property) || property == Property::Caption;
+}
+
+QLabel *LabelControl::label() const
+{
+    return static_cast<QLabel *>(m_widget);
+}
+
+void LabelControl::showCaption()
+{
+    label()->setText(m_caption);
+    label()->setAccessibleName(m_caption);
+    fitToCaption();
+}
+
+void LabelControl::showFont()
+{
+    WidgetControl::showFont();
+    fitToCaption();
+}
+
+void LabelControl::showBackColor()
+{
+    // Without a colour of its own a label lets the window show through.
+    m_widget->setAutoFillBackground(m_backColor.isValid());
+    setWidgetBackground(m_widget, m_backColor, QPalette::Window);
+}
+
+void LabelControl::fitToCaption()
+{
+    if (!m_autoSize) {
+        return;
+    }
+    const QFontMetrics metrics(m_widget->font());
+    const QSize size = metrics.size(Qt::TextSingleLine, m_caption.isEmpty() ? QStringLiteral(" ") : m_caption);
+    m_width = pixelsToTwips(m_caption.isEmpty() ? 0 : size.width() + 1);
+    m_height = pixelsToTwips(size.height());
+    applyGeometry();
+}
+
+// ButtonControl ---------------------------------------------------------
+
+ButtonControl::ButtonControl(Form *form, const ControlSpec &spec, QWidget *host)
+    : WidgetControl(form, spec, new WrapButton(host))
+    , m_graphical(spec.graphical)
+{
+    auto *b = static_cast<WrapButton *>(m_widget);
+    // Enter on a focused button presses it, as Space does.
+    b->setAutoDefault(true);
+    connect(b, &QPushButton::clicked, this, [this] {
+        if (onClick) {
+            onClick();
+        }
+    });
+    setUp(spec);
+}
+
+bool ButtonControl::has(Property property) const
+{
+    return WidgetControl::has(property) || property == Property::Caption;
+}
+
+void ButtonControl::showCaption()
+{
+    auto *b = static_cast<QPushButton *>(m_widget);
+    b->setText(m_caption);
+    b->setAccessibleName(withoutMnemonics(m_caption));
+}
+
+void ButtonControl::showBackColor()
+{
+    // Only a graphical button shows its own colour; a plain one keeps the
+    // system's button face.
+    if (m_graphical && m_backColor.isValid()) {
+        setWidgetBackground(m_widget, m_backColor, QPalette::Button);
+    }
+}
+
+// CheckBoxControl -------------------------------------------------------
+
+CheckBoxControl::CheckBoxControl(Form *form, const ControlSpec &spec, QWidget *host)
+    : WidgetControl(form, spec, new QCheckBox(host))
+{
+    auto *c = static_cast<QCheckBox *>(m_widget);
+    c->setChecked(spec.checked);
+    connect(c, &QCheckBox::toggled, this, [this] {
+        if (onClick) {
+            onClick();
+        }
+    });
+    setUp(spec);
+}
+
+bool CheckBoxControl::has(Property property) const
+{
+    return WidgetControl::has(property) || property == Property::Caption || property == Property::Value;
+}
+
+int CheckBoxControl::value() const
+{
+    return static_cast<QCheckBox *>(m_widget)->isChecked() ? 1 : 0;
+}
+
+void CheckBoxControl::setValue(int value)
+{
+    static_cast<QCheckBox *>(m_widget)->setChecked(value != 0);
+}
+
+void CheckBoxControl::showCaption()
+{
+    auto *c = static_cast<QCheckBox *>(m_widget);
+    c->setText(m_caption);
+    c->setAccessibleName(withoutMnemonics(m_caption));
+}
+
+void CheckBoxControl::showBackColor()
+{
+    WidgetControl::showBackColor();
+}
+
+// TextBoxControl --------------------------------------------------------
+
+TextBoxControl::TextBoxControl(Form *form, const ControlSpec &spec, QWidget *host)
+    : WidgetControl(form, spec, new FilteredLineEdit(host))
+{
+    auto *edit = lineEdit();
+    edit->setAlignment(qtAlignment(spec.alignment) | Qt::AlignVCenter);
+    if (spec.maxLength > 0) {
+        edit->setMaxLength(spec.maxLength);
+    }
+    edit->keyPressFilter = [this](int &key) {
+        if (onKeyPress) {
+            onKeyPress(key);
+        }
+    };
+    edit->keyReleased = [this](int keyCode, int shift) {
+        if (onKeyUp) {
+            onKeyUp(keyCode, shift);
+        }
+    };
+    connect(edit, &QLineEdit::textChanged, this, [this] {
+        if (onChange) {
+            onChange();
+        }
+    });
+    edit->setText(spec.caption);
+    setUp(spec);
+}
+
+bool TextBoxControl::has(Property property) const
+{
+    return WidgetControl::has(property) || property == Property::Text;
+}
+
+QString TextBoxControl::text() const
+{
+    return lineEdit()->text();
+}
+
+void TextBoxControl::setText(const QString &text)
+{
+    lineEdit()->setText(text);
+}
+
+FilteredLineEdit *TextBoxControl::lineEdit() const
+{
+    return static_cast<FilteredLineEdit *>(m_widget);
+}
+
+int TextBoxControl::maxLength() const
+{
+    return lineEdit()->maxLength();
+}
+
+void TextBoxControl::setMaxLength(int length)
+{
+    lineEdit()->setMaxLength(length > 0 ? length : 32767);
+}
+
+void TextBoxControl::showBackColor()
+{
+    setWidgetBackground(m_widget, m_backColor, QPalette::Base);
+}
+
+// OptionControl ---------------------------------------------------------
+
+OptionControl::OptionControl(Form *form, const ControlSpec &spec, QWidget *host)
+    : WidgetControl(form, spec, new QRadioButton(host))
+{
+    auto *r = static_cast<QRadioButton *>(m_widget);
+    r->setChecked(spec.checked);
+    connect(r, &QRadioButton::clicked, this, [this] {
+        if (onClick) {
+            onClick();
+        }
+    });
+    setUp(spec);
+}
+
+bool OptionControl::has(Property property) const
+{
+    return WidgetControl::has(property) || property == Property::Caption || property == Property::Value;
+}
+
+bool OptionControl::checked() const
+{
+    return static_cast<QRadioButton *>(m_widget)->isChecked();
+}
+
+void OptionControl::setChecked(bool on)
+{
+    static_cast<QRadioButton *>(m_widget)->setChecked(on);
+}
+
+void OptionControl::showCaption()
+{
+    auto *r = static_cast<QRadioButton *>(m_widget);
+    r->setText(m_caption);
+    r->setAccessibleName(withoutMnemonics(m_caption));
+}
+
+void OptionControl::showBackColor()
+{
+    WidgetControl::showBackColor();
+}
+
+// FrameControl ----------------------------------------------------------
+
+FrameControl::FrameControl(Form *form, const ControlSpec &spec, QWidget *host)
+    : WidgetControl(form, spec, new QGroupBox(host))
+{
+    setUp(spec);
+}
+
+bool FrameControl::has(Property property) const
+{
+    return WidgetControl::has(property) || property == Property::Caption;
+}
+
+void FrameControl::showCaption()
+{
+    auto *g = static_cast<QGroupBox *>(m_widget);
+    g->setTitle(m_caption);
+    g->setAccessibleName(withoutMnemonics(m_caption));
+}
+
+// PictureControl --------------------------------------------------------
+
+PictureControl::PictureControl(Form *form, const ControlSpec &spec, QWidget *host)
+    : WidgetControl(form, spec, new QFrame(host))
+{
+    auto *f = static_cast<QFrame *>(m_widget);
+    f->setFrameShape(QFrame::Panel);
+    f->setFrameShadow(QFrame::Sunken);
+    f->setAutoFillBackground(true);
+    setUp(spec);
+}
+
+bool PictureControl::has(Property property) const
+{
+    return WidgetControl::has(property);
+}
+
+// ImageControl ----------------------------------------------------------
+
+namespace {
+class PictureWidget : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    const ImageControl *owner = nullptr;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (!owner || !owner->picture()) {
+            return;
+        }
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        owner->picture()(painter, QRectF(rect()));
+    }
+};
+} // namespace
+
+ImageControl::ImageControl(Form *form, const ControlSpec &spec, QWidget *host)
+    : WidgetControl(form, spec, new PictureWidget(host))
+{
+    static_cast<PictureWidget *>(m_widget)->owner = this;
+    setUp(spec);
+}
+
+bool ImageControl::has(Property property) const
+{
+    return WidgetControl::has(property) && property != Property::FontSize && property != Property::BackColor;
+}
+
+void ImageControl::setPicture(Picture picture)
+{
+    m_picture = std::move(picture);
+    m_widget->update();
+}
+
+// ScrollBarControl ------------------------------------------------------
+
+ScrollBarControl::ScrollBarControl(Form *form, const ControlSpec &spec, QWidget *host)
+    : WidgetControl(form, spec, new QScrollBar(Qt::Horizontal, host))
+{
+    auto *s = scrollBar();
+    s->setRange(spec.min, spec.max);
+    s->setValue(spec.value);
+    s->setSingleStep(spec.smallChange);
+    s->setPageStep(spec.largeChange);
+    connect(s, &QScrollBar::valueChanged, this, [this] {
+        if (onChange) {
+            onChange();
+        }
+    });
+    setUp(spec);
+}
+
+bool ScrollBarControl::has(Property property) const
+{
+    return (WidgetControl::has(property) || property == Property::Value) && property != Property::FontSize;
+}
+
+int ScrollBarControl::value() const
+{
+    return scrollBar()->value();
+}
+
+void ScrollBarControl::setValue(int value)
+{
+    scrollBar()->setValue(value);
+}
+
+int ScrollBarControl::minimum() const
+{
+    return scrollBar()->minimum();
+}
+
+int ScrollBarControl::maximum() const
+{
+    return scrollBar()->maximum();
+}
+
+QScrollBar *ScrollBarControl::scrollBar() const
+{
+    return static_cast<QScrollBar *>(m_widget);
+}
+
+} // namespace ortix::ui

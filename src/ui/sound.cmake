@@ -1,0 +1,1 @@
+target_sources(ortix_gui PRIVATE QtSoundPlayer.h QtSoundPlayer.cpp)

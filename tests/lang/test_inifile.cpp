@@ -1,0 +1,232 @@
+#include "lang/IniFile.h"
+#include "lang/TextDecoding.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace ortix::lang;
+
+namespace {
+
+QString writeTemp(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    const QString path = QDir(dir.path()).filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(bytes);
+    return path;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// A file just over the small-file limit: padding comments first, then the
+// given lines.
+QByteArray largeFile(const QByteArray &lines)
+{
+    QByteArray padding;
+    while (padding.size() <= kSmallIniFileLimit) {
+        padding += "; padding line that makes the file large enough to be read line by line\r\n";
+    }
+    return padding + lines;
+}
+
+} // namespace
+
+class TestIniFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsSmallFiles_data();
+    void readsSmallFiles();
+    void cutsLongValuesTo511();
+    void missingFileFails();
+    void largeFileTakesFirstLineOfKey_data();
+    void largeFileTakesFirstLineOfKey();
+    void tooLargeFileIsUnreadable();
+    void writeReplacesOneKeyAndKeepsTheRest();
+    void writeAddsKeyAndSection();
+    void writeCreatesFile();
+    void failedWriteKeepsOldFile();
+    void readSeesChangesOnDisk();
+    void decodesUtf8AndLegacyText();
+};
+
+void TestIniFile::readsSmallFiles_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("expected");
+
+    const QByteArray file = "[Strings]\r\n"
+                            "0001=\"Vuoi uscire?\"\r\n"
+                            "  0002  =   Esatti   \r\n"
+                            "0003='Errati'\r\n"
+                            "0004=\"mismatched'\r\n"
+                            "0005=\"\"\"double\"\"\"\r\n"
+                            "0006=\r\n"
+                            "[FormMenu]\r\n"
+                            "Command1.Caption=\"Esci\"\r\n"
+                            "Label2(1).Caption=centinaia\r\n"
+                            "[strings]\r\n"
+                            "0001=second section of the same name\r\n";
+    QTest::newRow("quoted value") << file << "Strings" << "0001" << "Vuoi uscire?";
+    QTest::newRow("blanks around key and value") << file << "Strings" << "0002" << "Esatti";
+    QTest::newRow("single quotes") << file << "Strings" << "0003" << "Errati";
+    QTest::newRow("quotes that do not match stay") << file << "Strings" << "0004" << "\"mismatched'";
+    QTest::newRow("only one pair of quotes goes") << file << "Strings" << "0005" << "\"\"double\"\"";
+    QTest::newRow("empty value") << file << "Strings" << "0006" << "";
+    QTest::newRow("section ignores case") << file << "STRINGS" << "0002" << "Esatti";
+    QTest::newRow("key ignores case") << file << "formmenu" << "COMMAND1.CAPTION" << "Esci";
+    QTest::newRow("array member key") << file << "FormMenu" << "Label2(1).Caption" << "centinaia";
+    QTest::newRow("missing key") << file << "Strings" << "0099" << "";
+    QTest::newRow("missing section") << file << "Nowhere" << "0001" << "";
+    QTest::newRow("key of another section") << file << "FormMenu" << "0001" << "";
+    QTest::newRow("first section of a name wins") << file << "Strings" << "0001" << "Vuoi uscire?";
+    QTest::newRow("LF line ends") << QByteArray("[A]\nk=v\n") << "A" << "k" << "v";
+    QTest::newRow("no line end at the end") << QByteArray("[A]\r\nk=last") << "A" << "k" << "last";
+}
+
+void TestIniFile::readsSmallFiles()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const QString path = writeTemp(dir, QStringLiteral("t.lng"), content);
+    const auto value = MLSReadIni(path, section, key);
+    QVERIFY(value.has_value());
+    QCOMPARE(*value, expected);
+}
+
+void TestIniFile::cutsLongValuesTo511()
+{
+    QTemporaryDir dir;
+    const QByteArray value(600, 'x');
+    const QString path = writeTemp(dir, QStringLiteral("t.lng"), "[S]\r\nk=" + value + "\r\n");
+    QCOMPARE(MLSReadIni(path, QStringLiteral("S"), QStringLiteral("k"))->size(), 511);
+    const QString quoted = writeTemp(dir, QStringLiteral("q.lng"), "[S]\r\nk=\"" + value + "\"\r\n");
+    QCOMPARE(*MLSReadIni(quoted, QStringLiteral("S"), QStringLiteral("k")), QString(511, u'x'));
+}
+
+void TestIniFile::missingFileFails()
+{
+    QTemporaryDir dir;
+    QVERIFY(!MLSReadIni(QDir(dir.path()).filePath(QStringLiteral("none.lng")), QStringLiteral("S"), QStringLiteral("k")));
+    QVERIFY(!MLSReadIni(dir.path(), QStringLiteral("S"), QStringLiteral("k")));
+}
+
+void TestIniFile::largeFileTakesFirstLineOfKey_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("shared key: first occurrence, whatever the section") << "Form2" << "Command1.Caption" << "Primo";
+    QTest::newRow("quotes dropped") << "Strings" << "0001" << "Domanda";
+    QTest::newRow("unquoted value loses first and last character") << "Strings" << "0002" << "satt";
+    QTest::newRow("value of one character") << "Strings" << "0003" << "";
+    QTest::newRow("empty value") << "Strings" << "0004" << "";
+    QTest::newRow("key compared with its case") << "Strings" << "command1.caption" << "";
+    QTest::newRow("missing key") << "Strings" << "0099" << "";
+}
+
+void TestIniFile::largeFileTakesFirstLineOfKey()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const QString path = writeTemp(dir, QStringLiteral("big.lng"),
+                                   largeFile("[Form1]\r\nCommand1.Caption=\"Primo\"\r\n"
+                                             "[Form2]\r\nCommand1.Caption=\"Secondo\"\r\n"
+                                             "[Strings]\r\n0001=\"Domanda\"\r\n0002=Esatti\r\n0003=x\r\n0004=\r\n"));
+    QVERIFY(QFileInfo(path).size() > kSmallIniFileLimit);
+    const auto value = MLSReadIni(path, section, key);
+    QVERIFY(value.has_value());
+    QCOMPARE(*value, expected);
+}
+
+void TestIniFile::tooLargeFileIsUnreadable()
+{
+    QTemporaryDir dir;
+    QByteArray huge(kMaxIniFileSize + 10, 'a');
+    const QString path = writeTemp(dir, QStringLiteral("huge.lng"), "[S]\r\nk=v\r\n" + huge);
+    QVERIFY(!MLSReadIni(path, QStringLiteral("S"), QStringLiteral("k")));
+}
+
+void TestIniFile::writeReplacesOneKeyAndKeepsTheRest()
+{
+    QTemporaryDir dir;
+    const QString path = writeTemp(dir, QStringLiteral("LangSetting.ini"),
+                                   "; choice of language\r\n[Language]\r\nCurrentLanguage=Italiano\r\nOther=1\r\n"
+                                   "[Else]\r\nCurrentLanguage=keep\r\n");
+    QVERIFY(MLSWriteIni(path, QStringLiteral("language"), QStringLiteral("currentlanguage"), QStringLiteral("English")));
+    QCOMPARE(readAll(path), QByteArray("; choice of language\r\n[Language]\r\ncurrentlanguage=English\r\nOther=1\r\n"
+                                       "[Else]\r\nCurrentLanguage=keep\r\n"));
+    QCOMPARE(*MLSReadIni(path, QStringLiteral("Language"), QStringLiteral("CurrentLanguage")), QStringLiteral("English"));
+}
+
+void TestIniFile::writeAddsKeyAndSection()
+{
+    QTemporaryDir dir;
+    const QString path = writeTemp(dir, QStringLiteral("s.ini"), "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
+    QVERIFY(MLSWriteIni(path, QStringLiteral("A"), QStringLiteral("z"), QStringLiteral("3")));
+    QVERIFY(MLSWriteIni(path, QStringLiteral("C"), QStringLiteral("w"), QStringLiteral("4")));
+    QCOMPARE(readAll(path), QByteArray("[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n[C]\r\nw=4\r\n"));
+}
+
+void TestIniFile::writeCreatesFile()
+{
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("LangSetting.ini"));
+    QVERIFY(MLSWriteIni(path, QStringLiteral("Language"), QStringLiteral("CurrentLanguage"), QString::fromUtf8("Français")));
+    QCOMPARE(readAll(path), QByteArray("[Language]\r\nCurrentLanguage=Fran\xc3\xa7" "ais\r\n"));
+}
+
+void TestIniFile::failedWriteKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = writeTemp(dir, QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=Italiano\r\n");
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const bool written = MLSWriteIni(path, QStringLiteral("Language"), QStringLiteral("CurrentLanguage"), QStringLiteral("English"));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (written) {
+        QSKIP("the folder stayed writable (running with administrator rights)");
+    }
+    QCOMPARE(readAll(path), QByteArray("[Language]\r\nCurrentLanguage=Italiano\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+void TestIniFile::readSeesChangesOnDisk()
+{
+    QTemporaryDir dir;
+    const QString path = writeTemp(dir, QStringLiteral("t.lng"), "[S]\r\nk=one\r\n");
+    QCOMPARE(*MLSReadIni(path, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("one"));
+    // Same size, rewritten in place at once.
+    writeTemp(dir, QStringLiteral("t.lng"), "[S]\r\nk=two\r\n");
+    QCOMPARE(*MLSReadIni(path, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("two"));
+    QFile::remove(path);
+    QVERIFY(!MLSReadIni(path, QStringLiteral("S"), QStringLiteral("k")));
+}
+
+void TestIniFile::decodesUtf8AndLegacyText()
+{
+    QCOMPARE(decodeText("\xef\xbb\xbf" "unit\xc3\xa0"), QString::fromUtf8("unità"));
+    QCOMPARE(decodeText("unit\xc3\xa0"), QString::fromUtf8("unità"));
+    QCOMPARE(decodeText("unit\xe0 \x80"), QString::fromUtf8("unità €"));
+    QTemporaryDir dir;
+    const QString path = writeTemp(dir, QStringLiteral("old.lng"), "[FormMenu]\r\nLabel4.Caption=unit\xe0\r\n");
+    QCOMPARE(*MLSReadIni(path, QStringLiteral("FormMenu"), QStringLiteral("Label4.Caption")), QString::fromUtf8("unità"));
+}
+
+QTEST_GUILESS_MAIN(TestIniFile)
+#include "test_inifile.moc"

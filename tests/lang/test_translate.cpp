@@ -1,0 +1,190 @@
+#include "TestSupport.h"
+
+#include "app/SharedState.h"
+#include "lang/LanguageSupport.h"
+#include "lang/TranslateForm.h"
+#include "ui/ClsResize.h"
+#include "ui/Form.h"
+
+#include <QTest>
+
+using namespace ortix;
+using namespace ortix::ui;
+
+namespace {
+
+FormSpec sampleDesign()
+{
+    FormSpec spec;
+    spec.name = QStringLiteral("FormProva");
+    spec.caption = QStringLiteral("Prova");
+    spec.scaleWidth = 6000;
+    spec.scaleHeight = 4500;
+    spec.controls = {
+        label(QStringLiteral("Label2"), 100, 100, 1500, 300, QStringLiteral("zero")).at(0),
+        label(QStringLiteral("Label2"), 100, 500, 1500, 300, QStringLiteral("uno")).at(1),
+        button(QStringLiteral("Command1"), 3000, 3000, 1500, 600, QStringLiteral("Esci")),
+        button(QStringLiteral("Command2"), 100, 3000, 1500, 600, QStringLiteral("Avanti")).withTip(QStringLiteral("suggerimento")),
+        menuItem(QStringLiteral("mnuEsci"), QStringLiteral("Esci")),
+    };
+    return spec;
+}
+
+} // namespace
+
+class TestTranslate : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void translatesCaptionsTipsAndTags();
+    void missingFileKeepsDesignTexts();
+    void missingKeysEmptyFormCaptionOnly();
+    void tagFromFileSteersResizing();
+    void getStringAndNumberLanguage_data();
+    void getStringAndNumberLanguage();
+    void pathsNeverNameALanguage_data();
+    void pathsNeverNameALanguage();
+    void elevenToNineteenParts();
+};
+
+void TestTranslate::translatesCaptionsTipsAndTags()
+{
+    test::TestRun run;
+    run.writeFile(QStringLiteral("Prova.lng"), "[FormProva]\r\n"
+                                               "FormProva.Caption=\"Test window\"\r\n"
+                                               "FormProva.Tag=\"form tag\"\r\n"
+                                               "Label2.Caption=\"not for array members\"\r\n"
+                                               "Label2(1).Caption=\"one\"\r\n"
+                                               "Command1.Caption=\"\"\r\n"
+                                               "Command2.Caption=\"Next\"\r\n"
+                                               "Command2.ToolTipText=\"hint\"\r\n"
+                                               "Command2.Tag=\"@L\"\r\n"
+                                               "mnuEsci.Caption=\"&Quit\"\r\n");
+    shared().MLSCurrentLanguage = QStringLiteral("Prova");
+    Form form(sampleDesign());
+    lang::MLSTranslateForm(form);
+    QCOMPARE(form.caption(), QStringLiteral("Test window"));
+    QCOMPARE(form.tag(), QStringLiteral("form tag"));
+    QCOMPARE(form.control(QStringLiteral("Label2"), 0)->caption(), QStringLiteral("zero"));
+    QCOMPARE(form.control(QStringLiteral("Label2"), 1)->caption(), QStringLiteral("one"));
+    QCOMPARE(form.control(QStringLiteral("Command1"))->caption(), QStringLiteral("Esci"));
+    QCOMPARE(form.control(QStringLiteral("Command2"))->caption(), QStringLiteral("Next"));
+    QCOMPARE(form.control(QStringLiteral("Command2"))->toolTipText(), QStringLiteral("hint"));
+    QCOMPARE(form.control(QStringLiteral("Command2"))->widget()->toolTip(), QStringLiteral("hint"));
+    QCOMPARE(form.control(QStringLiteral("Command2"))->tag(), QStringLiteral("@L"));
+    QCOMPARE(form.control(QStringLiteral("mnuEsci"))->action()->text(), QStringLiteral("&Quit"));
+}
+
+void TestTranslate::missingFileKeepsDesignTexts()
+{
+    test::TestRun run;
+    shared().MLSCurrentLanguage = QStringLiteral("Nessuna");
+    Form form(sampleDesign());
+    form.setTag(QStringLiteral("designed"));
+    lang::MLSTranslateForm(form);
+    QCOMPARE(form.caption(), QStringLiteral("Prova"));
+    QCOMPARE(form.tag(), QStringLiteral("designed"));
+    QCOMPARE(form.control(QStringLiteral("Command2"))->toolTipText(), QStringLiteral("suggerimento"));
+}
+
+void TestTranslate::missingKeysEmptyFormCaptionOnly()
+{
+    test::TestRun run;
+    run.writeFile(QStringLiteral("Vuota.lng"), "[Strings]\r\n0001=\"x\"\r\n");
+    shared().MLSCurrentLanguage = QStringLiteral("Vuota");
+    Form form(sampleDesign());
+    form.setTag(QStringLiteral("designed"));
+    lang::MLSTranslateForm(form);
+    QCOMPARE(form.caption(), QString());
+    QCOMPARE(form.tag(), QString());
+    QCOMPARE(form.control(QStringLiteral("Label2"), 1)->caption(), QStringLiteral("uno"));
+    QCOMPARE(form.control(QStringLiteral("Command2"))->toolTipText(), QStringLiteral("suggerimento"));
+}
+
+void TestTranslate::tagFromFileSteersResizing()
+{
+    test::TestRun run;
+    run.writeFile(QStringLiteral("Prova.lng"), "[FormProva]\r\nCommand1.Tag=\"@l,t\"\r\n");
+    shared().MLSCurrentLanguage = QStringLiteral("Prova");
+    Form form(sampleDesign());
+    form.load();
+    lang::MLSTranslateForm(form);
+    ClsResize resizer;
+    resizer.setSourceForm(&form);
+    resizer.ReInitialise();
+    form.setWidth(form.width() * 2);
+    resizer.ResizeControls();
+    Control *steered = form.control(QStringLiteral("Command1"));
+    QCOMPARE(steered->left(), 6000.0);
+    QCOMPARE(steered->width(), 1500.0);
+    QCOMPARE(form.control(QStringLiteral("Command2"))->width(), 3000.0);
+}
+
+void TestTranslate::getStringAndNumberLanguage_data()
+{
+    QTest::addColumn<QByteArray>("strings");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("German") << QByteArray("0000=\"GERMAN\"") << "" << "4";
+    QTest::newRow("blanks and case") << QByteArray("0000=\"  albanian \"") << "" << "6";
+    QTest::newRow("unknown keeps the current one") << QByteArray("0000=\"KLINGON\"") << "3" << "3";
+    QTest::newRow("unknown at start is Italian") << QByteArray("0000=\"KLINGON\"") << "" << "1";
+    QTest::newRow("no entry at start is Italian") << QByteArray("0001=\"x\"") << "" << "1";
+}
+
+void TestTranslate::getStringAndNumberLanguage()
+{
+    QFETCH(QByteArray, strings);
+    QFETCH(QString, before);
+    QFETCH(QString, expected);
+    test::TestRun run;
+    run.writeFile(QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=Test\r\n");
+    run.writeFile(QStringLiteral("Test.lng"), "[Strings]\r\n" + strings + "\r\n");
+    shared().LinguaNumeri = before;
+    // The current language is read lazily from LangSetting.ini.
+    QVERIFY(shared().MLSCurrentLanguage.isEmpty());
+    lang::ImpostaLinguaNumeri();
+    QCOMPARE(shared().MLSCurrentLanguage, QStringLiteral("Test"));
+    QCOMPARE(shared().LinguaNumeri, expected);
+}
+
+void TestTranslate::pathsNeverNameALanguage_data()
+{
+    QTest::addColumn<QString>("current");
+    QTest::newRow("slash") << "../Test";
+    QTest::newRow("sub folder") << "sub/Test";
+    QTest::newRow("backslash") << "sub\\Test";
+    QTest::newRow("empty") << "";
+}
+
+void TestTranslate::pathsNeverNameALanguage()
+{
+    QFETCH(QString, current);
+    test::TestRun run;
+    run.writeFile(QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=" + current.toUtf8() + "\r\n");
+    QDir(run.folder()).mkdir(QStringLiteral("sub"));
+    run.writeFile(QStringLiteral("sub/Test.lng"), "[Strings]\r\n0002=\"Esatti\"\r\n");
+    QCOMPARE(lang::MLSGetString(QStringLiteral("0002")), QString());
+}
+
+void TestTranslate::elevenToNineteenParts()
+{
+    test::TestRun run;
+    shared().LinguaNumeri = QStringLiteral("4");
+    lang::PreparaPartiUndiciDiciannove();
+    QCOMPARE(shared().ParteUnita[2], QString::fromUtf8("Zwö"));
+    QCOMPARE(shared().ParteDecina[2], QStringLiteral("lf"));
+    QCOMPARE(shared().ParteUnita[0], QString());
+    QCOMPARE(shared().ParteUnita[10], QString());
+    shared().LinguaNumeri = QStringLiteral("1");
+    lang::PreparaPartiUndiciDiciannove();
+    QCOMPARE(shared().ParteUnita[7] + shared().ParteDecina[7], QStringLiteral("ssetteDicia"));
+    QCOMPARE(shared().ParteDecina[8] + shared().ParteUnita[8], QStringLiteral("Diciotto"));
+    shared().LinguaNumeri = QStringLiteral("9");
+    lang::PreparaPartiUndiciDiciannove();
+    QCOMPARE(shared().ParteUnita[8], QStringLiteral("otto"));
+}
+
+QTEST_MAIN(TestTranslate)
+#include "test_translate.moc"

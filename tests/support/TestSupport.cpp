@@ -1,0 +1,103 @@
+#include "TestSupport.h"
+
+#include "app/ProgramFolder.h"
+#include "app/Rnd.h"
+#include "app/SharedState.h"
+#include "lang/LanguageSupport.h"
+#include "ui/ClsResize.h"
+#include "ui/Form.h"
+#include "ui/Forms.h"
+#include "ui/Twips.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+namespace ortix::test {
+
+ui::MsgAnswer RecordingMessageBoxes::show(QWidget *, const QString &text, const QString &title,
+                                           ui::MsgButtons buttons, ui::MsgIcon icon)
+{
+    shown.push_back(Shown{text, title, buttons, icon});
+    if (buttons == ui::MsgButtons::Ok) {
+        return ui::MsgAnswer::Ok;
+    }
+    if (answers.empty()) {
+        return ui::MsgAnswer::Yes;
+    }
+    const ui::MsgAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void RecordingProgramEnd::endNow()
+{
+    ++ends;
+    ui::Forms::closeAllWithoutHandlers();
+}
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void closeAllForms()
+{
+    ui::Forms::closeAllWithoutHandlers();
+    flushDeletes();
+}
+
+TestRun::TestRun(quint32 seed)
+{
+    closeAllForms();
+    resetShared();
+    lang::forgetUnsavedLanguage();
+    ui::releaseResizer();
+    ui::setTwipsPerPixel(15);
+    setRnd(std::make_unique<FixedSeedRnd>(seed));
+    auto &s = ui::services();
+    auto messages = std::make_unique<RecordingMessageBoxes>();
+    auto sounds = std::make_unique<RecordingSoundPlayer>();
+    auto screen = std::make_unique<FixedScreen>(QRect(0, 0, 1024, 768));
+    auto end = std::make_unique<RecordingProgramEnd>();
+    fakes = Fakes{messages.get(), sounds.get(), screen.get(), end.get()};
+    s.messages = std::move(messages);
+    s.sounds = std::move(sounds);
+    s.screen = std::move(screen);
+    s.end = std::move(end);
+    setProgramFolder(m_folder.path());
+}
+
+TestRun::~TestRun()
+{
+    closeAllForms();
+    ui::releaseResizer();
+    setProgramFolder(QString());
+}
+
+void TestRun::copyShippedLanguageFiles() const
+{
+    const QDir data(QStringLiteral(ORTIX_DATA_DIR));
+    const QStringList names = data.entryList({QStringLiteral("*.lng"), QStringLiteral("LangSetting.ini")}, QDir::Files);
+    for (const QString &name : names) {
+        QFile::copy(data.filePath(name), QDir(folder()).filePath(name));
+    }
+}
+
+void TestRun::writeFile(const QString &name, const QByteArray &bytes) const
+{
+    QFile file(QDir(folder()).filePath(name));
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(bytes);
+}
+
+QByteArray TestRun::readFile(const QString &name) const
+{
+    QFile file(QDir(folder()).filePath(name));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QByteArray();
+    }
+    return file.readAll();
+}
+
+} // namespace ortix::test
