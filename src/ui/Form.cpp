@@ -7,6 +7,7 @@
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -335,8 +336,11 @@ void Form::load()
 void Form::showForm()
 {
     show();
-    raise();
-    activateWindow();
+    // Headless platforms cannot raise windows and say so on every call.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        raise();
+        activateWindow();
+    }
     if (!m_activated && !m_unloading) {
         m_activated = true;
         Form_Activate();

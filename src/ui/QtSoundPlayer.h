@@ -30,6 +30,12 @@ public:
     // How many files are held loaded; never more than CacheLimit.
     int cachedSoundCount() const;
 
+    // True when the file is a RIFF/WAVE file whose format and sound data lie
+    // wholly within it. Qt's loader waits for ever on a file that ends too
+    // soon, and from then on every QSoundEffect blocks when it is deleted,
+    // so nothing else is handed to it.
+    static bool isCompleteWave(const QString &path);
+
 private:
     struct CachedSound
     {

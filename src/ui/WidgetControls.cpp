@@ -191,6 +191,8 @@ bool WidgetControl::eventFilter(QObject *watched, QEvent *event)
 
 void WidgetControl::showBackColor()
 {
+    // Buttons and boxes fill with their own role, not the window's.
+    setWidgetBackground(m_widget, m_backColor, m_widget->backgroundRole());
     setWidgetBackground(m_widget, m_backColor, QPalette::Window);
     if (m_backColor.isValid()) {
         m_widget->setAutoFillBackground(true);

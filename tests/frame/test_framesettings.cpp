@@ -111,7 +111,7 @@ void TestFrameSettings::parse_data()
     QTest::newRow("huge number") << QByteArray("99999999999999999999\r\n9\r\n") << 6 << 9;
     QTest::newRow("sign alone") << QByteArray("+\r\n9\r\n") << 6 << 9;
     QTest::newRow("NUL byte") << QByteArray("4\0\r\n9\r\n", 7) << 6 << 9;
-    QTest::newRow("UTF-16") << QByteArray("\xFF\xFE" "4\0\r\0\n\0" "9\0", 12) << 6 << 9;
+    QTest::newRow("UTF-16") << QByteArray("\xFF\xFE" "4\0\r\0\n\0" "9\0", 10) << 6 << 9;
 }
 
 void TestFrameSettings::parse()

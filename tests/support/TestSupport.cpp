@@ -13,6 +13,10 @@
 #include <QDir>
 #include <QFile>
 
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 namespace ortix::test {
 
 ui::MsgAnswer RecordingMessageBoxes::show(QWidget *, const QString &text, const QString &title,
@@ -34,6 +38,54 @@ void RecordingProgramEnd::endNow()
 {
     ++ends;
     ui::Forms::closeAllWithoutHandlers();
+}
+
+namespace {
+bool capabilities(__user_cap_data_struct (&data)[2])
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    return syscall(SYS_capget, &header, data) == 0;
+}
+bool setCapabilities(__user_cap_data_struct (&data)[2])
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    return syscall(SYS_capset, &header, data) == 0;
+}
+constexpr quint32 kFileRights = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER);
+} // namespace
+
+ObeyFilePermissions::ObeyFilePermissions()
+{
+    __user_cap_data_struct data[2] = {};
+    if (!capabilities(data)) {
+        return;
+    }
+    m_effective[0] = data[0].effective;
+    m_effective[1] = data[1].effective;
+    data[0].effective &= ~kFileRights;
+    m_lowered = setCapabilities(data);
+}
+
+ObeyFilePermissions::~ObeyFilePermissions()
+{
+    if (!m_lowered) {
+        return;
+    }
+    __user_cap_data_struct data[2] = {};
+    if (capabilities(data)) {
+        data[0].effective = m_effective[0];
+        data[1].effective = m_effective[1];
+        setCapabilities(data);
+    }
+}
+
+void setFolderWritable(const QString &folder, bool writable)
+{
+    QFile::Permissions permissions = QFile::ReadOwner | QFile::ExeOwner;
+    if (writable) {
+        permissions |= QFile::WriteOwner;
+    }
+    QFile::setPermissions(folder, permissions);
 }
 
 void flushDeletes()

@@ -84,6 +84,25 @@ private:
     QTemporaryDir m_folder;
 };
 
+// While it lives, the process obeys file permissions even when it runs as
+// the administrator (as CI machines often do), so a read-only folder
+// really refuses writes.
+class ObeyFilePermissions
+{
+public:
+    ObeyFilePermissions();
+    ~ObeyFilePermissions();
+    ObeyFilePermissions(const ObeyFilePermissions &) = delete;
+    ObeyFilePermissions &operator=(const ObeyFilePermissions &) = delete;
+
+private:
+    bool m_lowered = false;
+    quint32 m_effective[2] = {0, 0};
+};
+
+// Makes a folder read-only (or writable again).
+void setFolderWritable(const QString &folder, bool writable);
+
 // Unloads and deletes every open window now.
 void closeAllForms();
 // Runs pending deletions, so unloaded windows are really gone.

@@ -12,7 +12,8 @@ namespace ortix {
 namespace {
 
 // Int(Rnd * n) with the product in double precision: in single precision a
-// value just below 1 times 9 rounds up to 9 and would give a digit 10.
+// product a hair below a whole number can round up to it and move the draw
+// (2649034 / 2^24 * 19 would give 3 instead of 2).
 int intOfRndTimes(Rnd &rnd, int n)
 {
     return static_cast<int>(std::floor(static_cast<double>(rnd.next()) * n));
@@ -31,9 +32,8 @@ int nonZeroDigit(Rnd &rnd)
     return intOfRndTimes(rnd, 9) + 1;
 }
 
-// A pattern (SchemaCifre) is the set of places that get a non-zero digit.
-// Each place is flagged by its value, so a pattern lists its places from
-// the highest down, the order in which their digits are drawn.
+// A pattern (SchemaCifre) is the set of places that get a non-zero digit,
+// one bit per place. The digits are drawn from the highest place down.
 enum Place : int {
     u = 1 << 0,
     da = 1 << 1,

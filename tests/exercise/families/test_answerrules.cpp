@@ -44,15 +44,6 @@ void TestAnswerRules::numericValue_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
 
-    QTest::newRow("7") << "7" << 7.0;
-    QTest::newRow("07") << "07" << 7.0;
-    QTest::newRow("7.0") << "7.0" << 7.0;
-    QTest::newRow("7,9 stops at the comma") << "7,9" << 7.0;
-    QTest::newRow("blank before") << " 7" << 7.0;
-    QTest::newRow("blank after") << "7 " << 7.0;
-    QTest::newRow("70") << "70" << 70.0;
-    QTest::newRow("7abc") << "7abc" << 7.0;
-    QTest::newRow("abc") << "abc" << 0.0;
     QTest::newRow("empty") << "" << 0.0;
     QTest::newRow("plus sign") << "+7" << 7.0;
     QTest::newRow("minus sign") << "-7" << -7.0;
@@ -64,14 +55,12 @@ void TestAnswerRules::numericValue_data()
     QTest::newRow("carriage return stops") << "1\r2" << 1.0;
     QTest::newRow("no-break space stops") << QString("1") + kNoBreakSpace + "234" << 1.0;
     QTest::newRow("fraction") << "7.25" << 7.25;
-    QTest::newRow("fraction only") << ".5" << 0.5;
     QTest::newRow("point alone") << "." << 0.0;
     QTest::newRow("trailing point") << "7." << 7.0;
     QTest::newRow("second point stops") << "1.2.3" << 1.2;
     QTest::newRow("exponent E") << "7E2" << 700.0;
     QTest::newRow("exponent e") << "0.7e1" << 7.0;
     QTest::newRow("exponent D") << "70D-1" << 7.0;
-    QTest::newRow("exponent d plus") << "7d+0" << 7.0;
     QTest::newRow("exponent with blanks") << "7 E 1" << 70.0;
     QTest::newRow("letter without exponent digits") << "7E" << 7.0;
     QTest::newRow("exponent sign without digits") << "7E-" << 7.0;
@@ -82,7 +71,6 @@ void TestAnswerRules::numericValue_data()
     QTest::newRow("&HFF stops at G") << "&HFFG1" << 255.0;
     QTest::newRow("&HFFFF whole") << "&HFFFF" << 65535.0;
     QTest::newRow("&O17") << "&O17" << 15.0;
-    QTest::newRow("&o17") << "&o17" << 15.0;
     QTest::newRow("&O stops at 8") << "&O178" << 15.0;
     QTest::newRow("&H no digits") << "&H" << 0.0;
     QTest::newRow("& alone") << "&" << 0.0;
@@ -177,18 +165,14 @@ void TestAnswerRules::grouping_data()
     QTest::newRow("it 1234") << it << "1234" << qint64(1234) << false;
     QTest::newRow("it 1,234") << it << "1,234" << qint64(1234) << false;
     QTest::newRow("it 45") << it << "45" << qint64(45) << true;
-    QTest::newRow("it 045") << it << "045" << qint64(45) << false;
     QTest::newRow("it 345") << it << "345" << qint64(345) << true;
     QTest::newRow("it 120.005") << it << "120.005" << qint64(120005) << true;
     QTest::newRow("it 120005") << it << "120005" << qint64(120005) << false;
     QTest::newRow("it 12.345") << it << "12.345" << qint64(12345) << true;
-    QTest::newRow("it 12345") << it << "12345" << qint64(12345) << false;
     QTest::newRow("it 123.45") << it << "123.45" << qint64(12345) << false;
-    QTest::newRow("it 1.000") << it << "1.000" << qint64(1000) << true;
     QTest::newRow("it 999.999") << it << "999.999" << qint64(999999) << true;
     QTest::newRow("it blanks around") << it << "  1.234 " << qint64(1234) << true;
     QTest::newRow("it two blanks inside") << it << "1  234" << qint64(1234) << false;
-    QTest::newRow("it mixed separators") << it << "120 005" << qint64(120005) << true;
     QTest::newRow("it tab before") << it << "\t1.234" << qint64(1234) << false;
     QTest::newRow("it no-break space") << it << QString("1") + nbsp + "234" << qint64(1234) << false;
     QTest::newRow("it 0") << it << "0" << qint64(0) << true;
@@ -197,8 +181,6 @@ void TestAnswerRules::grouping_data()
     QTest::newRow("en 1,234") << en << "1,234" << qint64(1234) << true;
     QTest::newRow("en 1 234") << en << "1 234" << qint64(1234) << true;
     QTest::newRow("en 1.234") << en << "1.234" << qint64(1234) << false;
-    QTest::newRow("en 1234") << en << "1234" << qint64(1234) << false;
-    QTest::newRow("en 45") << en << "45" << qint64(45) << true;
     QTest::newRow("en 120,005") << en << "120,005" << qint64(120005) << true;
     QTest::newRow("en 120.005") << en << "120.005" << qint64(120005) << false;
 
@@ -208,9 +190,7 @@ void TestAnswerRules::grouping_data()
     QTest::newRow("fr typed blank") << fr << "1 234" << qint64(1234) << true;
     QTest::newRow("fr 120 005") << fr << "120 005" << qint64(120005) << true;
     QTest::newRow("fr 1.234") << fr << "1.234" << qint64(1234) << false;
-    QTest::newRow("fr 1,234") << fr << "1,234" << qint64(1234) << false;
     QTest::newRow("fr 1234") << fr << "1234" << qint64(1234) << false;
-    QTest::newRow("fr 45") << fr << "45" << qint64(45) << true;
     QTest::newRow("fr two blanks inside") << fr << "1  234" << qint64(1234) << false;
     QTest::newRow("fr space at the ends") << fr << nbsp + "1 234" + nnbsp << qint64(1234) << true;
     QTest::newRow("fr 12 34") << fr << "12 34" << qint64(1234) << false;
@@ -233,13 +213,10 @@ void TestAnswerRules::groupedInThrees_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("0") << qint64(0) << "." << "0";
-    QTest::newRow("999") << qint64(999) << "." << "999";
     QTest::newRow("1000") << qint64(1000) << "." << "1.000";
     QTest::newRow("12345") << qint64(12345) << "." << "12.345";
-    QTest::newRow("999999") << qint64(999999) << "," << "999,999";
     QTest::newRow("1000000") << qint64(1000000) << " " << "1 000 000";
     QTest::newRow("-1234") << qint64(-1234) << "." << "-1.234";
-    QTest::newRow("-123") << qint64(-123) << "." << "-123";
     QTest::newRow("two-character separator") << qint64(1234567) << "''" << "1''234''567";
     QTest::newRow("lowest") << std::numeric_limits<qint64>::min() << "."
                             << "-9.223.372.036.854.775.808";
@@ -271,25 +248,17 @@ void TestAnswerRules::keyFilter_data()
     QTest::newRow("it comma") << it << QChar(u',') << true;
     QTest::newRow("it blank") << it << QChar(u' ') << false;
     QTest::newRow("it letter") << it << QChar(u'a') << false;
-    QTest::newRow("it E") << it << QChar(u'E') << false;
     QTest::newRow("it minus") << it << QChar(u'-') << false;
-    QTest::newRow("it plus") << it << QChar(u'+') << false;
     QTest::newRow("it ampersand") << it << QChar(u'&') << false;
-    QTest::newRow("it enter") << it << QChar(13) << false;
-    QTest::newRow("it line feed") << it << QChar(10) << false;
-    QTest::newRow("it tab") << it << QChar(9) << false;
     QTest::newRow("it no-break space") << it << QChar(0x00A0) << false;
     QTest::newRow("it Arabic-Indic 7") << it << QChar(0x0667) << false;
     QTest::newRow("it full-width 7") << it << QChar(0xFF17) << false;
     QTest::newRow("en comma") << QStringLiteral(",") << QChar(u',') << true;
-    QTest::newRow("en blank") << QStringLiteral(",") << QChar(u' ') << false;
     QTest::newRow("apostrophe separator") << QStringLiteral("'") << QChar(u'\'') << true;
-    QTest::newRow("it apostrophe") << it << QChar(u'\'') << false;
 
     QTest::newRow("fr blank") << fr << QChar(u' ') << true;
     QTest::newRow("fr own separator") << fr << fr.at(0) << true;
     QTest::newRow("fr digit") << fr << QChar(u'5') << true;
-    QTest::newRow("fr tab") << fr << QChar(9) << false;
     QTest::newRow("fr letter") << fr << QChar(u'x') << false;
     QTest::newRow("sq blank") << sq << QChar(u' ') << true;
     QTest::newRow("sq own separator") << sq << sq.at(0) << true;

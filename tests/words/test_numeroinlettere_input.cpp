@@ -189,4 +189,4 @@ void TestNumeroInLettereInput::codiceLingua()
 }
 
 QTEST_APPLESS_MAIN(TestNumeroInLettereInput)
-#include "tst_numeroinlettere_input.moc"
+#include "test_numeroinlettere_input.moc"

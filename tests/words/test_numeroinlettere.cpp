@@ -272,4 +272,4 @@ void TestNumeroInLettere::gruppiUno()
 }
 
 QTEST_APPLESS_MAIN(TestNumeroInLettere)
-#include "tst_numeroinlettere.moc"
+#include "test_numeroinlettere.moc"

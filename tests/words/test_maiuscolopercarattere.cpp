@@ -67,4 +67,4 @@ void TestMaiuscoloPerCarattere::paroleDelConvertitore()
 }
 
 QTEST_APPLESS_MAIN(TestMaiuscoloPerCarattere)
-#include "tst_maiuscolopercarattere.moc"
+#include "test_maiuscolopercarattere.moc"

@@ -1,1 +1,0 @@
-target_sources(ortix_gui PRIVATE QtSoundPlayer.h QtSoundPlayer.cpp)

@@ -1,0 +1,44 @@
+#!/bin/sh
+# Runs the real program on a virtual display as a pupil would: the start
+# window appears, a click on "Avvio" opens the main menu and the start
+# window goes away.
+# usage: program_under_xvfb.sh <ortix executable> <scratch folder>
+set -u
+program="$1"
+scratch="$2"
+rm -rf "$scratch"
+mkdir -p "$scratch/runtime"
+chmod 700 "$scratch/runtime"
+
+export XDG_RUNTIME_DIR="$scratch/runtime"
+unset QT_QPA_PLATFORM
+
+exec xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+program="$1"
+scratch="$2"
+"$program" >"$scratch/ortix.log" 2>&1 &
+pid=$!
+waitfor() {
+    i=0
+    while [ $i -lt 100 ]; do
+        if xdotool search --name "$1" >/dev/null 2>&1; then return 0; fi
+        sleep 0.1; i=$((i + 1))
+    done
+    return 1
+}
+fail() { echo "FAIL: $1"; cat "$scratch/ortix.log"; kill $pid 2>/dev/null; exit 1; }
+
+waitfor "^Uso dell.ortix\$" || fail "the start window did not appear"
+sleep 0.5
+# "Avvio" lies in the lower middle of the full-screen start window.
+xdotool mousemove 519 639 click 1
+waitfor "^Uso dell.ortix - Menu\$" || fail "the main menu did not open after Avvio"
+sleep 0.3
+if xdotool search --onlyvisible --name "^Uso dell.ortix\$" >/dev/null 2>&1; then
+    fail "the start window is still shown next to the menu"
+fi
+kill -0 $pid 2>/dev/null || fail "the program ended"
+kill $pid
+wait $pid 2>/dev/null
+echo "start window, Avvio and main menu: ok"
+' sh "$program" "$scratch"

@@ -1,0 +1,131 @@
+#include "TestSupport.h"
+
+#include "app/Modulo1.h"
+#include "app/Rnd.h"
+#include "app/SmallOperations.h"
+
+#include <QTest>
+
+#include <map>
+
+using namespace ortix;
+
+class TestSmallOperations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tastoMaiuscolo_data();
+    void tastoMaiuscolo();
+    void coloreACasoFollowsTheTable();
+    void rndNeverReachesOne();
+    void informationBox_data();
+    void informationBox();
+};
+
+void TestSmallOperations::tastoMaiuscolo_data()
+{
+    QTest::addColumn<int>("typed");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("a") << int('a') << int('A');
+    QTest::newRow("z") << int('z') << int('Z');
+    QTest::newRow("m") << int('m') << int('M');
+    QTest::newRow("backquote before a") << 96 << 96;
+    QTest::newRow("brace after z") << 123 << 123;
+    QTest::newRow("A") << int('A') << int('A');
+    QTest::newRow("3") << int('3') << int('3');
+    QTest::newRow("apostrophe") << int('\'') << int('\'');
+    QTest::newRow("blank") << int(' ') << int(' ');
+    QTest::newRow("a grave") << 0xE0 << 0xE0;
+    QTest::newRow("backspace") << 8 << 8;
+    QTest::newRow("enter") << 13 << 13;
+}
+
+void TestSmallOperations::tastoMaiuscolo()
+{
+    QFETCH(int, typed);
+    QFETCH(int, expected);
+    qint16 key = qint16(typed);
+    QCOMPARE(int(TastoMaiuscolo(key)), expected);
+    // The caller's key changes as well.
+    QCOMPARE(int(key), expected);
+}
+
+void TestSmallOperations::coloreACasoFollowsTheTable()
+{
+    setRnd(std::make_unique<FixedSeedRnd>(2024));
+    std::map<quint32, int> counts;
+    const int draws = 180000;
+    for (int i = 0; i < draws; ++i) {
+        ++counts[ColoreACaso()];
+    }
+    QCOMPARE(counts.size(), std::size_t(13));
+    int total = 0;
+    for (const auto &[colour, count] : counts) {
+        QVERIFY(std::find(kColoriSfondo.begin(), kColoriSfondo.end(), colour) != kColoriSfondo.end());
+        total += count;
+    }
+    QCOMPARE(total, draws);
+    // One entry is 1/18 of the draws: 10 000 here. Three entries, three times as often.
+    QVERIFY(qAbs(counts[0xFFC0C0] - 10000) < 500);
+    QVERIFY(qAbs(counts[0xFFC0FF] - 30000) < 900);
+    QVERIFY(qAbs(counts[0xFF8080] - 20000) < 700);
+    QVERIFY(qAbs(counts[0xFF00FF] - 10000) < 500);
+}
+
+void TestSmallOperations::rndNeverReachesOne()
+{
+    SeededRnd generator(7);
+    float lowest = 1;
+    float highest = 0;
+    for (int i = 0; i < 200000; ++i) {
+        const float value = generator.next();
+        QVERIFY(value >= 0.0f);
+        QVERIFY(value < 1.0f);
+        lowest = std::min(lowest, value);
+        highest = std::max(highest, value);
+    }
+    QVERIFY(lowest < 0.001f);
+    QVERIFY(highest > 0.999f);
+    // The same seed gives the same draws; randomize leaves a fixed seed alone.
+    FixedSeedRnd a(99);
+    FixedSeedRnd b(99);
+    b.randomize();
+    for (int i = 0; i < 10; ++i) {
+        QCOMPARE(a.next(), b.next());
+    }
+}
+
+void TestSmallOperations::informationBox_data()
+{
+    QTest::addColumn<QByteArray>("strings");
+    QTest::addColumn<QString>("expectedStart");
+    QTest::newRow("no description") << QByteArray("0001=\"x\"") << QString();
+    QTest::newRow("only 9998") << QByteArray("9998=\"Ortix conta\"")
+                               << QStringLiteral("Ortix conta\r\n\r\n-----------------------\r\n");
+    QTest::newRow("four lines") << QByteArray("9996=\"a\"\r\n9997=\"b\"\r\n9998=\"c\"\r\n9999=\"d\"")
+                                << QStringLiteral("a\r\nb\r\nc\r\nd\r\n\r\n-----------------------\r\n");
+    QTest::newRow("empty lines are left out") << QByteArray("9996=\"a\"\r\n9997=\"\"\r\n9999=\"d\"")
+                                              << QStringLiteral("a\r\nd\r\n\r\n-----------------------\r\n");
+}
+
+void TestSmallOperations::informationBox()
+{
+    QFETCH(QByteArray, strings);
+    QFETCH(QString, expectedStart);
+    test::TestRun run;
+    run.writeFile(QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=Test\r\n");
+    run.writeFile(QStringLiteral("Test.lng"), "[Strings]\r\n" + strings + "\r\n");
+    MostraInformazioni();
+    QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
+    const auto &shown = run.fakes.messages->shown[0];
+    QCOMPARE(shown.text, expectedStart + creditLine());
+    QVERIFY(creditLine().contains(QStringLiteral("Ortix")));
+    QVERIFY(creditLine().contains(QStringLiteral(ORTIX_VERSION)));
+    QCOMPARE(shown.title, QStringLiteral("Utilizzo dell'ortix"));
+    QCOMPARE(shown.icon, ui::MsgIcon::Information);
+    QCOMPARE(shown.buttons, ui::MsgButtons::Ok);
+}
+
+QTEST_MAIN(TestSmallOperations)
+#include "test_smallops.moc"

@@ -1,0 +1,273 @@
+#include "TestSupport.h"
+
+#include "ui/Form.h"
+#include "ui/Forms.h"
+#include "ui/MenuControl.h"
+#include "ui/PaintedControls.h"
+#include "ui/WidgetControls.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+
+using namespace ortix;
+using namespace ortix::ui;
+
+namespace {
+
+FormSpec design(const QString &name = QStringLiteral("FormProva"))
+{
+    FormSpec spec;
+    spec.name = name;
+    spec.caption = QStringLiteral("Prova");
+    spec.scaleWidth = 6000;
+    spec.scaleHeight = 4500;
+    spec.controls = {
+        label(QStringLiteral("Label2"), 1500, 150, 1500, 300, QStringLiteral("zero")).at(0),
+        label(QStringLiteral("Label2"), 1500, 600, 1500, 300, QStringLiteral("uno")).at(1),
+        label(QStringLiteral("Etichetta"), 0, 0, 100, 100, QStringLiteral("x")).sizedToCaption(),
+        button(QStringLiteral("Command1"), 3000, 3000, 1500, 600, QStringLiteral("&Esci")),
+        button(QStringLiteral("Colore"), 300, 3000, 900, 600, QStringLiteral("k")).withBack(QColor(0xFF, 0, 0)),
+        textBox(QStringLiteral("Text1"), 300, 2000, 3000, 450).withMaxLength(5),
+        shape(QStringLiteral("pal_u"), ShapeKind::Circle, 300, 300, 600, 600, QColor(0, 0, 0xFF)).at(0),
+        menuItem(QStringLiteral("mnuLingue"), QStringLiteral("Lingua")),
+        menuItem(QStringLiteral("mnuLingua"), QStringLiteral("Italiano"), QStringLiteral("mnuLingue")).at(0),
+        menuItem(QStringLiteral("mnuEsci"), QStringLiteral("Esci")),
+    };
+    spec.controls[4].graphical = true;
+    return spec;
+}
+
+// Records the handlers of its life in order.
+class LifeForm : public Form
+{
+public:
+    explicit LifeForm(QStringList &log, const QString &name)
+        : Form(design(name))
+        , m_log(log)
+    {
+    }
+
+protected:
+    void Form_Load() override { m_log << name() + QStringLiteral(".Load"); }
+    void Form_Activate() override { m_log << name() + QStringLiteral(".Activate"); }
+    void Form_Resize() override { m_log << name() + QStringLiteral(".Resize"); }
+    void Form_Unload() override { m_log << name() + QStringLiteral(".Unload"); }
+
+private:
+    QStringList &m_log;
+};
+
+} // namespace
+
+class TestControls : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void collectionKeepsDesignOrderAndNames();
+    void twipsMapToPixels();
+    void labelSizesItselfToCaption();
+    void menuArrayGrowsAfterLastMember();
+    void menuClickDoesNotToggleTick();
+    void textBoxFilterReplacesAndDropsKeys();
+    void buttonsReportMouseButtons();
+    void graphicalButtonShowsItsColour();
+    void shapesLetClicksThrough();
+    void lifeRunsInOrder();
+    void openingUnloadsTheOpener();
+    void closingLastWindowEndsProgram();
+};
+
+void TestControls::collectionKeepsDesignOrderAndNames()
+{
+    test::TestRun run;
+    Form form(design());
+    QStringList names;
+    for (Control *c : form.controls()) {
+        names << c->objectName();
+    }
+    QCOMPARE(names, QStringList({"Label2(0)", "Label2(1)", "Etichetta", "Command1", "Colore", "Text1", "pal_u(0)",
+                                 "mnuLingue", "mnuLingua(0)", "mnuEsci"}));
+    QCOMPARE(form.control(QStringLiteral("Label2"), 1)->caption(), QStringLiteral("uno"));
+    QCOMPARE(form.control(QStringLiteral("Label2")), nullptr);
+    QCOMPARE(form.controlArray(QStringLiteral("Label2")).size(), std::size_t(2));
+    QVERIFY(form.findChild<QWidget *>(QStringLiteral("Command1")));
+    QCOMPARE(form.findChild<QWidget *>(QStringLiteral("Command1"))->accessibleName(), QStringLiteral("Esci"));
+}
+
+void TestControls::twipsMapToPixels()
+{
+    test::TestRun run;
+    Form form(design());
+    QCOMPARE(form.scaleWidth(), 6000.0);
+    QCOMPARE(form.scaleHeight(), 4500.0);
+    QCOMPARE(form.clientArea()->size(), QSize(400, 300));
+    QWidget *b = form.control(QStringLiteral("Command1"))->widget();
+    QCOMPARE(b->geometry(), QRect(200, 200, 100, 40));
+    form.control(QStringLiteral("Command1"))->setLeft(1507.5);
+    QCOMPARE(form.control(QStringLiteral("Command1"))->left(), 1507.5);
+    QCOMPARE(b->x(), 101);
+}
+
+void TestControls::labelSizesItselfToCaption()
+{
+    test::TestRun run;
+    Form form(design());
+    Control *l = form.control(QStringLiteral("Etichetta"));
+    const double narrow = l->width();
+    l->setCaption(QStringLiteral("QUATTROCENTOSETTANTAMILA"));
+    QVERIFY(l->width() > narrow * 5);
+    const double wide = l->width();
+    l->setFontSize(24);
+    QVERIFY(l->width() > wide);
+    QVERIFY(l->widget()->width() >= QFontMetrics(l->widget()->font()).horizontalAdvance(l->caption()));
+}
+
+void TestControls::menuArrayGrowsAfterLastMember()
+{
+    test::TestRun run;
+    Form form(design());
+    MenuControl *added = form.loadMenuArrayMember(QStringLiteral("mnuLingua"));
+    QVERIFY(added);
+    QCOMPARE(added->index(), 1);
+    QCOMPARE(form.controls().back(), added);
+    auto *menu = qobject_cast<MenuControl *>(form.control(QStringLiteral("mnuLingue")))->submenu();
+    QCOMPARE(menu->actions().size(), 2);
+    QCOMPARE(menu->actions().at(1), added->action());
+    QCOMPARE(form.loadMenuArrayMember(QStringLiteral("mnuLingua"))->index(), 2);
+}
+
+void TestControls::menuClickDoesNotToggleTick()
+{
+    test::TestRun run;
+    Form form(design());
+    auto *item = qobject_cast<MenuControl *>(form.control(QStringLiteral("mnuLingua"), 0));
+    int clicks = 0;
+    item->onClick = [&] { ++clicks; };
+    item->setChecked(true);
+    item->trigger();
+    QCOMPARE(clicks, 1);
+    QVERIFY(item->checked());
+    QVERIFY(item->action()->isChecked());
+    item->setChecked(false);
+    item->trigger();
+    QVERIFY(!item->action()->isChecked());
+}
+
+void TestControls::textBoxFilterReplacesAndDropsKeys()
+{
+    test::TestRun run;
+    Form form(design());
+    form.show();
+    auto *box = qobject_cast<TextBoxControl *>(form.control(QStringLiteral("Text1")));
+    QList<int> released;
+    box->onKeyPress = [](int &key) {
+        if (key == 'x') {
+            key = 0;
+        } else if (key >= 'a' && key <= 'z') {
+            key -= 32;
+        }
+    };
+    box->onKeyUp = [&](int code, int) { released << code; };
+    QTest::keyClicks(box->widget(), QStringLiteral("abxc12345"));
+    // Five characters at most; "x" dropped, letters raised.
+    QCOMPARE(box->text(), QStringLiteral("ABC12"));
+    QTest::sendKeyEvent(QTest::Click, box->widget(), Qt::Key_unknown, QString::fromUtf8("ü"), Qt::NoModifier);
+    QCOMPARE(box->text(), QStringLiteral("ABC12"));
+    box->setText(QString());
+    QTest::sendKeyEvent(QTest::Click, box->widget(), Qt::Key_unknown, QString::fromUtf8("ü"), Qt::NoModifier);
+    QCOMPARE(box->text(), QString::fromUtf8("ü"));
+    released.clear();
+    QTest::keyClick(box->widget(), Qt::Key_Return);
+    QCOMPARE(released, QList<int>{13});
+}
+
+void TestControls::buttonsReportMouseButtons()
+{
+    test::TestRun run;
+    Form form(design());
+    form.show();
+    Control *b = form.control(QStringLiteral("Command1"));
+    QList<int> buttons;
+    int clicks = 0;
+    b->onMouseDown = [&](int button, int, double, double) { buttons << button; };
+    b->onClick = [&] { ++clicks; };
+    QTest::mouseClick(b->widget(), Qt::LeftButton);
+    QTest::mouseClick(b->widget(), Qt::RightButton);
+    QTest::mouseClick(b->widget(), Qt::MiddleButton);
+    QCOMPARE(buttons, QList<int>({LeftButton, RightButton, MiddleButton}));
+    QCOMPARE(clicks, 1);
+    b->setFocus();
+    QTest::keyClick(b->widget(), Qt::Key_Return);
+    QCOMPARE(clicks, 2);
+}
+
+void TestControls::graphicalButtonShowsItsColour()
+{
+    test::TestRun run;
+    Form form(design());
+    Control *b = form.control(QStringLiteral("Colore"));
+    QCOMPARE(b->widget()->palette().color(QPalette::Button), QColor(0xFF, 0, 0));
+    b->setBackColor(QColor(0, 0x80, 0));
+    QCOMPARE(b->widget()->palette().color(QPalette::Button), QColor(0, 0x80, 0));
+}
+
+void TestControls::shapesLetClicksThrough()
+{
+    test::TestRun run;
+    Form form(design());
+    auto *bead = qobject_cast<ShapeControl *>(form.control(QStringLiteral("pal_u"), 0));
+    QVERIFY(bead->widget()->testAttribute(Qt::WA_TransparentForMouseEvents));
+    // A circle takes the smaller side of its box, centred.
+    QCOMPARE(bead->outline(QSizeF(40, 20)).width(), 19.0);
+    QCOMPARE(bead->outline(QSizeF(40, 20)).center(), QPointF(20, 10));
+}
+
+void TestControls::lifeRunsInOrder()
+{
+    test::TestRun run;
+    QStringList log;
+    Forms::registerForm(QStringLiteral("FormUno"), [&] { return new LifeForm(log, QStringLiteral("FormUno")); });
+    Form *form = Forms::open(QStringLiteral("FormUno"), nullptr);
+    form->setWidth(form->width() / 2);
+    // Showing again, or a message box over it, does not activate it again.
+    form->showForm();
+    messageBox(form, QStringLiteral("?"), QString(), MsgButtons::Ok, MsgIcon::None);
+    form->unload();
+    QCOMPARE(log, QStringList({"FormUno.Load", "FormUno.Activate", "FormUno.Resize", "FormUno.Unload"}));
+}
+
+void TestControls::openingUnloadsTheOpener()
+{
+    test::TestRun run;
+    QStringList log;
+    Forms::registerForm(QStringLiteral("FormUno"), [&] { return new LifeForm(log, QStringLiteral("FormUno")); });
+    Forms::registerForm(QStringLiteral("FormDue"), [&] { return new LifeForm(log, QStringLiteral("FormDue")); });
+    Form *first = Forms::open(QStringLiteral("FormUno"), nullptr);
+    Form *second = Forms::open(QStringLiteral("FormDue"), first);
+    QCOMPARE(Forms::all(), std::vector<Form *>{second});
+    QCOMPARE(log, QStringList({"FormUno.Load", "FormUno.Activate", "FormDue.Load", "FormDue.Activate",
+                               "FormUno.Unload"}));
+    QCOMPARE(run.fakes.end->ends, 0);
+    // Opening a window that is already open shows the same instance.
+    QCOMPARE(Forms::open(QStringLiteral("FormDue"), nullptr), second);
+    QCOMPARE(Forms::open(QStringLiteral("Sconosciuta"), second), nullptr);
+    QCOMPARE(Forms::all().size(), std::size_t(1));
+}
+
+void TestControls::closingLastWindowEndsProgram()
+{
+    test::TestRun run;
+    QStringList log;
+    Forms::registerForm(QStringLiteral("FormUno"), [&] { return new LifeForm(log, QStringLiteral("FormUno")); });
+    Form *form = Forms::open(QStringLiteral("FormUno"), nullptr);
+    form->close();
+    QCOMPARE(log.last(), QStringLiteral("FormUno.Unload"));
+    QVERIFY(Forms::all().empty());
+    QCOMPARE(run.fakes.end->ends, 1);
+}
+
+QTEST_MAIN(TestControls)
+#include "test_controls.moc"
