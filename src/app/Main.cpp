@@ -5,6 +5,8 @@
 #include "app/Rnd.h"
 #include "app/SharedState.h"
 #include "app/SingleInstance.h"
+#include "exercise/ExerciseCatalog.h"
+#include "frame/FrameCatalog.h"
 #include "lang/LanguageSupport.h"
 #include "ui/ClsResize.h"
 #include "ui/Forms.h"
@@ -46,6 +48,8 @@ void registerAllForms()
 {
     ui::Forms::registerForm(QStringLiteral("FormAvvio"), [] { return new FormAvvio(); });
     ui::Forms::registerForm(QStringLiteral("FormMenu"), [] { return new FormMenu(); });
+    registerExerciseForms();
+    registerFrameForms();
 }
 
 } // namespace ortix

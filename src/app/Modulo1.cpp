@@ -3,6 +3,8 @@
 #include "app/SmallOperations.h"
 #include "lang/LanguageSupport.h"
 #include "ui/ClsResize.h"
+#include "ui/Form.h"
+#include "ui/Forms.h"
 #include "ui/Services.h"
 
 namespace ortix {
@@ -26,6 +28,18 @@ void ConfermaUscita(QWidget *parent)
     ui::releaseResizer();
     ui::installRealServices();
     ui::services().end->endNow();
+}
+
+bool Esci(ui::Form &window)
+{
+    const auto answer = ui::messageBox(&window, lang::MLSGetString(QStringLiteral("0001")),
+                                       QString::fromUtf8(kTitoloMessaggi), ui::MsgButtons::YesNo,
+                                       ui::MsgIcon::Question);
+    if (answer != ui::MsgAnswer::Yes) {
+        return false;
+    }
+    ui::Forms::open(QStringLiteral("FormMenu"), &window);
+    return true;
 }
 
 } // namespace ortix

@@ -50,6 +50,12 @@ Form *Forms::find(const QString &name)
     return nullptr;
 }
 
+Form *Forms::createUnloaded(const QString &name)
+{
+    const auto factory = factories().constFind(name);
+    return factory == factories().constEnd() ? nullptr : (*factory)();
+}
+
 Form *Forms::load(const QString &name)
 {
     if (Form *existing = find(name)) {

@@ -20,6 +20,10 @@ public:
     static void registerForm(const QString &name, Factory factory);
     static bool isRegistered(const QString &name);
 
+    // A window built from its design only, outside the collection: its
+    // Form_Load does not run. Nothing when no window has that name.
+    static Form *createUnloaded(const QString &name);
+
     static const std::vector<Form *> &all();
     static Form *find(const QString &name);
 

@@ -1,0 +1,9 @@
+#include "exercise/ExerciseCatalog.h"
+
+namespace ortix {
+
+void registerExerciseForms()
+{
+}
+
+} // namespace ortix

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace ortix {
+
+// Makes the twenty exercise windows known by their names.
+void registerExerciseForms();
+
+} // namespace ortix

@@ -1,0 +1,9 @@
+#include "frame/FrameCatalog.h"
+
+namespace ortix {
+
+void registerFrameForms()
+{
+}
+
+} // namespace ortix
