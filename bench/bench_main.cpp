@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTextStream>
 
+void benchExercise(QTextStream &out);
 void benchMenu(QTextStream &out);
 void benchWords(QTextStream &out);
 
@@ -30,6 +31,7 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     out << "Ortix benchmark (medians; build type " << ORTIX_BENCH_BUILD_TYPE << ")\n";
     benchMenu(out);
+    benchExercise(out);
     benchWords(out);
     return 0;
 }

@@ -1,9 +1,12 @@
 #include "exercise/ExerciseCatalog.h"
 
+#include "exercise/families/BuildWindows.h"
+
 namespace ortix {
 
 void registerExerciseForms()
 {
+    registerBuildForms();
 }
 
 } // namespace ortix

@@ -175,7 +175,10 @@ bool WidgetControl::has(Property property) const
 
 bool WidgetControl::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_widget && event->type() == QEvent::MouseButtonPress && onMouseDown) {
+    // A quick second click reaches Qt as a double click; for the program
+    // every press is a press, so fast clicks under a rod all count.
+    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (watched == m_widget && press && onMouseDown) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         int button = LeftButton;
         if (mouse->button() == Qt::RightButton) {

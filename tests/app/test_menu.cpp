@@ -212,10 +212,6 @@ void TestMenu::routingAndSoundSwitchSurviveReturn()
     QVERIFY(menu);
     Forms::registerForm(QStringLiteral("Form4"), [] { return new StandIn(); });
 
-    // A window that is not built yet leaves the menu as it is.
-    QTest::mouseClick(menu->control(QStringLiteral("Command20"))->widget(), Qt::LeftButton);
-    QCOMPARE(Forms::all(), std::vector<Form *>{menu});
-
     QWidget *check = menu->control(QStringLiteral("Check1"))->widget();
     QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
     QVERIFY(!shared().SuoniAttivati);

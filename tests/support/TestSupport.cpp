@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
+#include <QRegularExpression>
 
 #include <linux/capability.h>
 #include <sys/syscall.h>
@@ -38,6 +40,41 @@ void RecordingProgramEnd::endNow()
 {
     ++ends;
     ui::Forms::closeAllWithoutHandlers();
+}
+
+FixedUserFolders::FixedUserFolders(const QString &root)
+    : m_settingsRoot(QDir(root).filePath(QStringLiteral("config")))
+    , m_documents(QDir(root).filePath(QStringLiteral("documents")))
+{
+}
+
+ui::PrintResult PdfPrinting::print(const ui::PrintJob &job)
+{
+    QDir().mkpath(m_folder);
+    const QString path = QDir(m_folder).filePath(QStringLiteral("printed-%1.pdf").arg(files.size() + 1));
+    if (!ui::printToPdf(path, job)) {
+        return ui::PrintResult{};
+    }
+    files.append(path);
+    if (!job.size.isEmpty()) {
+        const double scale = 1000.0 / job.size.width();
+        lastPage = QImage(1000, int(job.size.height() * scale), QImage::Format_RGB32);
+        lastPage.fill(Qt::black);
+        QPainter painter(&lastPage);
+        painter.scale(scale, scale);
+        job.paint(painter);
+    }
+    return ui::PrintResult{answer, answer == ui::PrintOutcome::SavedAsPdf ? path : QString()};
+}
+
+int pdfPageCount(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![A-Za-z])"));
+    return int(QString::fromLatin1(file.readAll()).count(page));
 }
 
 namespace {
@@ -112,11 +149,16 @@ TestRun::TestRun(quint32 seed)
     auto sounds = std::make_unique<RecordingSoundPlayer>();
     auto screen = std::make_unique<FixedScreen>(QRect(0, 0, 1024, 768));
     auto end = std::make_unique<RecordingProgramEnd>();
-    fakes = Fakes{messages.get(), sounds.get(), screen.get(), end.get()};
+    const QString user = QDir(m_folder.path()).filePath(QStringLiteral("user"));
+    auto printing = std::make_unique<PdfPrinting>(QDir(user).filePath(QStringLiteral("printed")));
+    auto folders = std::make_unique<FixedUserFolders>(user);
+    fakes = Fakes{messages.get(), sounds.get(), screen.get(), end.get(), printing.get(), folders.get()};
     s.messages = std::move(messages);
     s.sounds = std::move(sounds);
     s.screen = std::move(screen);
     s.end = std::move(end);
+    s.printing = std::move(printing);
+    s.folders = std::move(folders);
     setProgramFolder(m_folder.path());
 }
 

@@ -3,6 +3,7 @@
 #include "ui/Services.h"
 #include "ui/SoundPlayer.h"
 
+#include <QImage>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -55,6 +56,39 @@ public:
     int ends = 0;
 };
 
+// The user's folders, inside a folder of the test's own.
+class FixedUserFolders : public ui::UserFolders
+{
+public:
+    explicit FixedUserFolders(const QString &root);
+    QString settingsRoot() const override { return m_settingsRoot; }
+    QString documents() const override { return m_documents; }
+    QString m_settingsRoot;
+    QString m_documents;
+};
+
+// A printer that saves every page as a PDF file of its folder
+// ("printed-1.pdf", ...) and keeps a picture of the last page, 1000 pixels
+// wide, for checks of what was drawn. It reports `answer` (Printed unless
+// a test asks for another outcome).
+class PdfPrinting : public ui::Printing
+{
+public:
+    explicit PdfPrinting(const QString &folder)
+        : m_folder(folder)
+    {
+    }
+    ui::PrintResult print(const ui::PrintJob &job) override;
+
+    QStringList files;
+    QImage lastPage;
+    ui::PrintOutcome answer = ui::PrintOutcome::Printed;
+    QString m_folder;
+};
+
+// The number of pages of a PDF file (its "/Type /Page" objects).
+int pdfPageCount(const QString &path);
+
 // The services every test starts from, reachable for its checks.
 struct Fakes
 {
@@ -62,11 +96,14 @@ struct Fakes
     RecordingSoundPlayer *sounds = nullptr;
     FixedScreen *screen = nullptr;
     RecordingProgramEnd *end = nullptr;
+    PdfPrinting *printing = nullptr;
+    FixedUserFolders *folders = nullptr;
 };
 
 // A fresh run: shared values as at start, every window gone, recording
 // services, a 1024 x 768 screen at 15 twips a pixel, a generator with a
-// fixed seed, and a program folder of its own (empty until filled).
+// fixed seed, and a program folder of its own (empty until filled). The
+// user's folders and the printer's PDF files lie in its subfolder "user".
 class TestRun
 {
 public:

@@ -7,7 +7,9 @@
 #include "ui/WidgetControls.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QMenu>
 #include <QTest>
 
@@ -199,6 +201,12 @@ void TestControls::buttonsReportMouseButtons()
     QTest::mouseClick(b->widget(), Qt::MiddleButton);
     QCOMPARE(buttons, QList<int>({LeftButton, RightButton, MiddleButton}));
     QCOMPARE(clicks, 1);
+    // The second press of a quick double click is a press as well.
+    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(5, 5), b->widget()->mapToGlobal(QPointF(5, 5)),
+                       Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(b->widget(), &second);
+    QCOMPARE(buttons.size(), 4);
+    QCOMPARE(buttons.last(), int(RightButton));
     b->setFocus();
     QTest::keyClick(b->widget(), Qt::Key_Return);
     QCOMPARE(clicks, 2);

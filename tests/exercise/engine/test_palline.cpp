@@ -1,0 +1,280 @@
+// The counting frame of the exercise windows, on a bare window at its
+// designed size.
+#include "TestSupport.h"
+
+#include "exercise/engine/Palline.h"
+#include "ui/Form.h"
+#include "ui/PaintedControls.h"
+
+#include <QTest>
+
+#include <memory>
+
+using namespace ortix;
+using namespace ortix::ui;
+
+namespace {
+
+// A window that holds nothing but the frame of `name`, as designed.
+struct Frame
+{
+    explicit Frame(const QString &name)
+    {
+        FormSpec spec;
+        spec.name = name;
+        spec.scaleWidth = 10800;
+        spec.scaleHeight = 7800;
+        layout = frameLayoutFor(name);
+        Palline::addDesign(spec.controls, *layout);
+        form = std::make_unique<Form>(spec);
+        palline = std::make_unique<Palline>(*form, *layout);
+    }
+    QList<int> counts() const
+    {
+        QList<int> all;
+        for (Place place : layout->places) {
+            all << palline->count(place);
+        }
+        return all;
+    }
+    // Beads shown per rod, checking that they run from the bottom.
+    QList<int> shown() const
+    {
+        QList<int> all;
+        for (Place place : layout->places) {
+            int n = 0;
+            while (n < kBeadsPerRod && palline->bead(place, n)->visible()) {
+                ++n;
+            }
+            for (int i = n; i < kBeadsPerRod; ++i) {
+                if (palline->bead(place, i)->visible()) {
+                    return {};
+                }
+            }
+            all << n;
+        }
+        return all;
+    }
+    const FrameLayout *layout = nullptr;
+    std::unique_ptr<Form> form;
+    std::unique_ptr<Palline> palline;
+};
+
+} // namespace
+
+class TestPalline : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyExerciseWindowHasAFrame();
+    void designedFrame_data();
+    void designedFrame();
+    void mostraNumero_data();
+    void mostraNumero();
+    void addAndTakeAway();
+    void sizingAndStacking();
+    void stackingVariants_data();
+    void stackingVariants();
+};
+
+void TestPalline::everyExerciseWindowHasAFrame()
+{
+    for (const char *name : {"Form4", "Form4sem", "Form6", "Form5", "Form99a", "Form99sem", "Form99b", "Form99b1",
+                             "Form999a", "Form999sem", "Form999b", "Form999b1", "F9999a", "F9999SEM", "F9999b", "F9999c",
+                             "Periodo1", "Periodo1SEM", "Periodo2", "Periodo3"}) {
+        const FrameLayout *layout = frameLayoutFor(QString::fromLatin1(name));
+        QVERIFY2(layout, name);
+        QCOMPARE(layout->rodX.size(), layout->places.size());
+        QCOMPARE(layout->places.back(), Place::u);
+    }
+    QVERIFY(!frameLayoutFor(u"FormMenu"));
+}
+
+void TestPalline::designedFrame_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<double>("rodX");
+    QTest::addColumn<QColor>("fill");
+    QTest::addColumn<QColor>("border");
+    QTest::addColumn<int>("borderWidth");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<double>("separatorY");
+    const QColor black(0, 0, 0);
+    QTest::newRow("Form4 u") << "Form4" << "u" << 5880.0 << QColor(0x0000FF) << black << 1 << "Line3" << 3600.0;
+    QTest::newRow("Form99a da") << "Form99a" << "da" << 3195.0 << QColor(0xFF0000) << black << 1 << "Line1" << 4080.0;
+    QTest::newRow("F9999a h") << "F9999a" << "h" << 3000.0 << QColor(0x008000) << black << 1 << "Line1" << 4250.0;
+    QTest::newRow("F9999a k") << "F9999a" << "k" << 1125.0 << QColor(0xFFFF00) << black << 1 << "Line1" << 4250.0;
+    QTest::newRow("Periodo1 dak") << "Periodo1" << "dak" << 1965.0 << QColor(0xFFFF00) << QColor(0xFF0000) << 5
+                                  << "Line1" << 4200.0;
+    QTest::newRow("Periodo1 uk") << "Periodo1" << "uk" << 3165.0 << QColor(0xFFFF00) << QColor(0x0000C0) << 5 << "Line1"
+                                 << 4200.0;
+    QTest::newRow("Periodo3 u") << "Periodo3" << "u" << 7395.0 << QColor(0x0000FF) << QColor(0x000080) << 5 << "Line3"
+                                << 2790.0;
+}
+
+void TestPalline::designedFrame()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, suffix);
+    QFETCH(double, rodX);
+    QFETCH(QColor, fill);
+    QFETCH(QColor, border);
+    QFETCH(int, borderWidth);
+    QFETCH(QString, separator);
+    QFETCH(double, separatorY);
+    test::TestRun run;
+    Frame frame(window);
+    // Rods: lines of width 3, highest place on the left.
+    const auto rods = frame.form->controlArray(QStringLiteral("FiloOrtix"));
+    QCOMPARE(rods.size(), frame.layout->places.size());
+    const auto *rod = qobject_cast<LineControl *>(rods.back());
+    QCOMPARE(rod->borderWidth(), 3);
+    bool found = false;
+    for (Control *r : rods) {
+        found = found || r->x1() == rodX;
+    }
+    QVERIFY(found);
+    const auto beads = frame.form->controlArray(QStringLiteral("pal_") + suffix);
+    QCOMPARE(beads.size(), std::size_t(9));
+    for (Control *c : beads) {
+        auto *bead = qobject_cast<ShapeControl *>(c);
+        QCOMPARE(bead->shape(), ShapeKind::Circle);
+        QCOMPARE(bead->fillColor(), fill);
+        QCOMPARE(bead->borderColor(), border);
+        QCOMPARE(bead->borderWidth(), borderWidth);
+        QCOMPARE(bead->left() + bead->width() / 2, rodX);
+        QVERIFY(bead->visible());
+    }
+    const auto *line = qobject_cast<LineControl *>(frame.form->control(separator));
+    QVERIFY(line);
+    QCOMPARE(line->y1(), separatorY);
+    QCOMPARE(line->y2(), separatorY);
+    QCOMPARE(line->borderWidth(), 1);
+}
+
+void TestPalline::mostraNumero_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QList<int>>("counts");
+    QTest::newRow("0 empties") << "Form999a" << 0 << QList<int>{0, 0, 0};
+    QTest::newRow("305") << "Form999a" << 305 << QList<int>{3, 0, 5};
+    QTest::newRow("1000") << "F9999a" << 1000 << QList<int>{1, 0, 0, 0};
+    QTest::newRow("999999") << "Periodo1" << 999999 << QList<int>{9, 9, 9, 9, 9, 9};
+    QTest::newRow("205006") << "Periodo1" << 205006 << QList<int>{2, 0, 5, 0, 0, 6};
+    QTest::newRow("units") << "Form4" << 7 << QList<int>{7};
+    QTest::newRow("tens") << "Form99b" << 90 << QList<int>{9, 0};
+}
+
+void TestPalline::mostraNumero()
+{
+    QFETCH(QString, window);
+    QFETCH(int, number);
+    QFETCH(QList<int>, counts);
+    test::TestRun run;
+    Frame frame(window);
+    frame.palline->NascondiPalline();
+    QCOMPARE(frame.shown(), QList<int>(counts.size(), 0));
+    frame.palline->MostraNumero(number);
+    QCOMPARE(frame.counts(), counts);
+    QCOMPARE(frame.shown(), counts);
+    QCOMPARE(frame.palline->numero(), number);
+}
+
+void TestPalline::addAndTakeAway()
+{
+    test::TestRun run;
+    Frame frame(QStringLiteral("F9999a"));
+    Palline &p = *frame.palline;
+    p.NascondiPalline();
+    for (int i = 0; i < 9; ++i) {
+        p.AggiungiPallina(Place::h);
+        QCOMPARE(frame.shown(), (QList<int>{0, i + 1, 0, 0}));
+    }
+    p.AggiungiPallina(Place::h);
+    QCOMPARE(p.count(Place::h), 9);
+    QCOMPARE(frame.shown(), (QList<int>{0, 9, 0, 0}));
+    p.TogliPallina(Place::h);
+    QVERIFY(!p.bead(Place::h, 8)->visible());
+    QVERIFY(p.bead(Place::h, 7)->visible());
+    p.TogliPallina(Place::u);
+    QCOMPARE(frame.counts(), (QList<int>{0, 8, 0, 0}));
+    QCOMPARE(p.numero(), 800);
+    p.MostraCifra(Place::k, 3);
+    QCOMPARE(p.numero(), 3800);
+}
+
+void TestPalline::sizingAndStacking()
+{
+    test::TestRun run;
+    // Rods from 1500 to 6840: 5340 twips, beads of floor(5340 / 9) = 593.
+    Frame frame(QStringLiteral("Form999a"));
+    Palline &p = *frame.palline;
+    const double bottom = p.bead(Place::u, 0)->top();
+    QCOMPARE(bottom, 6240.0);
+    p.ImpilaPalline();
+    QVERIFY(p.isLaidOut());
+    for (Place place : {Place::h, Place::da, Place::u}) {
+        for (int i = 0; i < 9; ++i) {
+            const ShapeControl *bead = p.bead(place, i);
+            QCOMPARE(bead->width(), 593.0);
+            QCOMPARE(bead->height(), 593.0);
+            QCOMPARE(bead->top(), bottom - i * 593.0);
+            QCOMPARE(bead->left() + 593.0 / 2, p.rod(place)->x1());
+        }
+    }
+    // With nine beads the separator lies between the fifth and the sixth;
+    // with five the top one touches it from below.
+    const LineControl *separator = p.separator();
+    QCOMPARE(separator->y1(), bottom - 4 * 593.0);
+    QCOMPARE(separator->y2(), separator->y1());
+    QCOMPARE(p.bead(Place::u, 5)->top() + p.bead(Place::u, 5)->height(), separator->y1());
+    QCOMPARE(separator->x1(), 840.0);
+    QCOMPARE(separator->x2(), 7200.0);
+}
+
+void TestPalline::stackingVariants_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<double>("step");
+    QTest::addColumn<double>("size");
+    QTest::addColumn<double>("separatorY");
+    // Form99a's units rod has its beads 3 and 6 at 4650 and 2850 by design.
+    QTest::newRow("Form99a fixed") << "Form99a" << 600.0 << 600.0 << 4080.0;
+    QTest::newRow("Form99b stacking") << "Form99b" << 600.0 << 600.0 << 2640.0;
+    QTest::newRow("Form4 none") << "Form4" << -1.0 << 705.0 << 3600.0;
+}
+
+void TestPalline::stackingVariants()
+{
+    QFETCH(QString, window);
+    QFETCH(double, step);
+    QFETCH(double, size);
+    QFETCH(double, separatorY);
+    test::TestRun run;
+    Frame frame(window);
+    Palline &p = *frame.palline;
+    std::vector<double> designed;
+    for (int i = 0; i < 9; ++i) {
+        designed.push_back(p.bead(Place::u, i)->top());
+    }
+    p.ImpilaPalline();
+    const double t0 = p.bead(Place::u, 0)->top();
+    for (Place place : frame.layout->places) {
+        for (int i = 0; i < 9; ++i) {
+            const double expected = step < 0 ? designed[std::size_t(i)] : t0 - i * step;
+            QCOMPARE(p.bead(place, i)->top(), expected);
+            QCOMPARE(p.bead(place, i)->height(), size);
+        }
+    }
+    QCOMPARE(p.separator()->y1(), separatorY);
+    if (window == QLatin1String("Form99a")) {
+        QCOMPARE(designed[3], 4650.0);
+        QCOMPARE(p.bead(Place::u, 3)->top(), 4680.0);
+    }
+}
+
+QTEST_MAIN(TestPalline)
+#include "test_palline.moc"

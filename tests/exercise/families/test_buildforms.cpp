@@ -1,0 +1,625 @@
+// The build-the-number windows driven as a pupil drives them: clicks under
+// the rods, "Conferma", "Ricomincia", "avanti" and the menus.
+#include "BuildDriver.h"
+#include "TestSupport.h"
+
+#include "app/Main.h"
+#include "app/SharedState.h"
+#include "exercise/families/BuildForm.h"
+#include "ui/Forms.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QTest>
+
+#include <set>
+
+using namespace ortix;
+using namespace ortix::ui;
+using test::Pupil;
+
+namespace {
+
+qint32 startMaximum(const QString &window)
+{
+    if (window == QLatin1String("Form999a")) {
+        return 999;
+    }
+    return window == QLatin1String("F9999a") ? 9999 : 99;
+}
+
+// Opens a window whose first item is `number`.
+Pupil openWith(test::ScriptedRnd &rnd, const QString &window, int number)
+{
+    test::scriptItem(rnd, window, number, startMaximum(window));
+    return Pupil{Forms::open(window, nullptr)};
+}
+
+int valueOf(const QString &suffix)
+{
+    for (const auto &[name, value] : test::placeValues()) {
+        if (name == suffix) {
+            return value;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+class TestBuildForms : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { registerAllForms(); }
+    void openingSplit_data();
+    void openingSplit();
+    void checkA1_data();
+    void checkA1();
+    void checkA2_data();
+    void checkA2();
+    void rodClicks();
+    void displayMenu_data();
+    void displayMenu();
+    void wordsKeepEszett();
+    void newItemsInAnsweredState_data();
+    void newItemsInAnsweredState();
+    void maximumAndDraws_data();
+    void maximumAndDraws();
+    void sounds();
+    void counters();
+    void esciAndInformazioni();
+    void frameKeepsItsLayout();
+};
+
+void TestBuildForms::openingSplit_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("itemAtLoad");
+    QTest::addColumn<bool>("fullScreenAtLoad");
+    QTest::addColumn<int>("maximumAtLoad");
+    QTest::addColumn<int>("maximumShown");
+    QTest::addColumn<QString>("rodButton");
+    QTest::addColumn<QString>("rodCaption");
+    QTest::addColumn<QStringList>("menus");
+    const QStringList plain = {"MenuAzzera", "MenuNumero", "MenuInformazioni", "mnuEsci"};
+    const QStringList maximumLast = {"MenuAzzera", "MenuNumero", "mnuMassimo", "MenuInformazioni", "mnuEsci"};
+    // NumeroMassimo starts at 5 so that a window that does not set it shows.
+    QTest::newRow("Form4") << "Form4" << true << true << 5 << 5 << "u" << "U"
+                           << QStringList{"MenuAzzera", "mnuNumeri", "MenuInformazioni", "mnuEsci"};
+    QTest::newRow("Form99a") << "Form99a" << true << false << 99 << 99 << "da" << "DA" << maximumLast;
+    QTest::newRow("Form999a") << "Form999a" << false << false << 5 << 999 << "h" << "H" << maximumLast;
+    QTest::newRow("F9999a") << "F9999a" << false << false << 9999 << 9999 << "k" << "UK"
+                            << QStringList{"MenuAzzera", "mnuMassimo", "MenuNumero", "MenuInformazioni", "mnuEsci"};
+    QTest::newRow("Periodo1") << "Periodo1" << false << false << 5 << 5 << "hk" << "HK" << plain;
+}
+
+void TestBuildForms::openingSplit()
+{
+    QFETCH(QString, window);
+    QFETCH(bool, itemAtLoad);
+    QFETCH(bool, fullScreenAtLoad);
+    QFETCH(int, maximumAtLoad);
+    QFETCH(int, maximumShown);
+    QFETCH(QString, rodButton);
+    QFETCH(QString, rodCaption);
+    QFETCH(QStringList, menus);
+    test::TestRun run;
+    shared().NumeroMassimo = 5;
+    shared().TestoEsatti = QStringLiteral("Giuste");
+    shared().TestoErrati = QStringLiteral("Sbagliate");
+    shared().TestoOrdine_hk = QStringLiteral("HK");
+    shared().TestoOrdine_uk = QStringLiteral("UK");
+    shared().TestoOrdine_h = QStringLiteral("H");
+    shared().TestoOrdine_da = QStringLiteral("DA");
+    shared().TestoOrdine_u = QStringLiteral("U");
+    shared().ConteggioEsatti = 12;
+    shared().ConteggioErrati = 7;
+
+    Form *form = Forms::load(window);
+    Pupil pupil{form};
+    QCOMPARE(shared().ConteggioEsatti, qint16(0));
+    QCOMPARE(shared().ConteggioErrati, qint16(0));
+    QCOMPARE(pupil.esatti(), QStringLiteral("0"));
+    QCOMPARE(shared().NumeroMassimo, maximumAtLoad);
+    QCOMPARE(pupil.target() != QStringLiteral("Forma il numero"), itemAtLoad);
+    QCOMPARE(form->width() == 15360.0, fullScreenAtLoad);
+
+    form->showForm();
+    QCOMPARE(form->left(), 0.0);
+    QCOMPARE(form->width(), 15360.0);
+    QCOMPARE(form->height(), 11520.0);
+    QCOMPARE(shared().NumeroMassimo, maximumShown);
+    QVERIFY(pupil.target() != QStringLiteral("Forma il numero"));
+    QVERIFY(pupil.c("BottoneAvanti")->visible());
+    QVERIFY(!pupil.enabled("BottoneAvanti"));
+    QCOMPARE(pupil.c("LabelEST")->caption(), QStringLiteral("Giuste"));
+    QCOMPARE(pupil.c("LabelErt")->caption(), QStringLiteral("Sbagliate"));
+    QCOMPARE(pupil.c("Bot_" + rodButton)->caption(), rodCaption);
+    QCOMPARE(pupil.c("Bot_u")->caption(), QStringLiteral("U"));
+    QStringList menuBar;
+    for (const QAction *item : form->menuBar()->actions()) {
+        menuBar << item->objectName();
+    }
+    QCOMPARE(menuBar, menus);
+    QVERIFY(!pupil.rightIcon());
+    QVERIFY(!pupil.wrongIcon());
+    for (const auto &[suffix, value] : pupil.places()) {
+        QCOMPARE(pupil.beads(suffix), 0);
+    }
+}
+
+void TestBuildForms::checkA1_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("target");
+    QTest::addColumn<QString>("wrongRod");
+    QTest::addColumn<QString>("rightRod");
+    // 40 on the tens rod is right, 4 beads on the units rod wrong.
+    QTest::newRow("Form4") << "Form4" << 7 << "u" << "u";
+    QTest::newRow("Form99a 40") << "Form99a" << 40 << "u" << "da";
+}
+
+void TestBuildForms::checkA1()
+{
+    QFETCH(QString, window);
+    QFETCH(int, target);
+    QFETCH(QString, wrongRod);
+    QFETCH(QString, rightRod);
+    test::TestRun run;
+    auto &rnd = test::installScriptedRnd();
+    Pupil pupil = openWith(rnd, window, target);
+    QCOMPARE(shared().NumeroACaso, target);
+    const int digit = target / valueOf(rightRod);
+
+    // Wrong: "Conferma" waits until the beads are touched again.
+    pupil.rod(wrongRod, target % 10 == 0 ? digit : digit - 1);
+    pupil.conferma();
+    QCOMPARE(pupil.errati(), QStringLiteral(" 1"));
+    QVERIFY(pupil.wrongIcon() && !pupil.rightIcon());
+    QVERIFY(!pupil.enabled("BottoneConferma"));
+    QVERIFY(pupil.enabled("Bot_ricomincia"));
+    QVERIFY(!pupil.enabled("BottoneAvanti"));
+    pupil.conferma();
+    QCOMPARE(pupil.errati(), QStringLiteral(" 1"));
+
+    // "Ricomincia" empties the frame and allows a check again.
+    pupil.ricomincia();
+    QCOMPARE(pupil.beads(wrongRod), 0);
+    QVERIFY(pupil.enabled("BottoneConferma"));
+    pupil.conferma();
+    QCOMPARE(pupil.errati(), QStringLiteral(" 2"));
+    // A right click on an empty rod changes nothing but allows a check.
+    pupil.rod(rightRod, 1, Qt::RightButton);
+    QCOMPARE(pupil.beads(rightRod), 0);
+    QVERIFY(pupil.enabled("BottoneConferma"));
+
+    pupil.rod(rightRod, digit);
+    pupil.conferma();
+    QCOMPARE(pupil.esatti(), QStringLiteral(" 1"));
+    QCOMPARE(shared().ConteggioEsatti, qint16(1));
+    QVERIFY(pupil.rightIcon() && !pupil.wrongIcon());
+    QVERIFY(!pupil.enabled("BottoneConferma"));
+    QVERIFY(!pupil.enabled("Bot_ricomincia"));
+    QVERIFY(pupil.enabled("BottoneAvanti"));
+    pupil.ricomincia();
+    QCOMPARE(pupil.beads(rightRod), digit);
+
+    // Answered: a rod click allows another check, scored like any other.
+    pupil.rod(rightRod, 1, Qt::RightButton);
+    QVERIFY(pupil.enabled("BottoneConferma"));
+    QVERIFY(pupil.enabled("BottoneAvanti"));
+    pupil.conferma();
+    QCOMPARE(pupil.errati(), QStringLiteral(" 3"));
+    QCOMPARE(pupil.esatti(), QStringLiteral(" 1"));
+
+    pupil.avanti();
+    QVERIFY(pupil.enabled("BottoneConferma"));
+    QVERIFY(pupil.enabled("Bot_ricomincia"));
+    QVERIFY(!pupil.enabled("BottoneAvanti"));
+    QCOMPARE(pupil.beads(rightRod), 0);
+    QVERIFY(pupil.wrongIcon());
+}
+
+void TestBuildForms::checkA2_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("target");
+    QTest::newRow("Form999a") << "Form999a" << 725;
+    QTest::newRow("F9999a") << "F9999a" << 4725;
+    QTest::newRow("Periodo1") << "Periodo1" << 205016;
+}
+
+void TestBuildForms::checkA2()
+{
+    QFETCH(QString, window);
+    QFETCH(int, target);
+    test::TestRun run;
+    auto &rnd = test::installScriptedRnd();
+    Pupil pupil = openWith(rnd, window, target);
+    QCOMPARE(shared().NumeroACaso, target);
+
+    // One bead short on the units: each press of "Conferma" is an error.
+    pupil.build(target - 1);
+    pupil.conferma();
+    pupil.conferma();
+    QCOMPARE(pupil.errati(), QStringLiteral(" 2"));
+    QCOMPARE(shared().ConteggioErrati, qint16(2));
+    QVERIFY(pupil.enabled("BottoneConferma"));
+    QVERIFY(!pupil.enabled("BottoneAvanti"));
+
+    pupil.rod(QStringLiteral("u"), 1);
+    pupil.conferma();
+    QCOMPARE(pupil.esatti(), QStringLiteral(" 1"));
+    QVERIFY(pupil.rightIcon() && !pupil.wrongIcon());
+    QVERIFY(!pupil.enabled("BottoneConferma"));
+    QVERIFY(!pupil.enabled("Bot_ricomincia"));
+    QVERIFY(pupil.enabled("BottoneAvanti"));
+    QCOMPARE(pupil.form->focusWidget(), pupil.c("BottoneAvanti")->widget());
+
+    // The rods still work, but the check waits for the next item.
+    pupil.rod(QStringLiteral("u"), 1, Qt::RightButton);
+    QCOMPARE(pupil.beads(QStringLiteral("u")), target % 10 - 1);
+    QVERIFY(!pupil.enabled("BottoneConferma"));
+
+    // Enter on the focused "avanti" moves on; the icon stays.
+    const qint32 before = rnd.calls;
+    QTest::keyClick(pupil.c("BottoneAvanti")->widget(), Qt::Key_Return);
+    QVERIFY(rnd.calls > before);
+    QVERIFY(pupil.enabled("BottoneConferma"));
+    QVERIFY(pupil.enabled("Bot_ricomincia"));
+    QVERIFY(!pupil.enabled("BottoneAvanti"));
+    QVERIFY(pupil.rightIcon());
+    QCOMPARE(pupil.beads(QStringLiteral("u")), 0);
+}
+
+void TestBuildForms::rodClicks()
+{
+    test::TestRun run;
+    Pupil pupil{Forms::open(QStringLiteral("Form999a"), nullptr)};
+    const QString h = QStringLiteral("h");
+    pupil.rod(h, 10);
+    QCOMPARE(pupil.beads(h), 9);
+    pupil.rod(h, 1, Qt::MiddleButton);
+    QCOMPARE(pupil.beads(h), 8);
+    pupil.rod(QStringLiteral("da"), 1, Qt::RightButton);
+    QCOMPARE(pupil.beads(QStringLiteral("da")), 0);
+    // A quick second click arrives as a double click, not a press, and
+    // still counts.
+    QWidget *da = pupil.c("Bot_da")->widget();
+    QTest::mouseClick(da, Qt::LeftButton);
+    QTest::mouseDClick(da, Qt::LeftButton);
+    QTest::mouseRelease(da, Qt::LeftButton);
+    QCOMPARE(pupil.beads(QStringLiteral("da")), 2);
+    // Rod clicks make no sound and show no icon.
+    QVERIFY(run.fakes.sounds->played.isEmpty());
+    QVERIFY(!pupil.rightIcon() && !pupil.wrongIcon());
+}
+
+void TestBuildForms::displayMenu_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("target");
+    QTest::addColumn<QString>("digits");
+    QTest::addColumn<double>("digitsPoints");
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<double>("wordsPoints");
+    QTest::addColumn<QString>("cifre");
+    QTest::addColumn<QString>("parole");
+    QTest::addColumn<QString>("paroleCaption");
+    QTest::newRow("Form4") << "Form4" << 7 << " 7" << 48.0 << "SETTE" << 36.0 << "mnucifre" << "mnulettere"
+                           << "in lettere";
+    QTest::newRow("Form999a") << "Form999a" << 725 << " 725" << 48.0 << "SETTECENTOVENTICINQUE" << 22.0 << "MenuCifre"
+                              << "MenuParole" << "in parole";
+    QTest::newRow("F9999a 4725") << "F9999a" << 4725 << "4 725" << 36.0 << "QUATTROMILASETTECENTOVENTICINQUE" << 18.0
+                                 << "MenuCifre" << "MenuParole" << "in lettere";
+    QTest::newRow("F9999a 725") << "F9999a" << 725 << " 725" << 36.0 << "SETTECENTOVENTICINQUE" << 18.0 << "MenuCifre"
+                                << "MenuParole" << "in lettere";
+    QTest::newRow("Periodo1") << "Periodo1" << 205016 << "205 016" << 36.0 << "DUECENTOCINQUEMILASEDICI" << 14.0
+                              << "MenuCifre" << "MenuParole" << "in lettere";
+}
+
+void TestBuildForms::displayMenu()
+{
+    QFETCH(QString, window);
+    QFETCH(int, target);
+    QFETCH(QString, digits);
+    QFETCH(double, digitsPoints);
+    QFETCH(QString, words);
+    QFETCH(double, wordsPoints);
+    QFETCH(QString, cifre);
+    QFETCH(QString, parole);
+    QFETCH(QString, paroleCaption);
+    test::TestRun run;
+    shared().LinguaNumeri = QStringLiteral("1");
+    auto &rnd = test::installScriptedRnd();
+    Pupil pupil = openWith(rnd, window, target);
+    Control *label = pupil.c("EtichettaNumero");
+    QCOMPARE(label->caption(), words);
+    QCOMPARE(label->fontSize(), wordsPoints);
+    QVERIFY(pupil.c(parole)->checked() && !pupil.c(cifre)->checked());
+    QCOMPARE(pupil.c(parole)->caption(), paroleCaption);
+
+    // Switching the display draws a new item, shown the other way.
+    pupil.rod(QStringLiteral("u"), 2);
+    test::scriptItem(rnd, window, target, startMaximum(window));
+    pupil.menu(cifre);
+    QCOMPARE(label->caption(), digits);
+    QCOMPARE(label->fontSize(), digitsPoints);
+    QVERIFY(pupil.c(cifre)->checked() && !pupil.c(parole)->checked());
+    QVERIFY(rnd.script.empty());
+    QCOMPARE(pupil.beads(QStringLiteral("u")), 0);
+
+    // The ticked item again changes nothing.
+    const int calls = rnd.calls;
+    pupil.menu(cifre);
+    QCOMPARE(rnd.calls, calls);
+    QCOMPARE(label->caption(), digits);
+
+    pupil.menu(parole);
+    QVERIFY(rnd.calls > calls);
+    QCOMPARE(label->fontSize(), wordsPoints);
+    QVERIFY(pupil.c(parole)->checked() && !pupil.c(cifre)->checked());
+}
+
+void TestBuildForms::wordsKeepEszett()
+{
+    test::TestRun run;
+    shared().LinguaNumeri = QStringLiteral("4");
+    auto &rnd = test::installScriptedRnd();
+    Pupil pupil = openWith(rnd, QStringLiteral("Form99a"), 30);
+    QCOMPARE(pupil.target(), QString::fromUtf8("DREIßIG"));
+    // The language is read when the item is drawn.
+    shared().LinguaNumeri = QStringLiteral("2");
+    test::scriptItem(rnd, QStringLiteral("Form99a"), 30, 99);
+    pupil.menu(QStringLiteral("MenuCifre"));
+    test::scriptItem(rnd, QStringLiteral("Form99a"), 30, 99);
+    pupil.menu(QStringLiteral("MenuParole"));
+    QCOMPARE(pupil.target(), QStringLiteral("THIRTY"));
+}
+
+void TestBuildForms::newItemsInAnsweredState_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("a1");
+    QTest::newRow("Form99a") << "Form99a" << true;
+    QTest::newRow("Form999a") << "Form999a" << false;
+}
+
+void TestBuildForms::newItemsInAnsweredState()
+{
+    QFETCH(QString, window);
+    QFETCH(bool, a1);
+    test::TestRun run;
+    auto &rnd = test::installScriptedRnd();
+    Pupil pupil = openWith(rnd, window, 25);
+    pupil.build(25);
+    pupil.conferma();
+    QCOMPARE(pupil.esatti(), QStringLiteral(" 1"));
+
+    // The display menu and the chooser show a new number, "avanti" stays the way on.
+    pupil.menu(QStringLiteral("MenuCifre"));
+    QVERIFY(!pupil.enabled("BottoneConferma"));
+    QVERIFY(pupil.enabled("BottoneAvanti"));
+    QVERIFY(pupil.enabled("Bot_ricomincia"));
+    pupil.menu(QStringLiteral("mnuMassimo"));
+    pupil.choose(8);
+    QVERIFY(!pupil.c("CorniceNumeroMassimo")->visible());
+    QVERIFY(!pupil.enabled("BottoneConferma"));
+    QVERIFY(pupil.enabled("BottoneAvanti"));
+
+    // Only in A1 does a rod click open the check again.
+    pupil.rod(QStringLiteral("u"), 1);
+    QCOMPARE(pupil.enabled("BottoneConferma"), a1);
+    pupil.avanti();
+    QVERIFY(pupil.enabled("BottoneConferma"));
+    QVERIFY(!pupil.enabled("BottoneAvanti"));
+}
+
+void TestBuildForms::maximumAndDraws_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("coversWindow");
+    QTest::addColumn<int>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::addColumn<bool>("everyValue");
+    QTest::newRow("Form4") << "Form4" << -1 << "" << false << 1 << 9 << true;
+    QTest::newRow("Form99a 19") << "Form99a" << 0 << "19" << true << 1 << 19 << true;
+    QTest::newRow("Form999a 199") << "Form999a" << 0 << "199" << false << 1 << 199 << false;
+    QTest::newRow("F9999a 1.999") << "F9999a" << 0 << "1.999" << true << 1 << 1999 << false;
+    QTest::newRow("F9999a") << "F9999a" << -1 << "" << false << 1 << 9999 << false;
+    QTest::newRow("Periodo1") << "Periodo1" << -1 << "" << false << 1111 << 999999 << false;
+}
+
+void TestBuildForms::maximumAndDraws()
+{
+    QFETCH(QString, window);
+    QFETCH(int, option);
+    QFETCH(QString, caption);
+    QFETCH(bool, coversWindow);
+    QFETCH(int, lowest);
+    QFETCH(int, highest);
+    QFETCH(bool, everyValue);
+    test::TestRun run;
+    auto &rnd = test::installScriptedRnd();
+    Pupil pupil{Forms::open(window, nullptr)};
+    if (option >= 0) {
+        Control *chooser = pupil.c("CorniceNumeroMassimo");
+        pupil.menu(QStringLiteral("mnuMassimo"));
+        QVERIFY(chooser->visible());
+        QCOMPARE(chooser->left(), 0.0);
+        QCOMPARE(chooser->top(), 0.0);
+        QCOMPARE(chooser->width() >= pupil.form->scaleWidth(), coversWindow);
+        QCOMPARE(pupil.c("OpzioneNumeroMassimo", option)->caption(), caption);
+        const int calls = rnd.calls;
+        pupil.choose(option);
+        QCOMPARE(shared().NumeroMassimo, highest);
+        QVERIFY(!chooser->visible());
+        // A new item at once: a colour, then the number.
+        QVERIFY(rnd.calls >= calls + 2);
+    }
+    // Every switch of the display draws a new item.
+    const bool units = window == QLatin1String("Form4");
+    std::set<int> seen;
+    for (int i = 0; i < 400; ++i) {
+        pupil.menu(i % 2 == 0 ? (units ? QStringLiteral("mnucifre") : QStringLiteral("MenuCifre"))
+                              : (units ? QStringLiteral("mnulettere") : QStringLiteral("MenuParole")));
+        const int n = shared().NumeroACaso;
+        QVERIFY2(n >= lowest && n <= highest, qPrintable(QString::number(n)));
+        seen.insert(n);
+    }
+    if (everyValue) {
+        QCOMPARE(int(seen.size()), highest - lowest + 1);
+    }
+}
+
+void TestBuildForms::sounds()
+{
+    test::TestRun run;
+    auto &rnd = test::installScriptedRnd();
+    Pupil pupil = openWith(rnd, QStringLiteral("Form4"), 3);
+    const QString folder = run.folder() + QStringLiteral("/suoni/");
+
+    pupil.conferma();
+    QCOMPARE(run.fakes.sounds->played, QStringList{folder + "no.wav"});
+    pupil.rod(QStringLiteral("u"), 3);
+    rnd.script.push_back(test::pick(2, 4));
+    pupil.conferma();
+    QCOMPARE(run.fakes.sounds->played.last(), folder + "si3.wav");
+
+    // Sounds off: nothing plays and the right answer draws no number.
+    shared().SuoniAttivati = false;
+    run.fakes.sounds->played.clear();
+    test::scriptItem(rnd, QStringLiteral("Form4"), 3, 99);
+    pupil.avanti();
+    pupil.conferma();
+    pupil.rod(QStringLiteral("u"), 3);
+    const int calls = rnd.calls;
+    pupil.conferma();
+    QCOMPARE(rnd.calls, calls);
+    QCOMPARE(pupil.esatti(), QStringLiteral(" 2"));
+    QCOMPARE(pupil.errati(), QStringLiteral(" 2"));
+    QVERIFY(run.fakes.sounds->played.isEmpty());
+}
+
+void TestBuildForms::counters()
+{
+    test::TestRun run;
+    auto &rnd = test::installScriptedRnd();
+    Pupil pupil = openWith(rnd, QStringLiteral("Form99a"), 47);
+    pupil.rod(QStringLiteral("da"), 4);
+    pupil.conferma();
+    QCOMPARE(pupil.errati(), QStringLiteral(" 1"));
+
+    // The reset touches only the score: item, beads and buttons stay.
+    pupil.menu(QStringLiteral("MenuAzzera"));
+    QCOMPARE(pupil.esatti(), QStringLiteral("0"));
+    QCOMPARE(pupil.errati(), QStringLiteral("0"));
+    QCOMPARE(shared().ConteggioErrati, qint16(0));
+    QCOMPARE(shared().NumeroACaso, 47);
+    QCOMPARE(pupil.target(), QStringLiteral("QUARANTASETTE"));
+    QCOMPARE(pupil.beads(QStringLiteral("da")), 4);
+    QVERIFY(!pupil.enabled("BottoneConferma"));
+    QVERIFY(pupil.wrongIcon());
+    pupil.rod(QStringLiteral("u"), 7);
+    pupil.conferma();
+    QCOMPARE(pupil.esatti(), QStringLiteral(" 1"));
+    QCOMPARE(pupil.errati(), QStringLiteral("0"));
+
+    // A score that reaches 32767 stays there.
+    shared().ConteggioEsatti = 32766;
+    shared().ConteggioErrati = 32766;
+    for (int round = 0; round < 2; ++round) {
+        pupil.rod(QStringLiteral("u"), 1, Qt::RightButton);
+        pupil.conferma();
+        pupil.rod(QStringLiteral("u"), 1);
+        pupil.conferma();
+    }
+    QCOMPARE(shared().ConteggioEsatti, qint16(32767));
+    QCOMPARE(shared().ConteggioErrati, qint16(32767));
+    QCOMPARE(pupil.esatti(), QStringLiteral(" 32767"));
+    QCOMPARE(pupil.errati(), QStringLiteral(" 32767"));
+}
+
+void TestBuildForms::esciAndInformazioni()
+{
+    test::TestRun run;
+    run.copyShippedLanguageFiles();
+    shared().MLSCurrentLanguage = QStringLiteral("Italiano");
+    Pupil pupil{Forms::open(QStringLiteral("Form99a"), nullptr)};
+    pupil.conferma();
+    QCOMPARE(pupil.errati(), QStringLiteral(" 1"));
+
+    pupil.menu(QStringLiteral("MenuInformazioni"));
+    QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
+    QCOMPARE(run.fakes.messages->shown[0].icon, MsgIcon::Information);
+
+    run.fakes.messages->answers = {MsgAnswer::No};
+    pupil.menu(QStringLiteral("mnuEsci"));
+    const auto &asked = run.fakes.messages->shown.back();
+    QCOMPARE(asked.text, QStringLiteral("Vuoi tornare al menu principale?"));
+    QCOMPARE(asked.title, QStringLiteral("Utilizzo dell'ortix"));
+    QCOMPARE(asked.buttons, MsgButtons::YesNo);
+    QCOMPARE(asked.icon, MsgIcon::Question);
+    QCOMPARE(Forms::find(QStringLiteral("Form99a")), pupil.form);
+    QCOMPARE(pupil.errati(), QStringLiteral(" 1"));
+
+    pupil.menu(QStringLiteral("mnuEsci"));
+    test::flushDeletes();
+    QVERIFY(!Forms::find(QStringLiteral("Form99a")));
+    QVERIFY(Forms::find(QStringLiteral("FormMenu")));
+
+    // Opened again, the window starts a new score.
+    Pupil again{Forms::open(QStringLiteral("Form99a"), Forms::find(QStringLiteral("FormMenu")))};
+    test::flushDeletes();
+    QCOMPARE(again.esatti(), QStringLiteral("0"));
+    QCOMPARE(again.errati(), QStringLiteral("0"));
+    QCOMPARE(again.c("BottoneConferma")->caption(), QStringLiteral("Conferma"));
+}
+
+void TestBuildForms::frameKeepsItsLayout()
+{
+    test::TestRun run;
+    Pupil pupil{Forms::open(QStringLiteral("Periodo1"), nullptr)};
+    pupil.build(999999);
+    const auto rods = pupil.form->controlArray(QStringLiteral("FiloOrtix"));
+    const auto places = pupil.places();
+    QCOMPARE(rods.size(), places.size());
+    // Nine beads fill each rod, centred on it, at every size of the window.
+    for (double width : {15360.0, 12000.0}) {
+        pupil.form->setWidth(width);
+        pupil.form->setHeight(width * 0.75);
+        for (std::size_t r = 0; r < rods.size(); ++r) {
+            const double s = std::floor((rods[r]->y2() - rods[r]->y1()) / 9);
+            const auto beads = pupil.form->controlArray(QStringLiteral("pal_") + places[r].first);
+            for (int i = 0; i < 9; ++i) {
+                const Control *bead = beads[std::size_t(i)];
+                QCOMPARE(bead->width(), s);
+                QCOMPARE(bead->height(), s);
+                QCOMPARE(bead->top(), beads[0]->top() - i * s);
+                QCOMPARE(bead->left() + s / 2, rods[r]->x1());
+            }
+        }
+        const Control *separator = pupil.c("Line1");
+        QCOMPARE(separator->y1(), pupil.c("pal_u", 4)->top());
+        QCOMPARE(separator->y2(), separator->y1());
+    }
+
+    // Form99a stacked its beads at load; filling the screen keeps them
+    // evenly stacked, the step growing with the beads.
+    Pupil tens{Forms::open(QStringLiteral("Form99a"), nullptr)};
+    for (const char *rod : {"pal_da", "pal_u"}) {
+        const auto beads = tens.form->controlArray(QString::fromLatin1(rod));
+        const double h = beads[0]->height();
+        QVERIFY(h > 600);
+        for (int i = 0; i < 9; ++i) {
+            QCOMPARE(beads[std::size_t(i)]->top(), tens.c("pal_u", 0)->top() - i * h);
+        }
+    }
+}
+
+QTEST_MAIN(TestBuildForms)
+#include "test_buildforms.moc"

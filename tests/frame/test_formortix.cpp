@@ -1,0 +1,354 @@
+#include "TestSupport.h"
+
+#include "app/Main.h"
+#include "app/ProgramFolder.h"
+#include "app/SharedState.h"
+#include "frame/Formortix.h"
+#include "lang/LanguageSupport.h"
+#include "ui/Forms.h"
+#include "ui/MenuControl.h"
+
+#include <QDir>
+#include <QMouseEvent>
+#include <QTest>
+
+using namespace ortix;
+using namespace ortix::ui;
+
+namespace {
+
+QString id(const char *stringId)
+{
+    return lang::MLSGetString(QString::fromLatin1(stringId));
+}
+
+QString settingsFile(const test::TestRun &run, const char *name = "ortix.INI")
+{
+    return QDir(run.fakes.folders->settingsRoot()).filePath(QStringLiteral("ImpostazioniProgrammiQuirn/") + name);
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+void writeSettings(const test::TestRun &run, const QByteArray &text)
+{
+    QDir().mkpath(QFileInfo(settingsFile(run)).path());
+    QFile file(settingsFile(run));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+}
+
+Formortix *openFrame()
+{
+    registerAllForms();
+    return qobject_cast<Formortix *>(Forms::open(QStringLiteral("Formortix"), nullptr));
+}
+
+void closeFrame(Form *frame)
+{
+    frame->close();
+    test::flushDeletes();
+}
+
+void menu(Form *form, const char *name)
+{
+    qobject_cast<MenuControl *>(form->control(QString::fromLatin1(name)))->trigger();
+}
+
+void click(Form *form, int rod, Qt::MouseButton button = Qt::LeftButton, int times = 1)
+{
+    for (int i = 0; i < times; ++i) {
+        QTest::mouseClick(form->control(QStringLiteral("Command2"), rod)->widget(), button);
+    }
+}
+
+// Clicks one of a scroll bar's arrows.
+void arrow(Form *form, const char *bar, bool right, int times = 1)
+{
+    QWidget *w = form->control(QString::fromLatin1(bar))->widget();
+    for (int i = 0; i < times; ++i) {
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(right ? w->width() - 4 : 4, w->height() / 2));
+    }
+}
+
+// Sets the panel's scroll bars with their arrows and confirms.
+void configure(Form *form, int rods, int scrollPosition)
+{
+    menu(form, "mnuConfigura");
+    arrow(form, "HScroll1", false, 6);
+    arrow(form, "HScroll1", true, rods - 1);
+    arrow(form, "HScroll2", false, 11);
+    arrow(form, "HScroll2", true, scrollPosition - 1);
+    QTest::mouseClick(form->control(QStringLiteral("Command1"))->widget(), Qt::LeftButton);
+}
+
+int beadsShown(const Formortix *frame, int rod)
+{
+    int shown = 0;
+    for (int k = 0; k < 18; ++k) {
+        shown += frame->pallina(rod, k)->visible() ? 1 : 0;
+    }
+    return shown;
+}
+
+// Rods shown with their buttons; -1 when a rod and its button disagree.
+int rodsShown(const Form *form)
+{
+    int shown = 0;
+    for (int r = 0; r <= 6; ++r) {
+        const bool rod = form->control(QStringLiteral("FiloOrtix"), r)->visible();
+        if (form->control(QStringLiteral("Command2"), r)->visible() != rod) {
+            return -1;
+        }
+        shown += rod ? 1 : 0;
+    }
+    return shown;
+}
+
+} // namespace
+
+class TestFormortix : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstStart();
+    void settingsSurviveARestartAndThePanelsEsci();
+    void layoutFollowsTheWindow();
+    void clicksAddAndRemoveBeadsWithSounds();
+    void badSettingsFiles_data();
+    void badSettingsFiles();
+    void settingsFolderWithoutRights();
+};
+
+void TestFormortix::firstStart()
+{
+    test::TestRun run;
+    run.copyShippedLanguageFiles();
+    registerAllForms();
+    Form *menuForm = Forms::open(QStringLiteral("FormMenu"), nullptr);
+    QTest::mouseClick(menuForm->control(QStringLiteral("Command21"))->widget(), Qt::LeftButton);
+    test::flushDeletes();
+    auto *frame = qobject_cast<Formortix *>(Forms::find(QStringLiteral("Formortix")));
+    QVERIFY(frame);
+    QCOMPARE(Forms::all().size(), std::size_t(1));
+    QCOMPARE(frame->caption(), QStringLiteral("Uso dell'ortix - ortix libero"));
+    QCOMPARE(frame->control(QStringLiteral("mnuStampa"))->caption(), QStringLiteral("Stampa          "));
+    QCOMPARE(frame->backColor(), QColor(0xFF, 0xC0, 0xFF));
+    QCOMPARE(frame->width(), 15360.0);
+
+    QVERIFY(!id("0041").isEmpty());
+    QCOMPARE(readAll(settingsFile(run, "leggimi.txt")),
+             (id("0041") + "\r\n \r\n" + id("0042") + "\r\n \r\n" + id("0043") + "\r\n").toUtf8());
+    QVERIFY(!QFile::exists(settingsFile(run)));
+
+    QCOMPARE(rodsShown(frame), 6);
+    QVERIFY(!frame->control(QStringLiteral("FiloOrtix"), 0)->visible());
+    QStringList captions;
+    for (int r = 1; r <= 6; ++r) {
+        captions << frame->control(QStringLiteral("Command2"), r)->caption();
+        QCOMPARE(beadsShown(frame, r), 0);
+    }
+    QCOMPARE(captions, QStringList({"u", "da", "h", "uk", "dak", "hk"}));
+    // Units on the right.
+    QVERIFY(frame->control(QStringLiteral("FiloOrtix"), 1)->x1() > frame->control(QStringLiteral("FiloOrtix"), 2)->x1());
+    QCOMPARE(frame->control(QStringLiteral("Command2"), 1)->widget()->cursor().shape(), Qt::BitmapCursor);
+
+    // Closing by the title bar keeps the settings.
+    closeFrame(frame);
+    QCOMPARE(readAll(settingsFile(run)), QByteArray("6\r\n9\r\n"));
+}
+
+void TestFormortix::settingsSurviveARestartAndThePanelsEsci()
+{
+    test::TestRun run;
+    run.copyShippedLanguageFiles();
+    Formortix *frame = openFrame();
+    configure(frame, 4, 11);
+    QVERIFY(!frame->control(QStringLiteral("Frame1"))->visible());
+    QCOMPARE(readAll(settingsFile(run)), QByteArray("4\r\n18\r\n"));
+    QCOMPARE(rodsShown(frame), 4);
+    QCOMPARE(frame->control(QStringLiteral("Command2"), 1)->caption(), QString());
+
+    // 18 beads fill a rod, each on the one below; the 19th is refused.
+    click(frame, 4, Qt::LeftButton, 19);
+    QCOMPARE(beadsShown(frame, 4), 18);
+    QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
+    QCOMPARE(run.fakes.messages->shown[0].text, id("0026"));
+    const Control *rod = frame->control(QStringLiteral("FiloOrtix"), 4);
+    QCOMPARE(frame->pallina(4, 17)->top(), rod->y1());
+    QCOMPARE(frame->pallina(4, 0)->top() + frame->DimPallina(), rod->y2());
+
+    // The panel shows the settings in force; leaving it by "Esci" keeps them.
+    menu(frame, "mnuConfigura");
+    QCOMPARE(frame->control(QStringLiteral("Label2"))->caption(), QStringLiteral("4"));
+    QCOMPARE(frame->control(QStringLiteral("HScroll2"))->value(), 11);
+    QCOMPARE(frame->control(QStringLiteral("Label4"))->caption(), id("0038"));
+    arrow(frame, "HScroll2", false);
+    QCOMPARE(frame->control(QStringLiteral("Label4"))->caption(), QStringLiteral("10"));
+    run.fakes.messages->answers = {MsgAnswer::No, MsgAnswer::Yes};
+    menu(frame, "mnuEsci");
+    QCOMPARE(run.fakes.messages->shown.back().text, id("0001"));
+    QCOMPARE(Forms::find(QStringLiteral("Formortix")), frame);
+    menu(frame, "mnuEsci");
+    test::flushDeletes();
+    QVERIFY(Forms::find(QStringLiteral("FormMenu")));
+    QCOMPARE(readAll(settingsFile(run)), QByteArray("4\r\n18\r\n"));
+
+    frame = openFrame();
+    QCOMPARE(frame->PallinePerFilo(), 18);
+    QCOMPARE(rodsShown(frame), 4);
+    QCOMPARE(beadsShown(frame, 4), 0);
+}
+
+void TestFormortix::layoutFollowsTheWindow()
+{
+    test::TestRun run;
+    Formortix *frame = openFrame();
+    // A resize keeps the beads, laid out for the new width:
+    // 6 rods on 12000 twips, rod 1 at Int(6 * 12000 / 7) = 10285.
+    click(frame, 1, Qt::LeftButton, 3);
+    frame->setWidth(12000);
+    QCOMPARE(frame->width(), 12000.0);
+    QCOMPARE(beadsShown(frame, 1), 3);
+    const Control *rod = frame->control(QStringLiteral("FiloOrtix"), 1);
+    QCOMPARE(rod->x1(), 10285.0);
+    QCOMPARE(frame->pallina(1, 2)->left() + frame->DimPallina() / 2.0, 10285.0);
+    QCOMPARE(frame->pallina(1, 2)->top() + 3 * frame->DimPallina(), rod->y2());
+
+    // 3 rods: step 3000, rods at 9000, 6000 and 3000; "Conferma" empties.
+    configure(frame, 3, 9);
+    QCOMPARE(rodsShown(frame), 3);
+    QCOMPARE(beadsShown(frame, 1), 0);
+    const double xs[] = {9000, 6000, 3000};
+    for (int r = 1; r <= 3; ++r) {
+        const Control *button = frame->control(QStringLiteral("Command2"), r);
+        QCOMPARE(frame->control(QStringLiteral("FiloOrtix"), r)->x1(), xs[r - 1]);
+        QCOMPARE(frame->control(QStringLiteral("FiloOrtix"), r)->x2(), xs[r - 1]);
+        QCOMPARE(button->left(), xs[r - 1] - std::floor(button->width() / 2));
+    }
+    click(frame, 1);
+    QCOMPARE(frame->pallina(1, 0)->left(), 9000 - frame->DimPallina() / 2.0);
+}
+
+void TestFormortix::clicksAddAndRemoveBeadsWithSounds()
+{
+    test::TestRun run;
+    run.copyShippedLanguageFiles();
+    Formortix *frame = openFrame();
+    click(frame, 1, Qt::LeftButton, 10);
+    QCOMPARE(beadsShown(frame, 1), 9);
+    QCOMPARE(run.fakes.sounds->played.size(), 9);
+    QVERIFY(run.fakes.sounds->played.at(0).endsWith(QStringLiteral("suoni/pop1.wav")));
+    QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
+    const auto &full = run.fakes.messages->shown[0];
+    QCOMPARE(full.text, id("0026"));
+    QCOMPARE(full.title, QStringLiteral("Utilizzo dell'ortix"));
+    QCOMPARE(full.icon, MsgIcon::Critical);
+    QCOMPARE(full.buttons, MsgButtons::Ok);
+
+    // The right button takes the top bead; the left one puts it back in place.
+    const QPointF place(frame->pallina(1, 8)->left(), frame->pallina(1, 8)->top());
+    click(frame, 1, Qt::RightButton);
+    QVERIFY(!frame->pallina(1, 8)->visible());
+    QVERIFY(run.fakes.sounds->played.last().endsWith(QStringLiteral("suoni/blip01.wav")));
+    click(frame, 1);
+    QVERIFY(frame->pallina(1, 8)->visible());
+    QCOMPARE(QPointF(frame->pallina(1, 8)->left(), frame->pallina(1, 8)->top()), place);
+    click(frame, 1, Qt::MiddleButton);
+    QCOMPARE(beadsShown(frame, 1), 8);
+
+    // A quick second click arrives as a double click and counts too.
+    QWidget *button = frame->control(QStringLiteral("Command2"), 3)->widget();
+    QTest::mouseClick(button, Qt::LeftButton);
+    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)),
+                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(button, &second);
+    QCOMPARE(beadsShown(frame, 3), 2);
+
+    run.fakes.messages->shown.clear();
+    run.fakes.sounds->played.clear();
+    click(frame, 2, Qt::RightButton);
+    QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
+    QCOMPARE(run.fakes.messages->shown[0].text, id("0027"));
+    QVERIFY(run.fakes.sounds->played.isEmpty());
+
+    menu(frame, "mnuSvuota");
+    QCOMPARE(beadsShown(frame, 1) + beadsShown(frame, 3), 0);
+    QCOMPARE(run.fakes.sounds->played, QStringList{programFile(QStringLiteral("suoni/up05.wav"))});
+
+    shared().SuoniAttivati = false;
+    click(frame, 2, Qt::LeftButton, 2);
+    click(frame, 2, Qt::RightButton);
+    menu(frame, "mnuSvuota");
+    QCOMPARE(run.fakes.sounds->played.size(), 1);
+}
+
+void TestFormortix::badSettingsFiles_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("rods");
+    QTest::addColumn<int>("beads");
+
+    QTest::newRow("commas and blanks") << QByteArray(" 2 , 5 ") << 2 << 5;
+    QTest::newRow("empty") << QByteArray() << 6 << 9;
+    QTest::newRow("one number") << QByteArray("3\r\n") << 6 << 9;
+    QTest::newRow("text") << QByteArray("tre\r\nnove\r\n") << 6 << 9;
+    QTest::newRow("no rods") << QByteArray("0\r\n9\r\n") << 6 << 9;
+    QTest::newRow("seven rods") << QByteArray("7\r\n9\r\n") << 6 << 9;
+    QTest::newRow("scroll position instead of 18") << QByteArray("3\r\n11\r\n") << 6 << 9;
+    QTest::newRow("19 beads") << QByteArray("3\r\n19\r\n") << 6 << 9;
+    QTest::newRow("negative beads") << QByteArray("3\r\n-4\r\n") << 6 << 9;
+}
+
+void TestFormortix::badSettingsFiles()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(int, rods);
+    QFETCH(int, beads);
+    test::TestRun run;
+    writeSettings(run, text);
+    Formortix *frame = openFrame();
+    QCOMPARE(rodsShown(frame), rods);
+    click(frame, rods, Qt::LeftButton, beads + 1);
+    QCOMPARE(beadsShown(frame, rods), beads);
+    QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
+}
+
+void TestFormortix::settingsFolderWithoutRights()
+{
+    test::TestRun run;
+    test::ObeyFilePermissions obey;
+    const QString folder = QFileInfo(settingsFile(run)).path();
+    // A folder made by hand, without the read-me: it is added, the settings kept.
+    writeSettings(run, "2\r\n7\r\n");
+    Formortix *frame = openFrame();
+    QVERIFY(QFile::exists(settingsFile(run, "leggimi.txt")));
+    QCOMPARE(frame->PallinePerFilo(), 7);
+
+    // A folder that refuses writing: the old settings survive whole.
+    test::setFolderWritable(folder, false);
+    configure(frame, 5, 3);
+    QCOMPARE(rodsShown(frame), 5);
+    closeFrame(frame);
+    test::setFolderWritable(folder, true);
+    QCOMPARE(readAll(settingsFile(run)), QByteArray("2\r\n7\r\n"));
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
+
+    // A root where the folder cannot even be made: the frame works with 6 and 9.
+    QDir(folder).removeRecursively();
+    test::setFolderWritable(run.fakes.folders->settingsRoot(), false);
+    frame = openFrame();
+    QCOMPARE(rodsShown(frame), 6);
+    click(frame, 6, Qt::LeftButton, 2);
+    QCOMPARE(beadsShown(frame, 6), 2);
+    configure(frame, 1, 1);
+    closeFrame(frame);
+    test::setFolderWritable(run.fakes.folders->settingsRoot(), true);
+    QVERIFY(!QFileInfo::exists(folder));
+}
+
+QTEST_MAIN(TestFormortix)
+#include "test_formortix.moc"
