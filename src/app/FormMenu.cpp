@@ -8,6 +8,7 @@
 #include "lang/TranslateForm.h"
 #include "ui/ClsResize.h"
 #include "ui/Forms.h"
+#include "ui/ToolkitLanguage.h"
 #include "ui/MenuControl.h"
 #include "ui/Services.h"
 
@@ -189,6 +190,7 @@ void FormMenu::mnuLanguage_Click(int index)
     }
     lang::writeCurrentLanguage(language);
     lang::ImpostaLinguaNumeri();
+    ui::installToolkitLanguage(shared().LinguaNumeri.toInt());
     lang::PreparaPartiUndiciDiciannove();
 }
 

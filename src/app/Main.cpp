@@ -10,6 +10,7 @@
 #include "lang/LanguageSupport.h"
 #include "ui/ClsResize.h"
 #include "ui/Forms.h"
+#include "ui/ToolkitLanguage.h"
 #include "ui/Services.h"
 
 namespace ortix {
@@ -27,6 +28,7 @@ bool Main(SingleInstance &instance)
     SharedState &state = shared();
     state.MLSCurrentLanguage = lang::readCurrentLanguage();
     lang::ImpostaLinguaNumeri();
+    ui::installToolkitLanguage(shared().LinguaNumeri.toInt());
     state.TestoEsatti = MLSGetString(QStringLiteral("0002"));
     state.TestoErrati = MLSGetString(QStringLiteral("0003"));
     state.TestoOrdine_hk = MLSGetString(QStringLiteral("0049"));

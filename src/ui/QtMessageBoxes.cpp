@@ -1,0 +1,51 @@
+#include "ui/QtMessageBoxes.h"
+
+#include "lang/LanguageSupport.h"
+
+#include <QAbstractButton>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace ortix::ui {
+
+MsgAnswer QtMessageBoxes::show(QWidget *parent, const QString &text, const QString &title, MsgButtons buttons,
+                               MsgIcon icon)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title.isEmpty() ? QGuiApplication::applicationDisplayName() : title);
+    box.setText(text);
+    switch (icon) {
+    case MsgIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MsgIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MsgIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MsgIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MsgIcon::None:
+        break;
+    }
+    if (buttons == MsgButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        const QString yes = lang::MLSGetString(QStringLiteral("0061"));
+        const QString no = lang::MLSGetString(QStringLiteral("0062"));
+        if (!yes.isEmpty()) {
+            box.button(QMessageBox::Yes)->setText(yes);
+        }
+        if (!no.isEmpty()) {
+            box.button(QMessageBox::No)->setText(no);
+        }
+        return box.exec() == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return MsgAnswer::Ok;
+}
+
+} // namespace ortix::ui
