@@ -111,7 +111,9 @@ void WrapButton::paintEvent(QPaintEvent *)
 
 void FilteredLineEdit::keyPressEvent(QKeyEvent *event)
 {
-    const QString typed = event->text();
+    const bool enterKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // Enter is a key press (13) even where the platform gives it no text.
+    const QString typed = enterKey ? QStringLiteral("\r") : event->text();
     if (!keyPressFilter || typed.isEmpty()) {
         QLineEdit::keyPressEvent(event);
         return;
@@ -119,18 +121,14 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent *event)
     QString kept;
     for (const QChar c : typed) {
         int key = c.unicode();
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            key = 13;
-        }
         keyPressFilter(key);
         if (key != 0) {
             kept.append(QChar(char16_t(key)));
         }
     }
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (kept.isEmpty()) {
         event->accept();
-    } else if (kept == typed || enter || event->key() == Qt::Key_Backspace) {
+    } else if (kept == typed || enterKey || event->key() == Qt::Key_Backspace) {
         QLineEdit::keyPressEvent(event);
     } else {
         insert(kept);

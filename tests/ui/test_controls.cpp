@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QMenu>
 #include <QTest>
@@ -182,8 +183,14 @@ void TestControls::textBoxFilterReplacesAndDropsKeys()
     QTest::sendKeyEvent(QTest::Click, box->widget(), Qt::Key_unknown, QString::fromUtf8("ü"), Qt::NoModifier);
     QCOMPARE(box->text(), QString::fromUtf8("ü"));
     released.clear();
+    QList<int> pressed;
+    box->onKeyPress = [&](int &key) { pressed << key; };
     QTest::keyClick(box->widget(), Qt::Key_Return);
     QCOMPARE(released, QList<int>{13});
+    // Enter with no text in the event still reaches the key-press handler.
+    QKeyEvent bare(QEvent::KeyPress, Qt::Key_Enter, Qt::NoModifier, QString());
+    QApplication::sendEvent(box->widget(), &bare);
+    QCOMPARE(pressed, QList<int>({13, 13}));
 }
 
 void TestControls::buttonsReportMouseButtons()

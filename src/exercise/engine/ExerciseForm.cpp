@@ -195,6 +195,7 @@ void ExerciseForm::SegnaEsatto()
     SharedState &s = shared();
     s.ConteggioEsatti = contaUnaInPiu(s.ConteggioEsatti);
     control(QStringLiteral("EtichettaEsatti"))->setCaption(testoConteggio(s.ConteggioEsatti));
+    emit scored(true);
 }
 
 void ExerciseForm::SegnaErrato()
@@ -205,6 +206,7 @@ void ExerciseForm::SegnaErrato()
     SharedState &s = shared();
     s.ConteggioErrati = contaUnaInPiu(s.ConteggioErrati);
     control(QStringLiteral("EtichettaErrati"))->setCaption(testoConteggio(s.ConteggioErrati));
+    emit scored(false);
 }
 
 void ExerciseForm::BottoneAvanti_Click()

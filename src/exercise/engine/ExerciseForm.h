@@ -36,6 +36,11 @@ public:
     void ScegliMassimo();
     void OpzioneNumeroMassimo_Click(int index);
 
+signals:
+    // A check has just been scored, right or wrong; it is told even when
+    // the counter has stopped at its largest value.
+    void scored(bool right);
+
 protected:
     void Form_Load() override;
     void Form_Activate() override;

@@ -135,6 +135,10 @@ QString blanksForSpaces(QStringView text)
     return result;
 }
 
+constexpr char16_t kTypographicApostrophe = 0x2019;
+
+} // namespace
+
 QStringView trimmedBlanks(QStringView text)
 {
     while (text.startsWith(u' ')) {
@@ -145,8 +149,6 @@ QStringView trimmedBlanks(QStringView text)
     }
     return text;
 }
-
-} // namespace
 
 double readNumericValue(QStringView text)
 {
@@ -206,13 +208,21 @@ bool isSpaceSeparator(QStringView separator)
     return true;
 }
 
+bool isApostropheSeparator(QStringView separator)
+{
+    return separator.size() == 1 && separator.front() == QChar(kTypographicApostrophe);
+}
+
 bool matchesGrouping(QStringView answer, qint64 number, QStringView groupSeparator)
 {
     if (isSpaceSeparator(groupSeparator)) {
         const QString typed = blanksForSpaces(answer);
         return trimmedBlanks(typed) == groupedInThrees(number, u" ");
     }
-    const QStringView typed = trimmedBlanks(answer);
+    QString typed = trimmedBlanks(answer).toString();
+    if (isApostropheSeparator(groupSeparator)) {
+        typed.replace(u'\'', QChar(kTypographicApostrophe));
+    }
     return typed == groupedInThrees(number, groupSeparator) || typed == groupedInThrees(number, u" ");
 }
 
@@ -234,6 +244,9 @@ bool admitsDigitsKey(QChar typed, QStringView groupSeparator)
         return true;
     }
     if (groupSeparator.contains(typed)) {
+        return true;
+    }
+    if (typed == u'\'' && isApostropheSeparator(groupSeparator)) {
         return true;
     }
     return typed == u' ' && isSpaceSeparator(groupSeparator);

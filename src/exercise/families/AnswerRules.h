@@ -34,10 +34,19 @@ QString groupedInThrees(qint64 number, QStringView separator);
 // keyboards, so an ordinary blank stands for it.
 bool isSpaceSeparator(QStringView separator);
 
+// Whether separator is the typographic apostrophe (Swiss "12’345"):
+// keyboards have only the plain apostrophe, which stands for it.
+bool isApostropheSeparator(QStringView separator);
+
+// text without the blanks at its start and end (only blanks: a tab or a
+// no-break space stays).
+QStringView trimmedBlanks(QStringView text);
+
 // Grouping rule: the answer, with leading and trailing blanks removed,
 // is the number grouped in threes with groupSeparator (the locale's) or
 // with single blanks. Where groupSeparator is a space, any space character
-// between the groups is accepted for it.
+// between the groups is accepted for it; where it is the typographic
+// apostrophe, so is the plain one.
 bool matchesGrouping(QStringView answer, qint64 number, QStringView groupSeparator);
 
 // The check of a write-in-digits window by its rule. An empty answer is
@@ -47,8 +56,9 @@ bool isRightAnswer(AnswerRule rule, QStringView answer, qint64 number, QStringVi
 // The key filter of the digits answer boxes: whether a typed character may
 // reach the box. Backspace, ".", ",", the digits 0 to 9 and the locale's
 // own group separator pass; where that separator is a space, so does an
-// ordinary blank. Everything else (Enter, letters, control characters such
-// as the copy and paste shortcuts) is dropped.
+// ordinary blank, and where it is the typographic apostrophe, the plain
+// one. Everything else (Enter, letters, control characters such as the
+// copy and paste shortcuts) is dropped.
 bool admitsDigitsKey(QChar typed, QStringView groupSeparator);
 
 } // namespace ortix

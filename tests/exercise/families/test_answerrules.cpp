@@ -145,6 +145,8 @@ void TestAnswerRules::localeSeparators()
     QVERIFY(!isSpaceSeparator(u"."));
     QVERIFY(!isSpaceSeparator(u""));
     QVERIFY(!isSpaceSeparator(u"\t"));
+    QVERIFY(isApostropheSeparator(QLocale(QStringLiteral("de_CH")).groupSeparator()));
+    QVERIFY(!isApostropheSeparator(u"'"));
 }
 
 void TestAnswerRules::grouping_data()
@@ -194,6 +196,16 @@ void TestAnswerRules::grouping_data()
     QTest::newRow("fr two blanks inside") << fr << "1  234" << qint64(1234) << false;
     QTest::newRow("fr space at the ends") << fr << nbsp + "1 234" + nnbsp << qint64(1234) << true;
     QTest::newRow("fr 12 34") << fr << "12 34" << qint64(1234) << false;
+
+    // Swiss settings group with the typographic apostrophe; the keyboard's
+    // plain one stands for it.
+    const QString ch = QLocale(QStringLiteral("de_CH")).groupSeparator();
+    QTest::newRow("ch locale separator") << ch << QString("1") + ch + "234" << qint64(1234) << true;
+    QTest::newRow("ch plain apostrophe") << ch << "12'345" << qint64(12345) << true;
+    QTest::newRow("ch 1 234") << ch << "1 234" << qint64(1234) << true;
+    QTest::newRow("ch 1234") << ch << "1234" << qint64(1234) << false;
+    QTest::newRow("ch 1.234") << ch << "1.234" << qint64(1234) << false;
+    QTest::newRow("plain apostrophe elsewhere") << en << "1'234" << qint64(1234) << false;
 }
 
 void TestAnswerRules::grouping()
@@ -262,6 +274,11 @@ void TestAnswerRules::keyFilter_data()
     QTest::newRow("fr letter") << fr << QChar(u'x') << false;
     QTest::newRow("sq blank") << sq << QChar(u' ') << true;
     QTest::newRow("sq own separator") << sq << sq.at(0) << true;
+    const QString ch = QLocale(QStringLiteral("de_CH")).groupSeparator();
+    QTest::newRow("ch own separator") << ch << ch.at(0) << true;
+    QTest::newRow("ch plain apostrophe") << ch << QChar(u'\'') << true;
+    QTest::newRow("ch blank") << ch << QChar(u' ') << false;
+    QTest::newRow("it plain apostrophe") << it << QChar(u'\'') << false;
 }
 
 void TestAnswerRules::keyFilter()
