@@ -17,7 +17,9 @@ bool writeWhole(const QString &path, const QByteArray &contents)
         return false;
     }
     // Left uncommitted, the new text is thrown away with the file object.
-    return file.write(contents) == contents.size() && file.commit();
+    // The bytes are flushed first: a full disk may refuse them only then,
+    // and commit() would not notice and put the cut-short file in place.
+    return file.write(contents) == contents.size() && file.flush() && file.commit();
 }
 
 } // namespace

@@ -1,0 +1,314 @@
+#include "PupilHands.h"
+
+#include "app/FormMenu.h"
+#include "app/Main.h"
+#include "app/SharedState.h"
+#include "exercise/families/BuildForm.h"
+#include "exercise/families/ReadBeadsForm.h"
+#include "frame/Formortix.h"
+#include "frame/FrameLayout.h"
+#include "ui/Forms.h"
+#include "ui/MenuControl.h"
+#include "ui/WidgetControls.h"
+#include "words/MaiuscoloPerCarattere.h"
+#include "words/NumeroInLettere.h"
+
+#include <QLocale>
+#include <QSet>
+#include <QTest>
+
+namespace ortix::test {
+
+using namespace ui;
+
+std::vector<MenuRoute> registeredRoutes()
+{
+    registerAllForms();
+    std::vector<MenuRoute> routes;
+    static QSet<QString> told;
+    for (const FormMenu::Route &route : FormMenu::routes()) {
+        const QString form = QString::fromLatin1(route.form);
+        if (Forms::isRegistered(form)) {
+            routes.push_back(MenuRoute{QString::fromLatin1(route.button), form});
+        } else if (!told.contains(form)) {
+            told.insert(form);
+            qInfo("%s (menu button %s) is not part of the program yet: left out", qPrintable(form), route.button);
+        }
+    }
+    return routes;
+}
+
+Form *startProgram(SingleInstance &instance)
+{
+    if (!Main(instance)) {
+        return nullptr;
+    }
+    Form *avvio = Forms::find(QStringLiteral("FormAvvio"));
+    if (!avvio) {
+        return nullptr;
+    }
+    leftClick(avvio->control(QStringLiteral("BottoneAvvio")));
+    flushDeletes();
+    return Forms::find(QStringLiteral("FormMenu"));
+}
+
+Form *openRoute(Form *menu, const MenuRoute &route)
+{
+    leftClick(menu->control(route.button));
+    flushDeletes();
+    return Forms::find(route.form);
+}
+
+Form *leaveWindow(Form *window, RecordingMessageBoxes &messages)
+{
+    messages.answers = {MsgAnswer::Yes};
+    chooseMenu(window, QStringLiteral("mnuEsci"));
+    flushDeletes();
+    return Forms::find(QStringLiteral("FormMenu"));
+}
+
+void leftClick(Control *control)
+{
+    QTest::mouseClick(control->widget(), Qt::LeftButton);
+}
+
+void rightClick(Control *control)
+{
+    QTest::mouseClick(control->widget(), Qt::RightButton);
+}
+
+void chooseMenu(Form *form, const QString &name, int index)
+{
+    if (auto *item = qobject_cast<MenuControl *>(form->control(name, index))) {
+        item->trigger();
+    }
+}
+
+int languageItem(Form *menu, const QString &caption)
+{
+    for (Control *item : menu->controlArray(QStringLiteral("mnuLanguage"))) {
+        if (item->caption() == caption) {
+            return item->index();
+        }
+    }
+    return -1;
+}
+
+void typeText(QWidget *box, const QString &text)
+{
+    for (const QChar c : text) {
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+void pressEnter(QWidget *widget)
+{
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
+}
+
+void pressBackspace(QWidget *box)
+{
+    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Backspace, QStringLiteral("\b"), Qt::NoModifier);
+}
+
+void pressEnd(QWidget *box)
+{
+    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_End, QString(), Qt::NoModifier);
+}
+
+QString withoutOuterBlanks(const QString &text)
+{
+    qsizetype from = 0;
+    qsizetype to = text.size();
+    while (from < to && text.at(from) == u' ') {
+        ++from;
+    }
+    while (to > from && text.at(to - 1) == u' ') {
+        --to;
+    }
+    return text.mid(from, to - from);
+}
+
+namespace {
+
+QString inThrees(qint32 number, const QString &separator)
+{
+    QString digits = QString::number(number);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3) {
+        digits.insert(at, separator);
+    }
+    return digits;
+}
+
+// The digit of each place of number, the places of the frame from the
+// highest down.
+std::vector<std::pair<Place, int>> digitsOf(const ExerciseForm &form, qint32 number)
+{
+    std::vector<std::pair<Place, int>> digits;
+    for (Place place : form.palline().layout().places) {
+        digits.emplace_back(place, int(number / valueOf(place) % 10));
+    }
+    return digits;
+}
+
+void clickAvantiIfAnswered(ExerciseForm *form)
+{
+    Control *avanti = form->control(QStringLiteral("BottoneAvanti"));
+    if (avanti->enabled()) {
+        leftClick(avanti);
+    }
+}
+
+void build(BuildForm *form, qint32 number)
+{
+    leftClick(form->control(QStringLiteral("Bot_ricomincia")));
+    for (const auto &[place, digit] : digitsOf(*form, number)) {
+        Control *rod = form->control(QStringLiteral("Bot_") + suffixOf(place));
+        for (int i = 0; i < digit; ++i) {
+            leftClick(rod);
+        }
+    }
+}
+
+void write(ReadBeadsForm *form, const QString &text)
+{
+    QLineEdit *box = form->answerBox()->lineEdit();
+    pressEnd(box);
+    for (int guard = 0; !box->text().isEmpty() && guard < 200; ++guard) {
+        pressBackspace(box);
+    }
+    typeText(box, text);
+    pressEnter(box);
+}
+
+void answer(ExerciseForm *form, bool right)
+{
+    clickAvantiIfAnswered(form);
+    const qint32 target = shared().NumeroACaso;
+    if (auto *builder = qobject_cast<BuildForm *>(form)) {
+        build(builder, target);
+        if (!right) {
+            // One bead more or less on the units rod.
+            Control *units = builder->control(QStringLiteral("Bot_u"));
+            if (target % 10 < 9) {
+                leftClick(units);
+            } else {
+                rightClick(units);
+            }
+        }
+        leftClick(builder->control(QStringLiteral("BottoneConferma")));
+    } else if (auto *reader = qobject_cast<ReadBeadsForm *>(form)) {
+        if (right) {
+            write(reader, rightAnswer(*reader));
+        } else if (reader->readRow().answer == ReadAnswer::Words) {
+            write(reader, QStringLiteral("X"));
+        } else {
+            write(reader, QString::number(target == 0 ? 1 : target - 1));
+        }
+    }
+}
+
+} // namespace
+
+QString rightAnswer(const ReadBeadsForm &form)
+{
+    const qint32 number = shared().NumeroACaso;
+    if (form.readRow().answer == ReadAnswer::Words) {
+        return withoutOuterBlanks(MaiuscoloPerCarattere(NumeroInLettere(number, shared().LinguaNumeri)));
+    }
+    if (form.readRow().rule == AnswerRule::Grouping) {
+        return inThrees(number, QLocale().groupSeparator());
+    }
+    return QString::number(number);
+}
+
+int beadRun(const ExerciseForm &form, Place place)
+{
+    const auto beads = form.controlArray(QStringLiteral("pal_") + suffixOf(place));
+    int shown = 0;
+    while (shown < int(beads.size()) && beads[std::size_t(shown)]->visible()) {
+        ++shown;
+    }
+    for (std::size_t i = std::size_t(shown); i < beads.size(); ++i) {
+        if (beads[i]->visible()) {
+            return -1;
+        }
+    }
+    return shown;
+}
+
+qint32 beadsNumber(const ExerciseForm &form)
+{
+    qint32 number = 0;
+    for (Place place : form.palline().layout().places) {
+        const int run = beadRun(form, place);
+        if (run < 0) {
+            return -1;
+        }
+        number += run * valueOf(place);
+    }
+    return number;
+}
+
+void answerRight(ExerciseForm *form)
+{
+    answer(form, true);
+}
+
+void answerWrong(ExerciseForm *form)
+{
+    answer(form, false);
+}
+
+int frameRodsShown(const Formortix &frame)
+{
+    int shown = 0;
+    for (int r = 1; r <= kMaxFili; ++r) {
+        shown += frame.control(QStringLiteral("FiloOrtix"), r)->visible() ? 1 : 0;
+    }
+    return shown;
+}
+
+int frameBeadRun(const Formortix &frame, int rod)
+{
+    int shown = 0;
+    while (shown < kPallinePerArray && frame.pallina(rod, shown)->visible()) {
+        ++shown;
+    }
+    for (int k = shown; k < kPallinePerArray; ++k) {
+        if (frame.pallina(rod, k)->visible()) {
+            return -1;
+        }
+    }
+    return shown;
+}
+
+void clickFrameRod(Formortix &frame, int rod, Qt::MouseButton button, int times)
+{
+    for (int i = 0; i < times; ++i) {
+        QTest::mouseClick(frame.control(QStringLiteral("Command2"), rod)->widget(), button);
+    }
+}
+
+namespace {
+// Clicks one of a scroll bar's arrows.
+void scrollArrow(Formortix &frame, const char *bar, bool right, int times)
+{
+    QWidget *w = frame.control(QString::fromLatin1(bar))->widget();
+    for (int i = 0; i < times; ++i) {
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(right ? w->width() - 4 : 4, w->height() / 2));
+    }
+}
+} // namespace
+
+void configureFrame(Formortix &frame, int rods, int beadsPosition)
+{
+    chooseMenu(&frame, QStringLiteral("mnuConfigura"));
+    scrollArrow(frame, "HScroll1", false, kMaxFili);
+    scrollArrow(frame, "HScroll1", true, rods - 1);
+    scrollArrow(frame, "HScroll2", false, 11);
+    scrollArrow(frame, "HScroll2", true, beadsPosition - 1);
+    leftClick(frame.control(QStringLiteral("Command1")));
+}
+
+} // namespace ortix::test

@@ -1,0 +1,89 @@
+#pragma once
+
+// What a pupil does with the program, for the tests that run it whole:
+// start it, open windows through the main menu, answer an item right or
+// wrong, leave a window by "Esci".
+
+#include "TestSupport.h"
+
+#include "exercise/engine/ExerciseForm.h"
+#include "ui/Control.h"
+#include "ui/Form.h"
+
+#include <QString>
+#include <qnamespace.h>
+
+#include <vector>
+
+namespace ortix {
+class Formortix;
+class SingleInstance;
+class ReadBeadsForm;
+} // namespace ortix
+
+namespace ortix::test {
+
+// One button of the main menu and the window it opens.
+struct MenuRoute
+{
+    QString button;
+    QString form;
+};
+
+// The menu's routes whose windows are part of the program now. The others
+// are named once in the test's output and left out.
+std::vector<MenuRoute> registeredRoutes();
+
+// Starts the program (Main) and presses "Avvio": the main menu, or none.
+ui::Form *startProgram(SingleInstance &instance);
+
+// Presses the menu button of a route: the window it opened, or none.
+ui::Form *openRoute(ui::Form *menu, const MenuRoute &route);
+
+// "Esci" answered Yes: the main menu that replaced the window.
+ui::Form *leaveWindow(ui::Form *window, RecordingMessageBoxes &messages);
+
+void leftClick(ui::Control *control);
+void rightClick(ui::Control *control);
+// Chooses a menu item, as clicking it does.
+void chooseMenu(ui::Form *form, const QString &name, int index = -1);
+// The item of the language menu with this caption; -1 when there is none.
+int languageItem(ui::Form *menu, const QString &caption);
+
+// Types every character as a keyboard delivers it (any character, not
+// only ASCII), then Enter, Backspace and End as their keys do.
+void typeText(QWidget *box, const QString &text);
+void pressEnter(QWidget *widget);
+void pressBackspace(QWidget *box);
+void pressEnd(QWidget *box);
+
+// The text with the blanks at its ends removed (only blanks).
+QString withoutOuterBlanks(const QString &text);
+
+// The answer a pupil who reads the beads right writes: the words in the
+// number-word language, upper case letter by letter, or the digits, in
+// threes with the locale's separator where the window wants them so.
+QString rightAnswer(const ReadBeadsForm &form);
+
+// The beads shown on one rod, counted from the bottom; -1 when a shown bead
+// stands above a hidden one.
+int beadRun(const ExerciseForm &form, Place place);
+// The number the shown beads make, -1 when a rod has a gap.
+qint32 beadsNumber(const ExerciseForm &form);
+
+// Answers the present item as a pupil: "avanti" first when the item is
+// already answered, then builds or writes the number (right) or a number
+// one away from it (wrong) and confirms.
+void answerRight(ExerciseForm *form);
+void answerWrong(ExerciseForm *form);
+
+// The free frame: the rods shown, the beads shown on rod r (1 to 6) counted
+// from the bottom (-1 when a shown bead stands above a hidden one), clicks
+// under a rod, and the panel set with its scroll bars' arrows, then
+// "Conferma" (beads per rod as the scroll position: 11 is 18 beads).
+int frameRodsShown(const Formortix &frame);
+int frameBeadRun(const Formortix &frame, int rod);
+void clickFrameRod(Formortix &frame, int rod, Qt::MouseButton button, int times = 1);
+void configureFrame(Formortix &frame, int rods, int beadsPosition);
+
+} // namespace ortix::test

@@ -1,0 +1,282 @@
+#include "PupilInvariants.h"
+
+#include "PupilHands.h"
+
+#include "app/SharedState.h"
+#include "app/SmallOperations.h"
+#include "exercise/engine/ExerciseForm.h"
+#include "exercise/families/BuildForm.h"
+#include "exercise/families/ReadBeadsForm.h"
+#include "frame/Formortix.h"
+#include "frame/FrameLayout.h"
+#include "ui/Forms.h"
+#include "ui/WidgetControls.h"
+#include "words/MaiuscoloPerCarattere.h"
+#include "words/NumeroInLettere.h"
+
+#include <QWidget>
+
+#include <algorithm>
+
+namespace ortix::test {
+
+using namespace ui;
+
+namespace {
+
+constexpr int kLargestCount = 32767;
+
+QString scoreCaption(int scored)
+{
+    return scored == 0 ? QStringLiteral("0") : QStringLiteral(" %1").arg(std::min(scored, kLargestCount));
+}
+
+bool isAny(const QString &name, std::initializer_list<const char *> names)
+{
+    return std::any_of(names.begin(), names.end(), [&](const char *n) { return name == QLatin1String(n); });
+}
+
+// The build windows where a wrong answer may be confirmed again at once:
+// there "Conferma" and "avanti" are never enabled together, nor both off.
+bool checksTwiceInARow(const QString &window)
+{
+    return isAny(window, {"Form999a", "F9999a", "Periodo1", "Form999sem", "F9999SEM", "Periodo1SEM"});
+}
+
+QString beadsHold(const ExerciseForm &form)
+{
+    for (Place place : form.palline().layout().places) {
+        const int count = form.palline().count(place);
+        if (count < 0 || count > 9) {
+            return QStringLiteral("rod %1 counts %2").arg(suffixOf(place)).arg(count);
+        }
+        const int run = beadRun(form, place);
+        if (run != count) {
+            return QStringLiteral("rod %1 counts %2 but shows %3 beads from the bottom (-1: a gap)")
+                .arg(suffixOf(place))
+                .arg(count)
+                .arg(run);
+        }
+        for (const Control *bead : form.controlArray(QStringLiteral("pal_") + suffixOf(place))) {
+            if (bead->widget()->isVisible() != bead->visible()) {
+                return QStringLiteral("bead %1(%2) is drawn otherwise than its state").arg(bead->name()).arg(bead->index());
+            }
+        }
+    }
+    return QString();
+}
+
+QString scoreHolds(const ExerciseForm &form, const ExpectedScore &score)
+{
+    const SharedState &s = shared();
+    if (s.ConteggioEsatti != std::min(score.right, kLargestCount)
+        || s.ConteggioErrati != std::min(score.wrong, kLargestCount)) {
+        return QStringLiteral("counters %1 / %2 after %3 right and %4 wrong checks")
+            .arg(s.ConteggioEsatti)
+            .arg(s.ConteggioErrati)
+            .arg(score.right)
+            .arg(score.wrong);
+    }
+    const QString right = form.control(QStringLiteral("EtichettaEsatti"))->caption();
+    const QString wrong = form.control(QStringLiteral("EtichettaErrati"))->caption();
+    if (right != scoreCaption(score.right) || wrong != scoreCaption(score.wrong)) {
+        return QStringLiteral("counter labels \"%1\" / \"%2\" after %3 right and %4 wrong checks")
+            .arg(right, wrong)
+            .arg(score.right)
+            .arg(score.wrong);
+    }
+    if (score.lastRight) {
+        const bool si = form.control(QStringLiteral("ComandoIconaSi"))->visible();
+        const bool no = form.control(QStringLiteral("ComandoIconaNo"))->visible();
+        if (si != *score.lastRight || no == *score.lastRight) {
+            return QStringLiteral("icons right %1 wrong %2 after a %3 check")
+                .arg(si)
+                .arg(no)
+                .arg(*score.lastRight ? QStringLiteral("right") : QStringLiteral("wrong"));
+        }
+    }
+    return QString();
+}
+
+// The target of a build window with a single label: " 305" (a blank, then
+// the digits), "4 725" in the windows that write thousands apart, or the
+// words in capitals.
+QString targetText(const BuildForm &form, qint32 n)
+{
+    if (!form.inCifre()) {
+        return MaiuscoloPerCarattere(NumeroInLettere(n, shared().LinguaNumeri));
+    }
+    if (isAny(form.name(), {"F9999a", "Periodo1"})) {
+        return n < 1000 ? QStringLiteral(" %1").arg(n)
+                        : QStringLiteral("%1 %2").arg(n / 1000).arg(n % 1000, 3, 10, QLatin1Char('0'));
+    }
+    return QStringLiteral(" %1").arg(n);
+}
+
+// What the pupil reads of the item: the target of a build window in the
+// display mode that is ticked; the squares of the units window.
+QString targetHolds(const BuildForm &form)
+{
+    const bool cifre = form.control(form.buildRow().menuCifre)->checked();
+    if (cifre != form.inCifre() || form.control(form.buildRow().menuParole)->checked() == cifre) {
+        return QStringLiteral("display ticks in digits %1, in words %2, shown in digits %3")
+            .arg(cifre)
+            .arg(form.control(form.buildRow().menuParole)->checked())
+            .arg(form.inCifre());
+    }
+    const qint32 n = shared().NumeroACaso;
+    if (const Control *target = form.control(QStringLiteral("EtichettaNumero"))) {
+        if (target->caption() != targetText(form, n)) {
+            return QStringLiteral("target \"%1\" shown for %2").arg(target->caption()).arg(n);
+        }
+    }
+    for (const Control *square : form.controlArray(QStringLiteral("Shape1"))) {
+        if (square->visible() != (square->index() < n)) {
+            return QStringLiteral("square %1 %2 for %3").arg(square->index()).arg(square->visible() ? "shown" : "hidden").arg(n);
+        }
+    }
+    return QString();
+}
+
+QString stateHolds(const ExerciseForm &form)
+{
+    const bool avanti = form.control(QStringLiteral("BottoneAvanti"))->enabled();
+    if (!form.control(QStringLiteral("BottoneAvanti"))->visible()) {
+        return QStringLiteral("\"avanti\" is hidden");
+    }
+    if (const auto *reader = qobject_cast<const ReadBeadsForm *>(&form)) {
+        const qint32 shown = beadsNumber(form);
+        if (shown != shared().NumeroACaso) {
+            return QStringLiteral("the frame shows %1 for NumeroACaso %2").arg(shown).arg(shared().NumeroACaso);
+        }
+        if (reader->answerBox()->enabled() == avanti) {
+            return QStringLiteral("answer box and \"avanti\" both %1").arg(avanti ? "enabled" : "disabled");
+        }
+        if (rightAnswer(*reader).size() > reader->answerBox()->maxLength()) {
+            return QStringLiteral("the answer box holds %1 characters, the answer \"%2\" needs more")
+                .arg(reader->answerBox()->maxLength())
+                .arg(rightAnswer(*reader));
+        }
+    } else if (const auto *builder = qobject_cast<const BuildForm *>(&form)) {
+        if (checksTwiceInARow(form.name()) && form.control(QStringLiteral("BottoneConferma"))->enabled() == avanti) {
+            return QStringLiteral("\"Conferma\" and \"avanti\" both %1").arg(avanti ? "enabled" : "disabled");
+        }
+        return targetHolds(*builder);
+    }
+    return QString();
+}
+
+} // namespace
+
+std::optional<std::pair<qint32, qint32>> drawRange(const QString &window, qint32 m)
+{
+    if (isAny(window, {"Form4", "Form4sem", "Form6", "Form5"})) {
+        return std::pair(1, 9);
+    }
+    if (isAny(window, {"Form99a", "Form99sem", "Form99b1", "Form999a", "Form999sem", "Form999b1"})) {
+        return std::pair(1, m);
+    }
+    if (isAny(window, {"Form99b", "Form999b"})) {
+        return std::pair(0, m - 1);
+    }
+    if (isAny(window, {"F9999a", "F9999SEM", "F9999b", "F9999c"})) {
+        return std::pair(1, std::max(1, m / 1000) * 1000 + 999);
+    }
+    if (isAny(window, {"Periodo1", "Periodo1SEM", "Periodo2", "Periodo3"})) {
+        return std::pair(1111, 999999);
+    }
+    return std::nullopt;
+}
+
+QString oneWindowOpen()
+{
+    const auto &open = Forms::all();
+    if (open.size() != 1) {
+        return QStringLiteral("%1 windows open").arg(open.size());
+    }
+    if (!open.front()->isVisible() || open.front()->isUnloading()) {
+        return QStringLiteral("the open window %1 is not shown").arg(open.front()->name());
+    }
+    return QString();
+}
+
+QString backgroundHolds(const ui::Form &form)
+{
+    const QRgb colour = form.backColor().rgb() & 0xFFFFFF;
+    if (qobject_cast<const Formortix *>(&form)) {
+        return colour == (Formortix::kSfondo.rgb() & 0xFFFFFF) ? QString() : QStringLiteral("the free frame is not pink");
+    }
+    if (std::find(kColoriSfondo.begin(), kColoriSfondo.end(), colour) == kColoriSfondo.end()) {
+        return QStringLiteral("background #%1 is none of the program's colours").arg(colour, 6, 16, QLatin1Char('0'));
+    }
+    return QString();
+}
+
+QString exerciseHolds(const ExerciseForm &form, const ExpectedScore &score)
+{
+    QString problem = beadsHold(form);
+    if (problem.isEmpty()) {
+        problem = scoreHolds(form, score);
+    }
+    if (problem.isEmpty()) {
+        const qint32 n = shared().NumeroACaso;
+        const auto range = drawRange(form.name(), shared().NumeroMassimo);
+        if (range && (n < range->first || n > range->second)) {
+            problem = QStringLiteral("NumeroACaso %1 outside %2..%3").arg(n).arg(range->first).arg(range->second);
+        }
+    }
+    if (problem.isEmpty()) {
+        problem = stateHolds(form);
+    }
+    return problem;
+}
+
+QString freeFrameHolds(const Formortix &frame)
+{
+    const int rods = frame.NumeroFili();
+    const int beads = frame.PallinePerFilo();
+    if (rods < 1 || rods > kMaxFili || !((beads >= 1 && beads <= 10) || beads == kPallinePerArray)) {
+        return QStringLiteral("%1 rods of %2 beads").arg(rods).arg(beads);
+    }
+    for (int r = 1; r <= kMaxFili; ++r) {
+        const int count = frame.PallineSulFilo(r);
+        if (count < 0 || count > beads) {
+            return QStringLiteral("rod %1 counts %2 of %3 beads").arg(r).arg(count).arg(beads);
+        }
+        const int run = frameBeadRun(frame, r);
+        if (run != count) {
+            return QStringLiteral("rod %1 counts %2 but shows %3 beads from the bottom (-1: a gap)").arg(r).arg(count).arg(run);
+        }
+        const bool shown = r <= rods;
+        if (frame.control(QStringLiteral("FiloOrtix"), r)->visible() != shown
+            || frame.control(QStringLiteral("Command2"), r)->visible() != shown || (!shown && count != 0)) {
+            return QStringLiteral("rod %1 of %2: shown %3, %4 beads")
+                .arg(r)
+                .arg(rods)
+                .arg(frame.control(QStringLiteral("FiloOrtix"), r)->visible())
+                .arg(count);
+        }
+    }
+    return QString();
+}
+
+QString menuHolds(const ui::Form &menu)
+{
+    if ((menu.control(QStringLiteral("Check1"))->value() == 1) != shared().SuoniAttivati) {
+        return QStringLiteral("\"Suoni attivati\" shows %1 for %2")
+            .arg(menu.control(QStringLiteral("Check1"))->value())
+            .arg(shared().SuoniAttivati);
+    }
+    int ticked = 0;
+    for (const Control *item : menu.controlArray(QStringLiteral("mnuLanguage"))) {
+        if (item->checked()) {
+            ++ticked;
+            if (item->caption() != shared().MLSCurrentLanguage) {
+                return QStringLiteral("language %1 ticked, %2 current").arg(item->caption(), shared().MLSCurrentLanguage);
+            }
+        }
+    }
+    return ticked > 1 ? QStringLiteral("%1 languages ticked").arg(ticked) : QString();
+}
+
+} // namespace ortix::test

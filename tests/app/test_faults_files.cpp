@@ -1,0 +1,268 @@
+// Files the program cannot write: a read-only program folder, a settings
+// folder that cannot be made or written, a disk that fills up while a file
+// is saved. The program goes on and no file is lost or left half-written.
+
+#include "FaultSupport.h"
+#include "PupilHands.h"
+#include "TestSupport.h"
+
+#include "app/SharedState.h"
+#include "app/SingleInstance.h"
+#include "frame/Formortix.h"
+#include "lang/IniFile.h"
+#include "ui/Forms.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace ortix;
+using namespace ortix::ui;
+
+namespace {
+
+// A caption of a shipped language file, read straight from the file.
+QString shippedText(const test::TestRun &run, const char *language, const QString &section, const QString &key)
+{
+    const QString file = QDir(run.folder()).filePath(QString::fromUtf8(language) + QStringLiteral(".lng"));
+    return lang::MLSReadIni(file, section, key).value_or(QString());
+}
+
+std::optional<test::MenuRoute> frameRoute()
+{
+    for (const test::MenuRoute &route : test::registeredRoutes()) {
+        if (route.form == u"Formortix") {
+            return route;
+        }
+    }
+    return std::nullopt;
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// A snapshot without the pupil's own folders, which lie in "user".
+QMap<QString, QByteArray> programFiles(QMap<QString, QByteArray> snapshot)
+{
+    for (auto it = snapshot.begin(); it != snapshot.end();) {
+        it = it.key().startsWith(u"user") ? snapshot.erase(it) : std::next(it);
+    }
+    return snapshot;
+}
+
+enum class SettingsFault { RootReadOnly, FileInItsPlace, FolderReadOnly, SettingsFileIsAFolder };
+
+} // namespace
+
+class TestFaultsFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readOnlyProgramFolder();
+    void settingsFolderRefused_data();
+    void settingsFolderRefused();
+    void fullDiskWhileSaving_data();
+    void fullDiskWhileSaving();
+};
+
+// The language chosen in the menu holds for the whole run, in every window,
+// the number words included, while LangSetting.ini stays as it was.
+void TestFaultsFiles::readOnlyProgramFolder()
+{
+    test::TestRun run;
+    run.copyShippedLanguageFiles();
+    // The pupil's own folders stay writable; only the program's is not.
+    QDir().mkpath(run.fakes.folders->settingsRoot());
+    QDir().mkpath(run.fakes.folders->documents());
+    QTemporaryDir lockFolder;
+    const auto before = test::folderSnapshot(run.folder());
+    test::ObeyFilePermissions obey;
+    test::setFolderWritable(run.folder(), false);
+
+    SingleInstance instance(QDir(lockFolder.path()).filePath(QStringLiteral("ortix.lock")));
+    Form *menu = test::startProgram(instance);
+    QVERIFY(menu);
+    const int english = test::languageItem(menu, QStringLiteral("English"));
+    QVERIFY(english >= 0);
+    test::chooseMenu(menu, QStringLiteral("mnuLanguage"), english);
+    QCOMPARE(shared().LinguaNumeri, QStringLiteral("2"));
+    QCOMPARE(menu->caption(), shippedText(run, "English", QStringLiteral("FormMenu"), QStringLiteral("FormMenu.Caption")));
+
+    for (const test::MenuRoute &route : test::registeredRoutes()) {
+        Form *window = test::openRoute(menu, route);
+        QVERIFY2(window, qPrintable(route.form));
+        const QString caption = shippedText(run, "English", route.form, route.form + QStringLiteral(".Caption"));
+        if (!caption.isEmpty()) {
+            QCOMPARE(window->caption(), caption);
+        }
+        if (auto *exercise = qobject_cast<ExerciseForm *>(window)) {
+            // In the words windows only the English words are right.
+            test::answerRight(exercise);
+            QVERIFY2(shared().ConteggioEsatti == 1, qPrintable(route.form));
+        } else if (auto *frame = qobject_cast<Formortix *>(window)) {
+            test::clickFrameRod(*frame, 1, Qt::LeftButton);
+            QCOMPARE(test::frameBeadRun(*frame, 1), 1);
+        }
+        menu = test::leaveWindow(window, *run.fakes.messages);
+        QVERIFY2(menu, qPrintable(route.form));
+        QVERIFY(menu->control(QStringLiteral("mnuLanguage"), english)->checked());
+        QCOMPARE(shared().LinguaNumeri, QStringLiteral("2"));
+    }
+
+    test::setFolderWritable(run.folder(), true);
+    QCOMPARE(test::folderSnapshot(run.folder()).value(QStringLiteral("LangSetting.ini")),
+             before.value(QStringLiteral("LangSetting.ini")));
+    // Nothing of the program's folder changed, and nothing was left in it.
+    QCOMPARE(test::snapshotDifference(programFiles(before), programFiles(test::folderSnapshot(run.folder()))), QString());
+}
+
+void TestFaultsFiles::settingsFolderRefused_data()
+{
+    QTest::addColumn<SettingsFault>("fault");
+    QTest::addColumn<int>("rods");
+    QTest::addColumn<int>("beads");
+    QTest::newRow("root refuses writing") << SettingsFault::RootReadOnly << 6 << 9;
+    QTest::newRow("a file holds the folder's name") << SettingsFault::FileInItsPlace << 6 << 9;
+    QTest::newRow("folder refuses writing") << SettingsFault::FolderReadOnly << 2 << 7;
+    QTest::newRow("a folder holds the settings file's name") << SettingsFault::SettingsFileIsAFolder << 6 << 9;
+}
+
+// The free frame works as usual; what was on disk stays exactly as it was.
+void TestFaultsFiles::settingsFolderRefused()
+{
+    QFETCH(SettingsFault, fault);
+    QFETCH(int, rods);
+    QFETCH(int, beads);
+    test::TestRun run;
+    run.copyShippedLanguageFiles();
+    const auto route = frameRoute();
+    if (!route) {
+        QSKIP("the free frame is not part of the program yet");
+    }
+    const QString root = run.fakes.folders->settingsRoot();
+    const QString folder = QDir(root).filePath(QStringLiteral("ImpostazioniProgrammiQuirn"));
+    QVERIFY(QDir().mkpath(root));
+    test::ObeyFilePermissions obey;
+    switch (fault) {
+    case SettingsFault::RootReadOnly:
+        test::setFolderWritable(root, false);
+        break;
+    case SettingsFault::FileInItsPlace:
+        writeBytes(folder, "not a folder\r\n");
+        break;
+    case SettingsFault::FolderReadOnly:
+        QVERIFY(QDir().mkpath(folder));
+        writeBytes(QDir(folder).filePath(QStringLiteral("leggimi.txt")), "leggimi\r\n");
+        writeBytes(QDir(folder).filePath(QStringLiteral("ortix.INI")), "2\r\n7\r\n");
+        test::setFolderWritable(folder, false);
+        break;
+    case SettingsFault::SettingsFileIsAFolder:
+        QVERIFY(QDir().mkpath(QDir(folder).filePath(QStringLiteral("ortix.INI"))));
+        writeBytes(QDir(folder).filePath(QStringLiteral("leggimi.txt")), "leggimi\r\n");
+        break;
+    }
+    const auto before = test::folderSnapshot(root);
+
+    SingleInstance instance(QDir(run.folder()).filePath(QStringLiteral("ortix.lock")));
+    Form *menu = test::startProgram(instance);
+    QVERIFY(menu);
+    // Twice: what the first visit could not save does not come back half-done.
+    for (int visit = 0; visit < 2; ++visit) {
+        auto *frame = qobject_cast<Formortix *>(test::openRoute(menu, *route));
+        QVERIFY(frame);
+        QCOMPARE(test::frameRodsShown(*frame), rods);
+        QCOMPARE(frame->PallinePerFilo(), beads);
+        test::clickFrameRod(*frame, 1, Qt::LeftButton, 3);
+        test::clickFrameRod(*frame, 1, Qt::RightButton);
+        QCOMPARE(test::frameBeadRun(*frame, 1), 2);
+
+        test::configureFrame(*frame, 4, 5);
+        QCOMPARE(test::frameRodsShown(*frame), 4);
+        run.fakes.messages->shown.clear();
+        test::clickFrameRod(*frame, 4, Qt::LeftButton, 6);
+        QCOMPARE(test::frameBeadRun(*frame, 4), 5);
+        QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
+
+        test::chooseMenu(frame, QStringLiteral("mnuSvuota"));
+        QCOMPARE(test::frameBeadRun(*frame, 4), 0);
+        const qsizetype printed = run.fakes.printing->files.size();
+        test::chooseMenu(frame, QStringLiteral("mnuStampa"));
+        QCOMPARE(run.fakes.printing->files.size(), printed + 1);
+        menu = test::leaveWindow(frame, *run.fakes.messages);
+        QVERIFY(menu);
+    }
+    test::setFolderWritable(root, true);
+    test::setFolderWritable(folder, true);
+    QCOMPARE(test::snapshotDifference(before, test::folderSnapshot(root)), QString());
+}
+
+void TestFaultsFiles::fullDiskWhileSaving_data()
+{
+    QTest::addColumn<int>("room");
+    QTest::newRow("full from the first byte") << 0;
+    QTest::newRow("full after three bytes") << 3;
+}
+
+// LangSetting.ini and ortix.INI keep what they held; the choices made hold
+// for the run.
+void TestFaultsFiles::fullDiskWhileSaving()
+{
+    QFETCH(int, room);
+    test::TestRun run;
+    run.copyShippedLanguageFiles();
+    const auto route = frameRoute();
+    const QString folder =
+        QDir(run.fakes.folders->settingsRoot()).filePath(QStringLiteral("ImpostazioniProgrammiQuirn"));
+    QVERIFY(QDir().mkpath(folder));
+    writeBytes(QDir(folder).filePath(QStringLiteral("leggimi.txt")), "leggimi\r\n");
+    writeBytes(QDir(folder).filePath(QStringLiteral("ortix.INI")), "2\r\n7\r\n");
+    QTemporaryDir lockFolder;
+    const auto before = test::folderSnapshot(run.folder());
+
+    SingleInstance instance(QDir(lockFolder.path()).filePath(QStringLiteral("ortix.lock")));
+    Form *menu = test::startProgram(instance);
+    QVERIFY(menu);
+    const int english = test::languageItem(menu, QStringLiteral("English"));
+    QVERIFY(english >= 0);
+    {
+        test::FullDisk full{rlim_t(room)};
+        QVERIFY(full.active());
+        QVERIFY(test::FullDisk::refusesWriting(run.folder(), 16));
+        test::chooseMenu(menu, QStringLiteral("mnuLanguage"), english);
+    }
+    QCOMPARE(shared().LinguaNumeri, QStringLiteral("2"));
+    QCOMPARE(menu->caption(), shippedText(run, "English", QStringLiteral("FormMenu"), QStringLiteral("FormMenu.Caption")));
+    QCOMPARE(test::snapshotDifference(before, test::folderSnapshot(run.folder())), QString());
+
+    if (!route) {
+        QSKIP("the free frame is not part of the program yet");
+    }
+    auto *frame = qobject_cast<Formortix *>(test::openRoute(menu, *route));
+    QVERIFY(frame);
+    QCOMPARE(test::frameRodsShown(*frame), 2);
+    {
+        test::FullDisk full{rlim_t(room)};
+        QVERIFY(test::FullDisk::refusesWriting(folder, 16));
+        // "Conferma" saves, and so does leaving the window.
+        test::configureFrame(*frame, 5, 3);
+        QCOMPARE(test::frameRodsShown(*frame), 5);
+        QCOMPARE(frame->PallinePerFilo(), 3);
+        menu = test::leaveWindow(frame, *run.fakes.messages);
+    }
+    QVERIFY(menu);
+    QVERIFY(menu->control(QStringLiteral("mnuLanguage"), english)->checked());
+    QCOMPARE(test::snapshotDifference(before, test::folderSnapshot(run.folder())), QString());
+
+    frame = qobject_cast<Formortix *>(test::openRoute(menu, *route));
+    QVERIFY(frame);
+    QCOMPARE(test::frameRodsShown(*frame), 2);
+    QCOMPARE(frame->PallinePerFilo(), 7);
+}
+
+QTEST_MAIN(TestFaultsFiles)
+#include "test_faults_files.moc"

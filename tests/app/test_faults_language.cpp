@@ -1,0 +1,204 @@
+// Language files that are not there, or a choice that names no usable
+// file: every window opens with its designed texts, the number words are
+// Italian, and the program goes on.
+
+#include "PupilHands.h"
+#include "TestSupport.h"
+
+#include "app/ProgramFolder.h"
+#include "app/SharedState.h"
+#include "app/SingleInstance.h"
+#include "frame/Formortix.h"
+#include "ui/Forms.h"
+#include "ui/MenuControl.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace ortix;
+using namespace ortix::ui;
+
+namespace {
+
+const QString kDecoy = QStringLiteral("DECOY");
+
+// A language file that must never be read: every window's caption, the
+// menu's texts and the strings all say DECOY, and it names English words.
+QByteArray decoyLanguage()
+{
+    QByteArray text;
+    QStringList forms = {QStringLiteral("FormAvvio"), QStringLiteral("FormMenu")};
+    for (const test::MenuRoute &route : test::registeredRoutes()) {
+        forms << route.form;
+    }
+    for (const QString &form : forms) {
+        text += "[" + form.toUtf8() + "]\r\n" + form.toUtf8() + ".Caption=\"DECOY\"\r\nmnuEsci.Caption=\"DECOY\"\r\n";
+    }
+    text += "[FormMenu]\r\nCommand1.Caption=\"DECOY\"\r\n";
+    text += "[Strings]\r\n0000=\"ENGLISH\"\r\n0001=\"DECOY\"\r\n0002=\"DECOY\"\r\n0014=\"DECOY\"\r\n0047=\"DECOY\"\r\n";
+    return text;
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// The designed caption of a window, from a copy that has not loaded.
+QString designedCaption(const QString &form)
+{
+    std::unique_ptr<Form> unloaded(Forms::createUnloaded(form));
+    return unloaded ? unloaded->caption() : QString();
+}
+
+// Every text of a window that a language file could have set.
+QString textsOf(const Form *window)
+{
+    QStringList texts = {window->caption()};
+    for (const Control *control : window->controls()) {
+        texts << control->caption() << control->toolTipText();
+    }
+    return texts.join(u'|');
+}
+
+// Opens every window through the menu and works it a little: each keeps
+// its designed caption and takes no text of the decoy file; a right answer
+// in the words windows is the Italian one.
+void workEveryWindow(test::TestRun &run, Form *menu)
+{
+    for (const test::MenuRoute &route : test::registeredRoutes()) {
+        Form *window = test::openRoute(menu, route);
+        QVERIFY2(window, qPrintable(route.form));
+        QCOMPARE(window->caption(), designedCaption(route.form));
+        QVERIFY2(!textsOf(window).contains(kDecoy), qPrintable(route.form));
+        if (auto *exercise = qobject_cast<ExerciseForm *>(window)) {
+            test::answerWrong(exercise);
+            test::answerRight(exercise);
+            QCOMPARE(shared().ConteggioErrati, qint16(1));
+            QVERIFY2(shared().ConteggioEsatti == 1, qPrintable(route.form));
+        } else if (auto *frame = qobject_cast<Formortix *>(window)) {
+            test::clickFrameRod(*frame, 1, Qt::RightButton);
+            test::clickFrameRod(*frame, 1, Qt::LeftButton, 2);
+            QCOMPARE(test::frameBeadRun(*frame, 1), 2);
+        }
+        run.fakes.messages->shown.clear();
+        menu = test::leaveWindow(window, *run.fakes.messages);
+        QVERIFY2(menu, qPrintable(route.form));
+        // The quit question was asked, with whatever text there was.
+        QCOMPARE(run.fakes.messages->shown.front().buttons, MsgButtons::YesNo);
+        QVERIFY(!textsOf(menu).contains(kDecoy));
+    }
+}
+
+} // namespace
+
+class TestFaultsLanguage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void noLanguageFileAtAll();
+    void choiceNamesNoUsableFile_data();
+    void choiceNamesNoUsableFile();
+};
+
+void TestFaultsLanguage::noLanguageFileAtAll()
+{
+    test::TestRun run;
+    SingleInstance instance(QDir(run.folder()).filePath(QStringLiteral("ortix.lock")));
+    Form *menu = test::startProgram(instance);
+    QVERIFY(menu);
+    QCOMPARE(menu->caption(), designedCaption(QStringLiteral("FormMenu")));
+    QCOMPARE(shared().LinguaNumeri, QStringLiteral("1"));
+    workEveryWindow(run, menu);
+    menu = Forms::find(QStringLiteral("FormMenu"));
+    QVERIFY(menu);
+    // Each showing of the menu says that there is no language file.
+    const auto &told = run.fakes.messages->shown;
+    QVERIFY(std::any_of(told.begin(), told.end(), [](const auto &shown) {
+        return shown.text == QString::fromUtf8("Non è presente alcun file di linguaggio!");
+    }));
+    QCOMPARE(menu->controlArray(QStringLiteral("mnuLanguage")).size(), std::size_t(1));
+    // The quit question has no text, and still quits.
+    run.fakes.messages->answers = {MsgAnswer::Yes};
+    test::leftClick(menu->control(QStringLiteral("Command1")));
+    QCOMPARE(run.fakes.end->ends, 1);
+    QVERIFY(Forms::all().empty());
+}
+
+void TestFaultsLanguage::choiceNamesNoUsableFile_data()
+{
+    QTest::addColumn<QByteArray>("setting");
+    const QByteArray head = "[Language]\r\n";
+    QTest::newRow("missing file") << head + "CurrentLanguage=Klingon\r\n";
+    QTest::newRow("parent folder") << head + "CurrentLanguage=../Fuori\r\n";
+    QTest::newRow("parent folder, backslash") << head + "CurrentLanguage=..\\Fuori\r\n";
+    QTest::newRow("subfolder") << head + "CurrentLanguage=sub/Dentro\r\n";
+    QTest::newRow("absolute path") << head + "CurrentLanguage=@ROOT@/Fuori\r\n";
+    QTest::newRow("empty value") << head + "CurrentLanguage=\r\n";
+    QTest::newRow("blanks only") << head + "CurrentLanguage=   \r\n";
+    QTest::newRow("no key") << head;
+    QTest::newRow("no LangSetting.ini") << QByteArray();
+    QTest::newRow("a folder named LangSetting.ini") << QByteArray("<folder>");
+}
+
+// The program starts in its designed texts, never in a file outside its
+// folder; once the pupil picks a language, that one is used and saved.
+void TestFaultsLanguage::choiceNamesNoUsableFile()
+{
+    QFETCH(QByteArray, setting);
+    test::TestRun run;
+    // The program's folder lies one level down, with a decoy beside it and
+    // another in a folder of its own.
+    const QString program = QDir(run.folder()).filePath(QStringLiteral("program"));
+    QVERIFY(QDir().mkpath(program));
+    const QDir shipped(QStringLiteral(ORTIX_DATA_DIR));
+    for (const QString &name : shipped.entryList({QStringLiteral("*.lng")}, QDir::Files)) {
+        QVERIFY(QFile::copy(shipped.filePath(name), QDir(program).filePath(name)));
+    }
+    writeBytes(QDir(run.folder()).filePath(QStringLiteral("Fuori.lng")), decoyLanguage());
+    writeBytes(QDir(program).filePath(QStringLiteral("sub/Dentro.lng")), decoyLanguage());
+    const QString settingPath = QDir(program).filePath(QStringLiteral("LangSetting.ini"));
+    if (setting == "<folder>") {
+        QVERIFY(QDir().mkpath(settingPath));
+    } else if (!setting.isEmpty()) {
+        writeBytes(settingPath, setting.replace("@ROOT@", run.folder().toUtf8()));
+    }
+    setProgramFolder(program);
+
+    SingleInstance instance(QDir(run.folder()).filePath(QStringLiteral("ortix.lock")));
+    Form *menu = test::startProgram(instance);
+    QVERIFY(menu);
+    QCOMPARE(menu->caption(), designedCaption(QStringLiteral("FormMenu")));
+    QCOMPARE(shared().LinguaNumeri, QStringLiteral("1"));
+    QCOMPARE(menu->controlArray(QStringLiteral("mnuLanguage")).size(), std::size_t(6));
+    for (Control *item : menu->controlArray(QStringLiteral("mnuLanguage"))) {
+        QVERIFY(!item->checked());
+    }
+    QVERIFY(run.fakes.messages->shown.empty());
+    workEveryWindow(run, menu);
+
+    // Choosing a language puts things right for the rest of the run.
+    menu = Forms::find(QStringLiteral("FormMenu"));
+    const int english = test::languageItem(menu, QStringLiteral("English"));
+    test::chooseMenu(menu, QStringLiteral("mnuLanguage"), english);
+    QCOMPARE(shared().LinguaNumeri, QStringLiteral("2"));
+    QVERIFY(menu->caption() != designedCaption(QStringLiteral("FormMenu")));
+    QFile saved(settingPath);
+    if (setting == "<folder>") {
+        // Nowhere to save it: the folder stays a folder.
+        QVERIFY(QFileInfo(settingPath).isDir());
+    } else {
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("CurrentLanguage=English\r\n"));
+    }
+    QCOMPARE(menu->control(QStringLiteral("mnuLanguage"), english)->checked(), true);
+}
+
+QTEST_MAIN(TestFaultsLanguage)
+#include "test_faults_language.moc"

@@ -1,0 +1,222 @@
+// The machine's own services failing the program: wave files missing or
+// damaged, no audio device, no printer. The windows go on as usual.
+
+#include "PupilHands.h"
+#include "TestSupport.h"
+
+#include "app/SharedState.h"
+#include "app/SingleInstance.h"
+#include "frame/Formortix.h"
+#include "lang/LanguageSupport.h"
+#include "ui/Forms.h"
+#include "ui/QtSoundPlayer.h"
+#include "ui/Services.h"
+
+#include <QDir>
+#include <QPrinterInfo>
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace ortix;
+using namespace ortix::ui;
+
+namespace {
+
+const QStringList kWaves = {QStringLiteral("si1.wav"),  QStringLiteral("si2.wav"), QStringLiteral("si3.wav"),
+                            QStringLiteral("si4.wav"),  QStringLiteral("no.wav"),  QStringLiteral("pop1.wav"),
+                            QStringLiteral("blip01.wav"), QStringLiteral("up05.wav")};
+
+// The program's real player behind a list of what it was asked to play.
+class ListeningPlayer : public SoundPlayer
+{
+public:
+    void play(const QString &wavePath) override
+    {
+        asked.append(QFileInfo(wavePath).fileName());
+        real.play(wavePath);
+    }
+    QtSoundPlayer real;
+    QStringList asked;
+};
+
+enum class Waves { Missing, Empty, CutShort, Noise, Folders, Whole };
+
+QByteArray shippedWave(const QString &name)
+{
+    QFile file(QStringLiteral(ORTIX_RUNTIME_DIR "/suoni/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void putWaves(const QString &programFolder, Waves kind)
+{
+    const QDir suoni(QDir(programFolder).filePath(QStringLiteral("suoni")));
+    if (kind == Waves::Missing) {
+        return;
+    }
+    QVERIFY(QDir().mkpath(suoni.path()));
+    QRandomGenerator noise(2024);
+    for (const QString &name : kWaves) {
+        if (kind == Waves::Folders) {
+            QVERIFY(QDir().mkpath(suoni.filePath(name)));
+            continue;
+        }
+        QByteArray bytes;
+        const QByteArray whole = shippedWave(name);
+        QVERIFY(whole.size() > 1000);
+        switch (kind) {
+        case Waves::CutShort:
+            // The header promises more sound than the file holds.
+            bytes = whole.left(whole.size() / 2);
+            break;
+        case Waves::Noise:
+            for (int i = 0; i < 4000; ++i) {
+                bytes.append(char(noise.bounded(256)));
+            }
+            bytes.replace(0, 4, "RIFF");
+            break;
+        case Waves::Whole:
+            bytes = whole;
+            break;
+        default:
+            break;
+        }
+        QFile file(suoni.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+}
+
+} // namespace
+
+class TestFaultsServices : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void wavesMissingOrDamaged_data();
+    void wavesMissingOrDamaged();
+    void noPrinter();
+};
+
+void TestFaultsServices::wavesMissingOrDamaged_data()
+{
+    QTest::addColumn<Waves>("waves");
+    QTest::newRow("no folder suoni") << Waves::Missing;
+    QTest::newRow("empty files") << Waves::Empty;
+    QTest::newRow("cut short") << Waves::CutShort;
+    QTest::newRow("noise") << Waves::Noise;
+    QTest::newRow("folders in their place") << Waves::Folders;
+    // The machine has no audio device: the whole files cannot be heard.
+    QTest::newRow("whole files, no audio device") << Waves::Whole;
+}
+
+// Every window that sounds plays its sounds through the program's real
+// player, which can play nothing here; scores and beads carry on.
+void TestFaultsServices::wavesMissingOrDamaged()
+{
+    QFETCH(Waves, waves);
+    test::TestRun run;
+    run.copyShippedLanguageFiles();
+    putWaves(run.folder(), waves);
+    auto listening = std::make_unique<ListeningPlayer>();
+    ListeningPlayer &player = *listening;
+    services().sounds = std::move(listening);
+
+    SingleInstance instance(QDir(run.folder()).filePath(QStringLiteral("ortix.lock")));
+    Form *menu = test::startProgram(instance);
+    QVERIFY(menu);
+    QVERIFY(shared().SuoniAttivati);
+    for (const test::MenuRoute &route : test::registeredRoutes()) {
+        Form *window = test::openRoute(menu, route);
+        QVERIFY2(window, qPrintable(route.form));
+        if (auto *exercise = qobject_cast<ExerciseForm *>(window)) {
+            test::answerRight(exercise);
+            test::answerWrong(exercise);
+            test::answerRight(exercise);
+            QCOMPARE(shared().ConteggioEsatti, qint16(2));
+            QCOMPARE(shared().ConteggioErrati, qint16(1));
+        } else if (auto *frame = qobject_cast<Formortix *>(window)) {
+            test::clickFrameRod(*frame, 1, Qt::LeftButton, 3);
+            test::clickFrameRod(*frame, 1, Qt::RightButton);
+            QCOMPARE(test::frameBeadRun(*frame, 1), 2);
+            test::chooseMenu(frame, QStringLiteral("mnuSvuota"));
+            QCOMPARE(test::frameBeadRun(*frame, 1), 0);
+        }
+        // The player's loading runs on while the pupil goes on.
+        QCoreApplication::processEvents();
+        menu = test::leaveWindow(window, *run.fakes.messages);
+        QVERIFY2(menu, qPrintable(route.form));
+    }
+    QCoreApplication::processEvents();
+    QVERIFY(player.asked.contains(QStringLiteral("no.wav")));
+    QVERIFY(player.real.cachedSoundCount() <= QtSoundPlayer::CacheLimit);
+    if (waves != Waves::Whole) {
+        // Nothing usable was handed on to the sound system.
+        QCOMPARE(player.real.cachedSoundCount(), 0);
+    }
+    // Ending the program lets go of every sound without waiting for one.
+    test::closeAllForms();
+    services().sounds.reset();
+}
+
+// With no printer the page is kept as a PDF in the pupil's documents; where
+// even that folder cannot be made, nothing is printed and nothing breaks.
+void TestFaultsServices::noPrinter()
+{
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
+        QSKIP("a printer is installed here; the page would really be printed");
+    }
+    test::TestRun run;
+    run.copyShippedLanguageFiles();
+    services().printing = std::make_unique<SystemPrinting>();
+    std::optional<test::MenuRoute> route;
+    for (const test::MenuRoute &r : test::registeredRoutes()) {
+        if (r.form == u"Formortix") {
+            route = r;
+        }
+    }
+    if (!route) {
+        QSKIP("the free frame is not part of the program yet");
+    }
+    SingleInstance instance(QDir(run.folder()).filePath(QStringLiteral("ortix.lock")));
+    Form *menu = test::startProgram(instance);
+    QVERIFY(menu);
+    auto *frame = qobject_cast<Formortix *>(test::openRoute(menu, *route));
+    QVERIFY(frame);
+    test::clickFrameRod(*frame, 1, Qt::LeftButton, 3);
+    test::clickFrameRod(*frame, 2, Qt::LeftButton);
+
+    const QDir documents(run.fakes.folders->documents());
+    for (int printout = 1; printout <= 2; ++printout) {
+        run.fakes.messages->shown.clear();
+        test::chooseMenu(frame, QStringLiteral("mnuStampa"));
+        const QStringList pdfs = documents.entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        QCOMPARE(pdfs.size(), printout);
+        QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
+        const auto &told = run.fakes.messages->shown.front();
+        QCOMPARE(told.icon, MsgIcon::Information);
+        QVERIFY(told.text.startsWith(lang::MLSGetString(QStringLiteral("0060"))));
+        QVERIFY(pdfs.contains(QFileInfo(told.text.section(u'\n', -1)).fileName()));
+        QCOMPARE(test::pdfPageCount(documents.filePath(pdfs.back())), 1);
+        QCOMPARE(frame->backColor(), Formortix::kSfondo);
+        QCOMPARE(test::frameBeadRun(*frame, 1), 3);
+        QCOMPARE(test::frameBeadRun(*frame, 2), 1);
+    }
+
+    // A file where the documents folder should be.
+    QVERIFY(QDir(documents.path()).removeRecursively());
+    {
+        QFile blocker(documents.path());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+    run.fakes.messages->shown.clear();
+    test::chooseMenu(frame, QStringLiteral("mnuStampa"));
+    QVERIFY(run.fakes.messages->shown.empty());
+    QCOMPARE(frame->backColor(), Formortix::kSfondo);
+    test::clickFrameRod(*frame, 1, Qt::LeftButton);
+    QCOMPARE(test::frameBeadRun(*frame, 1), 4);
+    QVERIFY(test::leaveWindow(frame, *run.fakes.messages));
+}
+
+QTEST_MAIN(TestFaultsServices)
+#include "test_faults_services.moc"
