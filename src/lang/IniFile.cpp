@@ -2,6 +2,7 @@
 
 #include "lang/TextDecoding.h"
 
+#include <QByteArrayView>
 #include <QFile>
 #include <QSaveFile>
 
@@ -40,13 +41,14 @@ std::optional<FileStamp> stampOf(const QString &file)
     return stamp;
 }
 
-// A window reads three keys per control: the lines of a file are kept while
-// the file on disk is unchanged, and read again as soon as it changes.
+// A window reads three keys per control: the lines of a file (or that it
+// has too many) are kept while the file on disk is unchanged, and read
+// again as soon as it changes.
 struct CachedFile
 {
     QString path;
     FileStamp stamp;
-    QStringList lines;
+    std::optional<QStringList> lines;
 };
 
 constexpr std::size_t kCachedFiles = 8;
@@ -55,6 +57,23 @@ std::list<CachedFile> &cache()
 {
     static std::list<CachedFile> files;
     return files;
+}
+
+// The number of lines splitLines makes of the text of bytes: CR LF, CR and
+// LF are the same bytes in UTF-8 and in Windows-1252.
+qsizetype lineCount(QByteArrayView bytes)
+{
+    qsizetype lines = 0;
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == n || bytes[i + 1] != '\n'))) {
+            ++lines;
+        }
+    }
+    if (n > 0 && bytes[n - 1] != '\n' && bytes[n - 1] != '\r') {
+        ++lines;
+    }
+    return lines;
 }
 
 struct Lines
@@ -74,7 +93,10 @@ std::optional<Lines> readLines(const QString &file)
         if (it->path == file) {
             if (it->stamp == *stamp) {
                 files.splice(files.begin(), files, it);
-                return Lines{it->lines, stamp->size};
+                if (!it->lines) {
+                    return std::nullopt;
+                }
+                return Lines{*it->lines, stamp->size};
             }
             files.erase(it);
             break;
@@ -84,19 +106,38 @@ std::optional<Lines> readLines(const QString &file)
     if (!in.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
-    const QByteArray bytes = in.read(kMaxIniFileSize + 1);
+    // A buffer of the size the file had a moment ago, and one byte more to
+    // notice that it grew since: not one of the largest size accepted for
+    // every file, however small.
+    QByteArray bytes = in.read(stamp->size + 1);
+    if (bytes.size() > stamp->size) {
+        bytes += in.read(kMaxIniFileSize + 1 - bytes.size());
+    }
     if (bytes.size() > kMaxIniFileSize) {
         return std::nullopt;
     }
     const auto after = stampOf(file);
-    QStringList lines = splitLines(decodeText(bytes));
+    std::optional<QStringList> lines;
+    if (lineCount(bytes) <= kMaxIniLines) {
+        QString text = decodeText(bytes);
+        // Byte order marks at the start, however many an editor left there,
+        // are not text: kept, a rewrite would turn the next one into a mark
+        // and the first line into a section header.
+        while (text.startsWith(QChar(0xFEFF))) {
+            text.remove(0, 1);
+        }
+        lines = splitLines(text);
+    }
     if (after && *after == *stamp) {
         files.push_front(CachedFile{file, *stamp, lines});
         if (files.size() > kCachedFiles) {
             files.pop_back();
         }
     }
-    return Lines{lines, qint64(bytes.size())};
+    if (!lines) {
+        return std::nullopt;
+    }
+    return Lines{*lines, qint64(bytes.size())};
 }
 
 void forget(const QString &file)
@@ -282,7 +323,10 @@ bool MLSWriteIni(const QString &file, const QString &section, const QString &key
         return false;
     }
     const QByteArray bytes = withIniValue(text, section, key, value).toUtf8();
-    if (out.write(bytes) != bytes.size()) {
+    // A full disk may refuse the bytes only when the buffer is flushed; left
+    // to commit(), that refusal would go unnoticed and the cut-short file
+    // would replace the old one.
+    if (out.write(bytes) != bytes.size() || !out.flush()) {
         out.cancelWriting();
         return false;
     }

@@ -13,12 +13,16 @@ inline constexpr qint64 kSmallIniFileLimit = 64000;
 // Files larger than this are treated as unreadable: no language or choice
 // file of the program comes near it, and reading one would cost seconds.
 inline constexpr qint64 kMaxIniFileSize = 4 * 1024 * 1024;
+// Files of more lines than this are unreadable too: every read runs
+// through the lines, three reads for each control of a window. Only files
+// read by the line rule can have that many.
+inline constexpr qsizetype kMaxIniLines = 65536;
 // Longest value a read returns, as the platform's 512-character buffer did.
 inline constexpr int kMaxIniValueLength = 511;
 
 // Reads one key of an INI-style file. The read fails (no value at all) when
-// the file is missing, unreadable or too large; a missing section or key
-// gives an empty text.
+// the file is missing, unreadable, not an ordinary file, or too large (in
+// bytes or in lines); a missing section or key gives an empty text.
 std::optional<QString> MLSReadIni(const QString &file, const QString &section, const QString &key);
 
 // Sets one key of an INI-style file, keeping every other line; creates the

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+#include <cstddef>
+#include <cstdint>
+
+// Helpers shared by the fuzz targets: reading the parts of one input, files
+// of a chosen size in a scratch folder, and a check that stops the run.
+
+namespace ortix::fuzz {
+
+// Stops the run with a message libFuzzer keeps beside the input that
+// broke the rule.
+[[noreturn]] void fail(const char *file, int line, const char *rule, const QString &detail);
+
+#define FUZZ_CHECK(rule, detail)                                                                   \
+    do {                                                                                           \
+        if (!(rule)) {                                                                             \
+            ::ortix::fuzz::fail(__FILE__, __LINE__, #rule, (detail));                              \
+        }                                                                                          \
+    } while (false)
+
+// The parts of one input, front to back: lines end at '\n', single bytes
+// and little-endian numbers read 0 when the input has run out.
+class Input
+{
+public:
+    Input(const std::uint8_t *data, std::size_t size);
+
+    QByteArray line();
+    quint8 byte();
+    qint64 int64();
+    QByteArray rest();
+    bool atEnd() const { return m_pos >= m_bytes.size(); }
+
+private:
+    QByteArray m_bytes;
+    qsizetype m_pos = 0;
+};
+
+// How a file's bytes are sized around a limit, read from two bytes of the
+// input. Mode bits 0-3 all set: the content is padded (or cut) to
+// limit + delta bytes, delta in -128..127, with comment lines (bits 4-5 = 0),
+// blanks with no line end (1), NUL bytes (2) or copies of the content (3),
+// after it or, with bit 6, before it. Any other mode keeps the content as
+// it is: files of 64 KB are slow to check, so most inputs stay small.
+struct Sizing
+{
+    quint8 mode = 0;
+    qint8 delta = 0;
+};
+Sizing readSizing(Input &in);
+QByteArray sized(const QByteArray &content, Sizing sizing, qint64 limit);
+
+// A folder of this run, in memory (/dev/shm) where the system has one, so
+// that a million small files cost no disk writes. Removed at exit.
+QString scratchFolder();
+
+// One of a few file names of the scratch folder, a different one on each
+// call: a reader that keeps files it has seen never mistakes this input's
+// file for the previous one's.
+QString nextScratchPath(const QString &fileName);
+
+bool writeFile(const QString &path, const QByteArray &bytes);
+QByteArray readFile(const QString &path);
+
+// Printable form of a text for failure messages.
+QString shown(const QString &text);
+
+} // namespace ortix::fuzz

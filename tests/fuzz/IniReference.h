@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The INI reading rules written a second time, as plainly as possible, so
+// that the fuzz targets can compare the program's reader with them.
+
+namespace ortix::fuzz {
+
+// The text of a file's bytes: UTF-8 or else Windows-1252 (decodeText),
+// without the byte order marks at its start, however many.
+QString referenceText(const QByteArray &bytes);
+
+// The lines of a text split at CR LF, CR or LF; a text that ends with a
+// line end gives one empty line more than the program's splitLines.
+QStringList referenceLines(const QString &text);
+
+// Files up to 64,000 bytes: the value of key in the first section named
+// section, both compared without case and outer blanks; the value without
+// outer blanks and one pair of matching quotes, at most 511 characters
+// (one fewer when the 511th would be the first half of a surrogate pair).
+QString referenceSmallRead(const QStringList &lines, const QString &section, const QString &key);
+
+// The lines of the first section named section, its header first (none
+// when there is no such section): the small-file rule reads the same
+// values from these as from the whole file.
+QStringList referenceSection(const QStringList &lines, const QString &section);
+
+// Larger files: the first line that begins with key (case counts), less the
+// key, the character after it and the first and last of the rest.
+QString referenceLargeRead(const QStringList &lines, const QString &key);
+
+// The value the small-file rule gives back for a value written as "key=value".
+QString referenceReadBack(const QString &written);
+
+// Whether a line "key=value" under a header "[section]" is read back as that
+// key of that section: no line ends, no "=" in the key nor "[" at its
+// start (it would be a header), no "]" in the section.
+bool fitsIniLine(const QString &section, const QString &key, const QString &value);
+
+// Section and key names compare without case and outer blanks.
+bool sameIniName(const QString &a, const QString &b);
+
+struct IniProbe
+{
+    QString section;
+    QString key;
+};
+
+// The keys a text holds, each with the section it stands in; at most the
+// first 40, so that long texts stay quick.
+QList<IniProbe> referenceKeys(const QStringList &lines);
+
+} // namespace ortix::fuzz

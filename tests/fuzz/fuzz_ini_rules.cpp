@@ -1,0 +1,75 @@
+// The INI rules on text in memory: findIniValue, readLargeIniValue,
+// splitLines and withIniValue.
+//
+// Input: lines for section, key, value, a second section and a second key,
+// then the text. Rules checked:
+// - both readers agree with the rules written out in IniReference;
+// - splitLines splits exactly at CR LF, CR and LF;
+// - after withIniValue(text, section, key, value) the small-file reader
+//   gives back value without its outer blanks and one pair of matching
+//   quotes, cut to 511 characters, and every other key of every section
+//   (the second section and key, and each key the text itself holds)
+//   reads as before.
+// The write rule holds for what an INI line can carry: a value, key and
+// section without line ends, a key without "=" that does not start with
+// "[" and a section without "]". Other inputs are only read.
+
+#include "FuzzSupport.h"
+#include "IniReference.h"
+
+#include "lang/IniFile.h"
+#include "lang/TextDecoding.h"
+
+using namespace ortix;
+using namespace ortix::fuzz;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    Input in(data, size);
+    const QString section = QString::fromUtf8(in.line());
+    const QString key = QString::fromUtf8(in.line());
+    const QString value = QString::fromUtf8(in.line());
+    const QString otherSection = QString::fromUtf8(in.line());
+    const QString otherKey = QString::fromUtf8(in.line());
+    const QString text = lang::decodeText(in.rest());
+
+    const QStringList lines = lang::splitLines(text);
+    QStringList expectedLines = referenceLines(text);
+    if (text.endsWith(u'\r') || text.endsWith(u'\n') || text.isEmpty()) {
+        expectedLines.removeLast();
+    }
+    FUZZ_CHECK(lines == expectedLines, QStringLiteral("%1 lines instead of %2").arg(lines.size()).arg(expectedLines.size()));
+
+    const std::optional<QString> small = lang::findIniValue(lines, section, key);
+    FUZZ_CHECK(small.has_value(), shown(key));
+    FUZZ_CHECK(*small == referenceSmallRead(lines, section, key), shown(*small));
+    const QString large = lang::readLargeIniValue(lines, key);
+    FUZZ_CHECK(large == referenceLargeRead(lines, key), shown(large));
+
+    if (!fitsIniLine(section, key, value)) {
+        return 0;
+    }
+    const QString written = lang::withIniValue(text, section, key, value);
+    const QStringList after = lang::splitLines(written);
+    const QString readBack = lang::findIniValue(after, section, key).value_or(QStringLiteral("<none>"));
+    FUZZ_CHECK(readBack == referenceReadBack(value),
+               shown(readBack) + QStringLiteral(" read back after writing ") + shown(value));
+
+    QList<IniProbe> probes = referenceKeys(lines);
+    for (qsizetype i = 0, n = probes.size(); i < n; ++i) {
+        probes.append({section, probes.at(i).key});
+    }
+    probes.append({otherSection, otherKey});
+    probes.append({section, otherKey});
+    probes.append({otherSection, key});
+    for (const IniProbe &probe : probes) {
+        if (sameIniName(probe.section, section) && sameIniName(probe.key, key)) {
+            continue;
+        }
+        const QString before = referenceSmallRead(lines, probe.section, probe.key);
+        const QString now = lang::findIniValue(after, probe.section, probe.key).value_or(QStringLiteral("<none>"));
+        FUZZ_CHECK(now == before, QStringLiteral("[%1] %2 changed from %3 to %4")
+                                      .arg(shown(probe.section), shown(probe.key), shown(before), shown(now)));
+    }
+    return 0;
+}

@@ -1,0 +1,90 @@
+// MLSWriteIni on files of any bytes, then MLSReadIni.
+//
+// Input: lines for section, key and value, two sizing bytes, then the
+// file's bytes. Rules checked:
+// - a write to a file the reader accepts (every input here: none comes near
+//   4 MiB or 65,536 lines) in a writable folder succeeds, and the file is
+//   then valid UTF-8;
+// - where the file is at most 64,000 bytes before and after the write
+//   (larger files are read by the line rule, where sections play no part),
+//   reading the key gives back the value without its outer blanks and one
+//   pair of matching quotes, cut to 511 characters, and every key the file
+//   held before, in every section, reads as it did.
+// As in fuzz_ini_rules, values, keys and sections that an INI line cannot
+// carry (line ends, a key with "=" or starting with "[", a section with
+// "]") are not written.
+
+#include "FuzzSupport.h"
+#include "IniReference.h"
+
+#include "lang/IniFile.h"
+
+#include <QStringDecoder>
+
+using namespace ortix;
+using namespace ortix::fuzz;
+
+namespace {
+
+bool isUtf8(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    (void)utf8.decode(bytes);
+    return !utf8.hasError();
+}
+
+} // namespace
+
+// The INI reader keeps the lines of the last files it read: memory that
+// outlives an input by design, not a leak.
+extern "C" const char *__asan_default_options()
+{
+    return "detect_leaks=0";
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    Input in(data, size);
+    const QString section = QString::fromUtf8(in.line());
+    const QString key = QString::fromUtf8(in.line());
+    const QString value = QString::fromUtf8(in.line());
+    const Sizing sizing = readSizing(in);
+    const QByteArray bytes = sized(in.rest(), sizing, lang::kSmallIniFileLimit);
+    if (!fitsIniLine(section, key, value)) {
+        return 0;
+    }
+
+    const QString path = nextScratchPath(QStringLiteral("settings.ini"));
+    FUZZ_CHECK(writeFile(path, bytes), path);
+    const QStringList linesBefore = referenceLines(referenceText(bytes));
+    QList<IniProbe> probes = referenceKeys(linesBefore);
+    for (qsizetype i = 0, n = probes.size(); i < n; ++i) {
+        probes.append({section, probes.at(i).key});
+    }
+    QStringList valuesBefore;
+    for (const IniProbe &probe : probes) {
+        valuesBefore.append(lang::MLSReadIni(path, probe.section, probe.key).value_or(QStringLiteral("<none>")));
+    }
+
+    FUZZ_CHECK(lang::MLSWriteIni(path, section, key, value), QStringLiteral("write failed"));
+    const QByteArray written = readFile(path);
+    FUZZ_CHECK(isUtf8(written), QStringLiteral("not UTF-8"));
+    if (bytes.size() > lang::kSmallIniFileLimit || written.size() > lang::kSmallIniFileLimit) {
+        return 0;
+    }
+
+    const QString readBack = lang::MLSReadIni(path, section, key).value_or(QStringLiteral("<none>"));
+    FUZZ_CHECK(readBack == referenceReadBack(value),
+               shown(readBack) + QStringLiteral(" read back after writing ") + shown(value));
+    for (qsizetype i = 0; i < probes.size(); ++i) {
+        const IniProbe &probe = probes.at(i);
+        if (sameIniName(probe.section, section) && sameIniName(probe.key, key)) {
+            continue;
+        }
+        const QString now = lang::MLSReadIni(path, probe.section, probe.key).value_or(QStringLiteral("<none>"));
+        FUZZ_CHECK(now == valuesBefore.at(i), QStringLiteral("[%1] %2 changed from %3 to %4")
+                                                  .arg(shown(probe.section), shown(probe.key),
+                                                       shown(valuesBefore.at(i)), shown(now)));
+    }
+    return 0;
+}

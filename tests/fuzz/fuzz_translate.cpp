@@ -1,0 +1,117 @@
+// The translation of the main menu from a language file of any bytes.
+//
+// Input: two sizing bytes, then the bytes of the language file "X.lng"
+// (sized on both sides of the 64,000-byte limit). The program folder is a
+// scratch folder holding only that file, and the current language is "X".
+// Rules checked, for the window and each of its controls: a caption, tool
+// tip or tag is either its design text or the value the file holds for its
+// key (IniReference), the window's caption and tag even when that value is
+// empty, a control's only when it is not.
+
+#include "FuzzSupport.h"
+#include "IniReference.h"
+
+#include "app/FormMenu.h"
+#include "app/ProgramFolder.h"
+#include "app/SharedState.h"
+#include "lang/IniFile.h"
+#include "lang/TranslateForm.h"
+#include "ui/Control.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <memory>
+
+using namespace ortix;
+using namespace ortix::fuzz;
+
+namespace {
+
+struct Texts
+{
+    QString caption;
+    QString tip;
+    QString tag;
+};
+
+QString keyStem(const ui::Control &control)
+{
+    return control.isArrayMember() ? QStringLiteral("%1(%2)").arg(control.name()).arg(control.index()) : control.name();
+}
+
+} // namespace
+
+// The INI reader keeps the lines of the last files it read (and Qt its font
+// caches): memory that outlives an input by design, not a leak.
+extern "C" const char *__asan_default_options()
+{
+    return "detect_leaks=0";
+}
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QString runtime = QDir(scratchFolder()).filePath(QStringLiteral("runtime"));
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    // Never destroyed: the windows' fonts and styles live to the end.
+    static QApplication *app = new QApplication(*argc, *argv);
+    Q_UNUSED(app);
+    // Fonts, styles and the like are set up once, before the first input.
+    FormMenu().show();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    Input in(data, size);
+    const Sizing sizing = readSizing(in);
+    const QByteArray bytes = sized(in.rest(), sizing, lang::kSmallIniFileLimit);
+
+    const QString file = nextScratchPath(QStringLiteral("X.lng"));
+    FUZZ_CHECK(writeFile(file, bytes), file);
+    setProgramFolder(QFileInfo(file).path());
+    shared().MLSCurrentLanguage = QStringLiteral("X");
+
+    const auto form = std::make_unique<FormMenu>();
+    const Texts designForm{form->caption(), QString(), form->tag()};
+    std::vector<Texts> design;
+    for (const ui::Control *control : form->controls()) {
+        design.push_back({control->caption(), control->toolTipText(), control->tag()});
+    }
+
+    lang::MLSTranslateForm(*form);
+
+    const QStringList lines = referenceLines(referenceText(bytes));
+    const bool small = bytes.size() <= lang::kSmallIniFileLimit;
+    const QStringList section = small ? referenceSection(lines, form->name()) : QStringList();
+    const auto valueOf = [&](const QString &key) {
+        return small ? referenceSmallRead(section, form->name(), key) : referenceLargeRead(lines, key);
+    };
+    const auto check = [&](const QString &what, const QString &now, const QString &designed, const QString &key,
+                           bool evenEmpty) {
+        const QString fromFile = valueOf(key);
+        const QString expected = (evenEmpty || !fromFile.isEmpty()) ? fromFile : designed;
+        FUZZ_CHECK(now == expected, what + QStringLiteral(" is ") + shown(now) + QStringLiteral(", not ") + shown(expected));
+    };
+
+    check(QStringLiteral("window caption"), form->caption(), designForm.caption, QStringLiteral("FormMenu.Caption"), true);
+    check(QStringLiteral("window tag"), form->tag(), designForm.tag, QStringLiteral("FormMenu.Tag"), true);
+    const std::vector<ui::Control *> controls = form->controls();
+    FUZZ_CHECK(controls.size() == design.size(), QStringLiteral("controls added"));
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ui::Control &control = *controls[i];
+        const QString stem = keyStem(control);
+        if (control.has(ui::Property::Caption)) {
+            check(stem + QStringLiteral(" caption"), control.caption(), design[i].caption, stem + QStringLiteral(".Caption"), false);
+        }
+        if (control.has(ui::Property::ToolTipText)) {
+            check(stem + QStringLiteral(" tip"), control.toolTipText(), design[i].tip, stem + QStringLiteral(".ToolTipText"), false);
+        }
+        check(stem + QStringLiteral(" tag"), control.tag(), design[i].tag, stem + QStringLiteral(".Tag"), false);
+    }
+    return 0;
+}

@@ -1,0 +1,314 @@
+#include "TestSupport.h"
+
+#include "app/FormMenu.h"
+#include "app/SharedState.h"
+#include "lang/IniFile.h"
+#include "lang/LanguageSupport.h"
+#include "lang/TranslateForm.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace ortix;
+using namespace ortix::lang;
+
+// Language and choice files from outside the program: however large or
+// strange, reading them takes bounded time and memory and gives what the
+// reading rules say, and a file too large to be one of them leaves the
+// program with its design texts.
+
+namespace {
+
+QString writeTemp(const QString &folder, const QString &name, const QByteArray &bytes)
+{
+    const QString path = QDir(folder).filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+        return QString();
+    }
+    return path;
+}
+
+// A file of the given size that holds only `head`: the rest is a hole,
+// which costs no disk and reads as NUL bytes.
+QString sparseFile(const QString &folder, const QString &name, const QByteArray &head, qint64 size)
+{
+    const QString path = writeTemp(folder, name, head);
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadWrite) || !file.resize(size)) {
+        return QString();
+    }
+    return path;
+}
+
+// The most memory the process has held so far, in MiB.
+qint64 peakMemoryMiB()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return qint64(usage.ru_maxrss) / 1024;
+}
+
+QString readValue(const QString &path, const char *section, const char *key)
+{
+    return MLSReadIni(path, QString::fromLatin1(section), QString::fromLatin1(key)).value_or(QStringLiteral("<unreadable>"));
+}
+
+} // namespace
+
+class TestIniBounds : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void hugeSparseFileIsUnreadableAtOnce();
+    void sizeBoundIsExact_data();
+    void sizeBoundIsExact();
+    void oneLineOfFourMiBWithoutLineEnd();
+    void lineBoundIsExact_data();
+    void lineBoundIsExact();
+    void binaryDataWithNuls();
+    void sizeOfReadingRuleChangesAfter64000Bytes_data();
+    void sizeOfReadingRuleChangesAfter64000Bytes();
+    void notOrdinaryFilesAreUnreadable_data();
+    void notOrdinaryFilesAreUnreadable();
+    void byteOrderMarksAtTheStart_data();
+    void byteOrderMarksAtTheStart();
+    void tooLargeFileIsNotRewritten();
+    void tooLargeLanguageFileKeepsDesignTexts();
+    void languageFileOfTooManyLinesKeepsDesignTexts();
+    void tooLargeSettingKeepsTheProgramGoing();
+};
+
+void TestIniBounds::hugeSparseFileIsUnreadableAtOnce()
+{
+    QTemporaryDir dir;
+    const qint64 size = qint64(300) * 1024 * 1024;
+    const QString path = sparseFile(dir.path(), QStringLiteral("huge.lng"), "[S]\r\nk=\"v\"\r\n", size);
+    QVERIFY(!path.isEmpty());
+    QCOMPARE(QFileInfo(path).size(), size);
+    const qint64 before = peakMemoryMiB();
+    QVERIFY(!MLSReadIni(path, QStringLiteral("S"), QStringLiteral("k")));
+    // Reading it would have held its 300 MiB (and twice that as text).
+    QVERIFY2(peakMemoryMiB() - before < 32, qPrintable(QStringLiteral("%1 MiB more").arg(peakMemoryMiB() - before)));
+}
+
+void TestIniBounds::sizeBoundIsExact_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("4 MiB") << kMaxIniFileSize << true;
+    QTest::newRow("4 MiB and a byte") << kMaxIniFileSize + 1 << false;
+}
+
+void TestIniBounds::sizeBoundIsExact()
+{
+    QFETCH(qint64, size);
+    QFETCH(bool, readable);
+    QTemporaryDir dir;
+    // The line rule of large files: the first line that starts with the key.
+    const QString path = sparseFile(dir.path(), QStringLiteral("big.lng"), "k=\"found\"\r\n", size);
+    QVERIFY(!path.isEmpty());
+    QCOMPARE(readValue(path, "S", "k"), readable ? QStringLiteral("found") : QStringLiteral("<unreadable>"));
+}
+
+void TestIniBounds::oneLineOfFourMiBWithoutLineEnd()
+{
+    QTemporaryDir dir;
+    // key, "=", a quote, 4 MiB less 4 letters, a quote: exactly the bound.
+    QByteArray line = "k=\"" + QByteArray(kMaxIniFileSize - 4, 'x') + '"';
+    QCOMPARE(qint64(line.size()), kMaxIniFileSize);
+    const QString path = writeTemp(dir.path(), QStringLiteral("line.lng"), line);
+    const auto value = MLSReadIni(path, QStringLiteral("S"), QStringLiteral("k"));
+    QVERIFY(value.has_value());
+    QCOMPARE(value->size(), kMaxIniFileSize - 4);
+    QVERIFY(value->startsWith(u'x') && value->endsWith(u'x'));
+    QCOMPARE(readValue(path, "S", "other"), QString());
+
+    line += 'x';
+    const QString over = writeTemp(dir.path(), QStringLiteral("over.lng"), line);
+    QCOMPARE(readValue(over, "S", "k"), QStringLiteral("<unreadable>"));
+}
+
+void TestIniBounds::lineBoundIsExact_data()
+{
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::addColumn<qsizetype>("lines");
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("65,536 lines") << QByteArray("\r\n") << kMaxIniLines << true;
+    QTest::newRow("65,537 lines") << QByteArray("\r\n") << kMaxIniLines + 1 << false;
+    QTest::newRow("65,537 lines ending in CR") << QByteArray("\r") << kMaxIniLines + 1 << false;
+    QTest::newRow("4 MiB of line ends") << QByteArray("\n") << qsizetype(kMaxIniFileSize - 9) << false;
+}
+
+void TestIniBounds::lineBoundIsExact()
+{
+    QFETCH(QByteArray, lineEnd);
+    QFETCH(qsizetype, lines);
+    QFETCH(bool, readable);
+    // The first line holds the key, every other one is empty: a file of the
+    // line rule, well under 4 MiB.
+    const QByteArray bytes = "k=\"found\"" + lineEnd.repeated(lines);
+    QVERIFY(bytes.size() > kSmallIniFileLimit && bytes.size() <= kMaxIniFileSize);
+    QTemporaryDir dir;
+    const QString path = writeTemp(dir.path(), QStringLiteral("lines.lng"), bytes);
+    QCOMPARE(readValue(path, "S", "k"), readable ? QStringLiteral("found") : QStringLiteral("<unreadable>"));
+    // Asked again, the answer is the same.
+    QCOMPARE(readValue(path, "S", "k"), readable ? QStringLiteral("found") : QStringLiteral("<unreadable>"));
+    QCOMPARE(MLSWriteIni(path, QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("new")), readable);
+}
+
+void TestIniBounds::binaryDataWithNuls()
+{
+    QTemporaryDir dir;
+    QByteArray junk;
+    for (int i = 0; i < 3000; ++i) {
+        junk += char((i * 7919) % 256);
+    }
+    // Small: sections and keys still count, NUL or not.
+    const QByteArray entry("\r\n[S]\r\nk=\"a\0b\"\r\n", 16);
+    const QString small = writeTemp(dir.path(), QStringLiteral("small.lng"), junk + entry + junk);
+    QCOMPARE(readValue(small, "S", "k"), QString::fromLatin1("a\0b", 3));
+    QCOMPARE(readValue(small, "S", "missing"), QString());
+
+    // Large: NUL bytes throughout, then the key's line.
+    const QString large = writeTemp(dir.path(), QStringLiteral("large.lng"),
+                                    QByteArray(kSmallIniFileLimit, '\0') + "\nk=\"after\"\n" + junk);
+    QCOMPARE(readValue(large, "S", "k"), QStringLiteral("after"));
+    QCOMPARE(readValue(large, "S", "missing"), QString());
+}
+
+void TestIniBounds::sizeOfReadingRuleChangesAfter64000Bytes_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QString>("expected");
+    // [Second] k=two, read by sections; by lines the first "k" line wins.
+    QTest::newRow("64,000 bytes: sections") << kSmallIniFileLimit << "two";
+    QTest::newRow("64,001 bytes: lines") << kSmallIniFileLimit + 1 << "one";
+}
+
+void TestIniBounds::sizeOfReadingRuleChangesAfter64000Bytes()
+{
+    QFETCH(qint64, size);
+    QFETCH(QString, expected);
+    const QByteArray body = "[First]\r\nk=\"one\"\r\n[Second]\r\nk=\"two\"\r\n;";
+    QByteArray bytes = body + QByteArray(size - body.size() - 2, '-') + "\r\n";
+    QCOMPARE(qint64(bytes.size()), size);
+    QTemporaryDir dir;
+    const QString path = writeTemp(dir.path(), QStringLiteral("edge.lng"), bytes);
+    QCOMPARE(readValue(path, "Second", "k"), expected);
+}
+
+void TestIniBounds::notOrdinaryFilesAreUnreadable_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("endless device") << "device";
+    QTest::newRow("pipe nobody writes to") << "pipe";
+    QTest::newRow("folder") << "folder";
+}
+
+void TestIniBounds::notOrdinaryFilesAreUnreadable()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("X.lng"));
+    if (kind == u"device") {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    } else if (kind == u"pipe") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("X.lng")));
+    }
+    // Reading must neither wait for a writer nor read forever.
+    QVERIFY(!MLSReadIni(path, QStringLiteral("S"), QStringLiteral("k")));
+}
+
+void TestIniBounds::byteOrderMarksAtTheStart_data()
+{
+    QTest::addColumn<int>("marks");
+    QTest::newRow("one") << 1;
+    QTest::newRow("two") << 2;
+    QTest::newRow("three") << 3;
+}
+
+void TestIniBounds::byteOrderMarksAtTheStart()
+{
+    QFETCH(int, marks);
+    QTemporaryDir dir;
+    const QByteArray mark("\xEF\xBB\xBF");
+    const QString path = writeTemp(dir.path(), QStringLiteral("marks.ini"),
+                                   mark.repeated(marks) + "[Strings]\r\n0001=\"tre\"\r\n");
+    QCOMPARE(readValue(path, "Strings", "0001"), QStringLiteral("tre"));
+    // A rewrite keeps what the file said and gives back what it wrote.
+    QVERIFY(MLSWriteIni(path, QStringLiteral("Strings"), QStringLiteral("nuova"), QStringLiteral("v")));
+    QCOMPARE(readValue(path, "Strings", "nuova"), QStringLiteral("v"));
+    QCOMPARE(readValue(path, "Strings", "0001"), QStringLiteral("tre"));
+}
+
+void TestIniBounds::tooLargeFileIsNotRewritten()
+{
+    QTemporaryDir dir;
+    const qint64 size = kMaxIniFileSize + 1;
+    const QString path = sparseFile(dir.path(), QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=Shqip\r\n", size);
+    QVERIFY(!path.isEmpty());
+    QVERIFY(!MLSWriteIni(path, QStringLiteral("Language"), QStringLiteral("CurrentLanguage"), QStringLiteral("English")));
+    QCOMPARE(QFileInfo(path).size(), size);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(36), QByteArray("[Language]\r\nCurrentLanguage=Shqip\r\n\0", 36));
+}
+
+void TestIniBounds::tooLargeLanguageFileKeepsDesignTexts()
+{
+    test::TestRun run;
+    // A file of the right section and keys, but too large to be a language file.
+    const QByteArray translated = "[FormMenu]\r\nFormMenu.Caption=\"Menu\"\r\nCommand1.Caption=\"Quit\"\r\n"
+                                  "[Strings]\r\n0001=\"Quit?\"\r\n";
+    const QString path = sparseFile(run.folder(), QStringLiteral("Huge.lng"), translated, qint64(300) * 1024 * 1024);
+    QVERIFY(!path.isEmpty());
+    shared().MLSCurrentLanguage = QStringLiteral("Huge");
+    FormMenu form;
+    form.setTag(QStringLiteral("designed"));
+    const qint64 before = peakMemoryMiB();
+    lang::MLSTranslateForm(form);
+    QCOMPARE(form.caption(), FormMenu::design().caption);
+    QCOMPARE(form.tag(), QStringLiteral("designed"));
+    QCOMPARE(form.control(QStringLiteral("Command1"))->caption(), QStringLiteral("Esci"));
+    QCOMPARE(form.control(QStringLiteral("Label4"))->caption(), QString::fromUtf8("unità"));
+    QCOMPARE(MLSGetString(QStringLiteral("0001")), QString());
+    QVERIFY(peakMemoryMiB() - before < 32);
+}
+
+void TestIniBounds::languageFileOfTooManyLinesKeepsDesignTexts()
+{
+    test::TestRun run;
+    run.writeFile(QStringLiteral("Lines.lng"),
+                  "Command1.Caption=\"Quit\"\r\n" + QByteArray("\r\n").repeated(kMaxIniLines));
+    shared().MLSCurrentLanguage = QStringLiteral("Lines");
+    FormMenu form;
+    lang::MLSTranslateForm(form);
+    QCOMPARE(form.caption(), FormMenu::design().caption);
+    QCOMPARE(form.control(QStringLiteral("Command1"))->caption(), QStringLiteral("Esci"));
+}
+
+void TestIniBounds::tooLargeSettingKeepsTheProgramGoing()
+{
+    test::TestRun run;
+    const QString path = sparseFile(run.folder(), QStringLiteral("LangSetting.ini"),
+                                    "[Language]\r\nCurrentLanguage=English\r\n", kMaxIniFileSize * 2);
+    QVERIFY(!path.isEmpty());
+    QCOMPARE(readCurrentLanguage(), QString());
+    // The choice made in the menu holds for the run, though it cannot be saved.
+    QVERIFY(!writeCurrentLanguage(QStringLiteral("Deutsch")));
+    QCOMPARE(readCurrentLanguage(), QStringLiteral("Deutsch"));
+    QCOMPARE(QFileInfo(path).size(), kMaxIniFileSize * 2);
+}
+
+QTEST_MAIN(TestIniBounds)
+#include "test_inibounds.moc"
