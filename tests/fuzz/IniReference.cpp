@@ -85,23 +85,33 @@ QString referenceSmallRead(const QStringList &lines, const QString &section, con
     return QString();
 }
 
-QStringList referenceSection(const QStringList &lines, const QString &section)
+QList<IniEntry> referenceEntries(const QStringList &lines, const QString &section)
 {
-    QStringList found;
+    QList<IniEntry> entries;
+    bool inSection = false;
     for (const QString &line : lines) {
         const QString t = line.trimmed();
         if (isHeader(t)) {
-            if (!found.isEmpty()) {
+            if (inSection) {
                 break;
             }
-            if (sameText(headerName(t), section.trimmed())) {
-                found.append(t);
-            }
-        } else if (!found.isEmpty()) {
-            found.append(line);
+            inSection = sameText(headerName(t), section.trimmed());
+        } else if (const qsizetype equals = t.indexOf(u'='); inSection && equals >= 0) {
+            entries.append({t.left(equals).trimmed(), t.mid(equals + 1)});
         }
     }
-    return found;
+    return entries;
+}
+
+QString referenceSmallRead(const QList<IniEntry> &entries, const QString &key)
+{
+    const QString wanted = key.trimmed();
+    for (const IniEntry &entry : entries) {
+        if (sameText(entry.key, wanted)) {
+            return referenceReadBack(entry.value);
+        }
+    }
+    return QString();
 }
 
 QString referenceLargeRead(const QStringList &lines, const QString &key)

@@ -23,10 +23,17 @@ QStringList referenceLines(const QString &text);
 // (one fewer when the 511th would be the first half of a surrogate pair).
 QString referenceSmallRead(const QStringList &lines, const QString &section, const QString &key);
 
-// The lines of the first section named section, its header first (none
-// when there is no such section): the small-file rule reads the same
-// values from these as from the whole file.
-QStringList referenceSection(const QStringList &lines, const QString &section);
+// The key lines of the first section named section, in their order: the
+// key without outer blanks and the text after the "=". The small-file rule
+// reads the same values from these as from the whole file, and many keys
+// are looked up quicker here.
+struct IniEntry
+{
+    QString key;
+    QString value;
+};
+QList<IniEntry> referenceEntries(const QStringList &lines, const QString &section);
+QString referenceSmallRead(const QList<IniEntry> &entries, const QString &key);
 
 // Larger files: the first line that begins with key (case counts), less the
 // key, the character after it and the first and last of the rest.

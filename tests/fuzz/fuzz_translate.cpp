@@ -87,9 +87,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const QStringList lines = referenceLines(referenceText(bytes));
     const bool small = bytes.size() <= lang::kSmallIniFileLimit;
-    const QStringList section = small ? referenceSection(lines, form->name()) : QStringList();
+    const QList<IniEntry> section = small ? referenceEntries(lines, form->name()) : QList<IniEntry>();
     const auto valueOf = [&](const QString &key) {
-        return small ? referenceSmallRead(section, form->name(), key) : referenceLargeRead(lines, key);
+        return small ? referenceSmallRead(section, key) : referenceLargeRead(lines, key);
     };
     const auto check = [&](const QString &what, const QString &now, const QString &designed, const QString &key,
                            bool evenEmpty) {
