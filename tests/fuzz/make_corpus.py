@@ -2,7 +2,9 @@
 """Writes the seed inputs of the fuzz targets into corpus/<name>/.
 
 Each target reads its input in parts (see the comment at the top of each
-fuzz_<name>.cpp); the seeds here follow those layouts. Run from anywhere:
+fuzz_<name>.cpp); the seeds here follow those layouts. The folders are
+rewritten as a whole, so a new seed (an input that once broke a target,
+say) belongs in this script. Run from anywhere:
     python3 tests/fuzz/make_corpus.py
 """
 import hashlib
