@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTextStream>
 
+void benchBounds(QTextStream &out);
 void benchExercise(QTextStream &out);
 void benchMenu(QTextStream &out);
 void benchWords(QTextStream &out);
@@ -30,6 +31,8 @@ int main(int argc, char *argv[])
     ortix::setProgramFolder(QStringLiteral(ORTIX_BENCH_PROGRAM_FOLDER));
     QTextStream out(stdout);
     out << "Ortix benchmark (medians; build type " << ORTIX_BENCH_BUILD_TYPE << ")\n";
+    // First, while the process is small: it reports how much it grows.
+    benchBounds(out);
     benchMenu(out);
     benchExercise(out);
     benchWords(out);

@@ -50,6 +50,8 @@ odd_ini = {
     "unclosed": b"[Strings\r\n0001=x\r\n[ Strings ]\r\n0001 = y\r\n",
     "long": b"[S]\r\nk=" + b"x" * 600 + b"\r\n",
     "surrogate": b"[S]\r\nk=" + b"x" * 510 + "\U0001F600".encode() + b"\r\n",
+    # Counting the lines of an empty file once handed memchr no data at all.
+    "empty": b"",
 }
 
 write("ini_read", {
@@ -94,6 +96,7 @@ write("translate", {
     "menu": sizing() + menu,
     "menu-large": sizing(PADDED | 0x40, 3) + menu,
     "menu-at-limit": sizing(PADDED | 0x40, 0) + menu,
+    "empty": sizing(),
 })
 
 write("framesettings", {

@@ -144,6 +144,8 @@ void TestIniBounds::lineBoundIsExact_data()
     QTest::newRow("65,536 lines") << QByteArray("\r\n") << kMaxIniLines << true;
     QTest::newRow("65,537 lines") << QByteArray("\r\n") << kMaxIniLines + 1 << false;
     QTest::newRow("65,537 lines ending in CR") << QByteArray("\r") << kMaxIniLines + 1 << false;
+    QTest::newRow("65,536 lines ending in LF") << QByteArray("\n") << kMaxIniLines << true;
+    QTest::newRow("65,537 lines ending in LF") << QByteArray("\n") << kMaxIniLines + 1 << false;
     QTest::newRow("4 MiB of line ends") << QByteArray("\n") << qsizetype(kMaxIniFileSize - 9) << false;
 }
 

@@ -50,6 +50,7 @@ private slots:
     void readsSmallFiles();
     void cutsLongValuesTo511();
     void missingFileFails();
+    void emptyFileHasNoKeys();
     void largeFileTakesFirstLineOfKey_data();
     void largeFileTakesFirstLineOfKey();
     void tooLargeFileIsUnreadable();
@@ -59,6 +60,8 @@ private slots:
     void failedWriteKeepsOldFile();
     void readSeesChangesOnDisk();
     void decodesUtf8AndLegacyText();
+    void splitsLinesAtEveryLineEnd_data();
+    void splitsLinesAtEveryLineEnd();
 };
 
 void TestIniFile::readsSmallFiles_data()
@@ -125,6 +128,18 @@ void TestIniFile::missingFileFails()
     QTemporaryDir dir;
     QVERIFY(!MLSReadIni(QDir(dir.path()).filePath(QStringLiteral("none.lng")), QStringLiteral("S"), QStringLiteral("k")));
     QVERIFY(!MLSReadIni(dir.path(), QStringLiteral("S"), QStringLiteral("k")));
+}
+
+void TestIniFile::emptyFileHasNoKeys()
+{
+    // An empty file is a file: every key reads as empty, and one can be set.
+    QTemporaryDir dir;
+    const QString path = writeTemp(dir, QStringLiteral("empty.lng"), QByteArray());
+    const auto value = MLSReadIni(path, QStringLiteral("S"), QStringLiteral("k"));
+    QVERIFY(value.has_value());
+    QCOMPARE(*value, QString());
+    QVERIFY(MLSWriteIni(path, QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")));
+    QCOMPARE(readAll(path), QByteArray("[S]\r\nk=v\r\n"));
 }
 
 void TestIniFile::largeFileTakesFirstLineOfKey_data()
@@ -227,6 +242,33 @@ void TestIniFile::decodesUtf8AndLegacyText()
     QTemporaryDir dir;
     const QString path = writeTemp(dir, QStringLiteral("old.lng"), "[FormMenu]\r\nLabel4.Caption=unit\xe0\r\n");
     QCOMPARE(*MLSReadIni(path, QStringLiteral("FormMenu"), QStringLiteral("Label4.Caption")), QString::fromUtf8("unità"));
+}
+
+
+void TestIniFile::splitsLinesAtEveryLineEnd_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("empty") << QString() << QStringList();
+    QTest::newRow("no line end") << QStringLiteral("a") << QStringList{"a"};
+    QTest::newRow("final LF adds no line") << QStringLiteral("a\n") << QStringList{"a"};
+    QTest::newRow("final CR LF adds no line") << QStringLiteral("a\r\n") << QStringList{"a"};
+    QTest::newRow("final CR adds no line") << QStringLiteral("a\r") << QStringList{"a"};
+    QTest::newRow("CR LF is one end") << QStringLiteral("a\r\nb") << QStringList{"a", "b"};
+    QTest::newRow("lone CR") << QStringLiteral("a\rb") << QStringList{"a", "b"};
+    QTest::newRow("LF CR is two ends") << QStringLiteral("a\n\rb") << QStringList{"a", "", "b"};
+    QTest::newRow("CR CR LF") << QStringLiteral("a\r\r\nb") << QStringList{"a", "", "b"};
+    QTest::newRow("only line ends") << QStringLiteral("\r\n\n\r") << QStringList{"", "", ""};
+    QTest::newRow("mixed, CR far after LF") << QStringLiteral("a\nb\nc\nd\re") << QStringList{"a", "b", "c", "d", "e"};
+    QTest::newRow("mixed, LF far after CR") << QStringLiteral("a\rb\rc\r\nd\ne") << QStringList{"a", "b", "c", "d", "e"};
+    QTest::newRow("leading blank line") << QStringLiteral("\nx") << QStringList{"", "x"};
+}
+
+void TestIniFile::splitsLinesAtEveryLineEnd()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    QCOMPARE(splitLines(text), lines);
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)
