@@ -13,9 +13,16 @@ chmod 700 "$scratch/runtime"
 export XDG_RUNTIME_DIR="$scratch/runtime"
 unset QT_QPA_PLATFORM
 
-exec xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+exec xvfb-run -a -e "$scratch/xvfb.log" -s "-screen 0 1024x768x24" sh -c '
 program="$1"
 scratch="$2"
+# On a loaded machine the display may take a moment to accept clients.
+i=0
+until xdotool getdisplaygeometry >/dev/null 2>&1; do
+    i=$((i + 1))
+    if [ $i -ge 100 ]; then echo "FAIL: the virtual display $DISPLAY never accepted a client"; cat "$scratch/xvfb.log"; exit 1; fi
+    sleep 0.1
+done
 "$program" >"$scratch/ortix.log" 2>&1 &
 pid=$!
 waitfor() {
