@@ -26,7 +26,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-
 using namespace ortix;
 using namespace ortix::fuzz;
 
