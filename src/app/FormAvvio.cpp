@@ -9,15 +9,15 @@ namespace ortix {
 
 using namespace ui;
 
-ui::FormSpec FormAvvio::design()
+ui::FormBlueprint FormAvvio::design()
 {
     const QString comic = QStringLiteral("Comic Sans MS");
-    FormSpec spec;
-    spec.name = QStringLiteral("FormAvvio");
-    spec.caption = QStringLiteral("Uso dell'ortix");
-    spec.scaleWidth = 9795;
-    spec.scaleHeight = 7200;
-    spec.controls = {
+    FormBlueprint blueprint;
+    blueprint.name = QStringLiteral("FormAvvio");
+    blueprint.caption = QStringLiteral("Uso dell'ortix");
+    blueprint.scaleWidth = 9795;
+    blueprint.scaleHeight = 7200;
+    blueprint.controls = {
         label(QStringLiteral("Label2"), 1080, 960, 8310, 3855, QStringLiteral("Uso dell'ortix"))
             .at(0)
             .withFont(comic, 72, true)
@@ -29,7 +29,7 @@ ui::FormSpec FormAvvio::design()
         label(QStringLiteral("Label1"), 7200, 5640, 2415, 975, QStringLiteral("07/03/2005")).withFont(comic, 14.25, true),
         button(QStringLiteral("BottoneAvvio"), 2760, 5280, 4410, 1425, QStringLiteral("Avvio")).withFont(comic, 24, true),
     };
-    return spec;
+    return blueprint;
 }
 
 FormAvvio::FormAvvio()

@@ -11,7 +11,7 @@ class FormAvvio : public ui::Form
     Q_OBJECT
 public:
     FormAvvio();
-    static ui::FormSpec design();
+    static ui::FormBlueprint design();
 
 protected:
     void Form_Load() override;

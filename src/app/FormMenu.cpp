@@ -72,14 +72,14 @@ const std::array<FormMenu::Route, 21> &FormMenu::routes()
     return table;
 }
 
-ui::FormSpec FormMenu::design()
+ui::FormBlueprint FormMenu::design()
 {
     const QString headingFont = QStringLiteral("MS Sans Serif");
-    FormSpec spec;
-    spec.name = QStringLiteral("FormMenu");
-    spec.caption = QStringLiteral("Uso dell'ortix - Menu");
-    spec.scaleWidth = 10410;
-    spec.scaleHeight = 5715;
+    FormBlueprint blueprint;
+    blueprint.name = QStringLiteral("FormMenu");
+    blueprint.caption = QStringLiteral("Uso dell'ortix - Menu");
+    blueprint.scaleWidth = 10410;
+    blueprint.scaleHeight = 5715;
     const struct
     {
         const char *name;
@@ -91,22 +91,22 @@ ui::FormSpec FormMenu::design()
                     {"Label3", 6360, "unità di migliaia "},
                     {"Label5", 8400, "periodo migliaia "}};
     for (const auto &h : headings) {
-        spec.controls.push_back(label(text(h.name), h.left, 240, 1800, 420, text(h.caption))
+        blueprint.controls.push_back(label(text(h.name), h.left, 240, 1800, 420, text(h.caption))
                                     .withFont(headingFont, 9.75, true)
                                     .centred());
     }
     for (const GridButton &b : kGrid) {
         // The third button of the units column stands a little to the right.
         const double left = (b.column == 0 && b.row == 2) ? 135 : kColumnLeft[b.column];
-        spec.controls.push_back(button(text(b.name), left, kRowTop[b.row], kButtonWidth, kButtonHeight, text(b.caption)));
+        blueprint.controls.push_back(button(text(b.name), left, kRowTop[b.row], kButtonWidth, kButtonHeight, text(b.caption)));
     }
-    spec.controls.push_back(button(QStringLiteral("Command21"), 240, 4560, kButtonWidth, kButtonHeight,
+    blueprint.controls.push_back(button(QStringLiteral("Command21"), 240, 4560, kButtonWidth, kButtonHeight,
                                    QStringLiteral("ortix libero")));
-    spec.controls.push_back(checkBox(QStringLiteral("Check1"), 4680, 4680, 3135, 375, QStringLiteral("Suoni attivati")));
-    spec.controls.push_back(button(QStringLiteral("Command1"), 8280, 4560, kButtonWidth, kButtonHeight, QStringLiteral("Esci")));
-    spec.controls.push_back(menuItem(QStringLiteral("mnuLanguages"), QStringLiteral("Lingua")));
-    spec.controls.push_back(menuItem(QStringLiteral("mnuLanguage"), QStringLiteral("Italiano"), QStringLiteral("mnuLanguages")).at(0));
-    return spec;
+    blueprint.controls.push_back(checkBox(QStringLiteral("Check1"), 4680, 4680, 3135, 375, QStringLiteral("Suoni attivati")));
+    blueprint.controls.push_back(button(QStringLiteral("Command1"), 8280, 4560, kButtonWidth, kButtonHeight, QStringLiteral("Esci")));
+    blueprint.controls.push_back(menuItem(QStringLiteral("mnuLanguages"), QStringLiteral("Lingua")));
+    blueprint.controls.push_back(menuItem(QStringLiteral("mnuLanguage"), QStringLiteral("Italiano"), QStringLiteral("mnuLanguages")).at(0));
+    return blueprint;
 }
 
 FormMenu::FormMenu()

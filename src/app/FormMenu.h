@@ -13,7 +13,7 @@ class FormMenu : public ui::Form
     Q_OBJECT
 public:
     FormMenu();
-    static ui::FormSpec design();
+    static ui::FormBlueprint design();
 
     struct Route
     {

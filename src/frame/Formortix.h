@@ -18,7 +18,7 @@ class Formortix : public ui::Form
     Q_OBJECT
 public:
     Formortix();
-    static ui::FormSpec design();
+    static ui::FormBlueprint design();
 
     // The background of the frame, and of the page while it is printed.
     static inline const QColor kSfondo = QColor(0xFF, 0xC0, 0xFF);

@@ -49,15 +49,15 @@ const std::array<Formortix::Posto, 6> &Formortix::posti()
     return table;
 }
 
-FormSpec Formortix::design()
+FormBlueprint Formortix::design()
 {
-    FormSpec spec;
-    spec.name = QStringLiteral("Formortix");
-    spec.caption = text("Uso dell'ortix - ortix libero");
-    spec.scaleWidth = kLarghezza;
-    spec.scaleHeight = kAltezza;
-    spec.backColor = kSfondo;
-    auto &c = spec.controls;
+    FormBlueprint blueprint;
+    blueprint.name = QStringLiteral("Formortix");
+    blueprint.caption = text("Uso dell'ortix - ortix libero");
+    blueprint.scaleWidth = kLarghezza;
+    blueprint.scaleHeight = kAltezza;
+    blueprint.backColor = kSfondo;
+    auto &c = blueprint.controls;
 
     for (int i = 0; i <= kMaxFili; ++i) {
         auto rod = line(QStringLiteral("FiloOrtix"), xDisegno(i), kCimaFilo, xDisegno(i), kBaseFilo, 3).at(i);
@@ -119,7 +119,7 @@ FormSpec Formortix::design()
     c.push_back(menuItem(QStringLiteral("mnuStampa"), QStringLiteral("Stampa") + QString(10, u' ')));
     c.push_back(menuItem(QStringLiteral("MenuInformazioni"), QStringLiteral("Informazioni") + QString(10, u' ')));
     c.push_back(menuItem(QStringLiteral("mnuEsci"), QStringLiteral("Esci")));
-    return spec;
+    return blueprint;
 }
 
 } // namespace ortix

@@ -9,25 +9,25 @@
 
 namespace ortix::ui {
 
-Control::Control(Form *form, const ControlSpec &spec)
+Control::Control(Form *form, const ControlBlueprint &blueprint)
     : QObject(form)
     , m_form(form)
-    , m_name(spec.name)
-    , m_index(spec.index)
-    , m_kind(spec.kind)
-    , m_caption(spec.caption)
-    , m_toolTip(spec.toolTip)
-    , m_tag(spec.tag)
-    , m_visible(spec.visible)
-    , m_enabled(spec.enabled)
-    , m_left(spec.left)
-    , m_top(spec.top)
-    , m_width(spec.width)
-    , m_height(spec.height)
-    , m_backColor(spec.backColor.value_or(QColor()))
-    , m_fontSize(spec.font ? spec.font->pointSize : 8.25)
+    , m_name(blueprint.name)
+    , m_index(blueprint.index)
+    , m_kind(blueprint.kind)
+    , m_caption(blueprint.caption)
+    , m_toolTip(blueprint.toolTip)
+    , m_tag(blueprint.tag)
+    , m_visible(blueprint.visible)
+    , m_enabled(blueprint.enabled)
+    , m_left(blueprint.left)
+    , m_top(blueprint.top)
+    , m_width(blueprint.width)
+    , m_height(blueprint.height)
+    , m_backColor(blueprint.backColor.value_or(QColor()))
+    , m_fontSize(blueprint.font ? blueprint.font->pointSize : 8.25)
 {
-    setObjectName(spec.index >= 0 ? QStringLiteral("%1(%2)").arg(spec.name).arg(spec.index) : spec.name);
+    setObjectName(blueprint.index >= 0 ? QStringLiteral("%1(%2)").arg(blueprint.name).arg(blueprint.index) : blueprint.name);
 }
 
 Control::~Control() = default;

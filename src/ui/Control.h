@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ControlSpec.h"
+#include "ui/ControlBlueprint.h"
 
 #include <QColor>
 #include <QObject>
@@ -47,7 +47,7 @@ class Control : public QObject
     Q_OBJECT
 
 public:
-    Control(Form *form, const ControlSpec &spec);
+    Control(Form *form, const ControlBlueprint &blueprint);
     ~Control() override;
 
     const QString &name() const { return m_name; }
@@ -151,6 +151,6 @@ protected:
 };
 
 // Builds the control of a designed kind, placed in `host`.
-Control *createControl(Form *form, const ControlSpec &spec, QWidget *host);
+Control *createControl(Form *form, const ControlBlueprint &blueprint, QWidget *host);
 
 } // namespace ortix::ui

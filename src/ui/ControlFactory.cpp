@@ -4,31 +4,31 @@
 
 namespace ortix::ui {
 
-Control *createControl(Form *form, const ControlSpec &spec, QWidget *host)
+Control *createControl(Form *form, const ControlBlueprint &blueprint, QWidget *host)
 {
-    switch (spec.kind) {
+    switch (blueprint.kind) {
     case ControlKind::Label:
-        return new LabelControl(form, spec, host);
+        return new LabelControl(form, blueprint, host);
     case ControlKind::CommandButton:
-        return new ButtonControl(form, spec, host);
+        return new ButtonControl(form, blueprint, host);
     case ControlKind::CheckBox:
-        return new CheckBoxControl(form, spec, host);
+        return new CheckBoxControl(form, blueprint, host);
     case ControlKind::TextBox:
-        return new TextBoxControl(form, spec, host);
+        return new TextBoxControl(form, blueprint, host);
     case ControlKind::OptionButton:
-        return new OptionControl(form, spec, host);
+        return new OptionControl(form, blueprint, host);
     case ControlKind::Frame:
-        return new FrameControl(form, spec, host);
+        return new FrameControl(form, blueprint, host);
     case ControlKind::PictureBox:
-        return new PictureControl(form, spec, host);
+        return new PictureControl(form, blueprint, host);
     case ControlKind::Image:
-        return new ImageControl(form, spec, host);
+        return new ImageControl(form, blueprint, host);
     case ControlKind::Shape:
-        return new ShapeControl(form, spec, host);
+        return new ShapeControl(form, blueprint, host);
     case ControlKind::Line:
-        return new LineControl(form, spec, host);
+        return new LineControl(form, blueprint, host);
     case ControlKind::HScrollBar:
-        return new ScrollBarControl(form, spec, host);
+        return new ScrollBarControl(form, blueprint, host);
     case ControlKind::Menu:
         break;
     }

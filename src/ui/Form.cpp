@@ -16,21 +16,21 @@
 
 namespace ortix::ui {
 
-Form::Form(const FormSpec &spec)
+Form::Form(const FormBlueprint &blueprint)
     : QWidget(nullptr)
-    , m_name(spec.name)
-    , m_backColor(spec.backColor)
+    , m_name(blueprint.name)
+    , m_backColor(blueprint.backColor)
     , m_canvas(new QWidget(this))
 {
-    setObjectName(spec.name);
+    setObjectName(blueprint.name);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setWindowTitle(spec.caption);
-    m_canvas->setObjectName(spec.name + QStringLiteral(".client"));
+    setWindowTitle(blueprint.caption);
+    m_canvas->setObjectName(blueprint.name + QStringLiteral(".client"));
     m_canvas->setAutoFillBackground(true);
-    buildControls(spec);
-    setBackColor(spec.backColor);
+    buildControls(blueprint);
+    setBackColor(blueprint.backColor);
     const int menuHeight = menuBarHeight();
-    resize(twipsToPixels(spec.scaleWidth), twipsToPixels(spec.scaleHeight) + menuHeight);
+    resize(twipsToPixels(blueprint.scaleWidth), twipsToPixels(blueprint.scaleHeight) + menuHeight);
     layoutChildren();
     m_notifiedSize = size();
 }
@@ -40,14 +40,14 @@ Form::~Form()
     Forms::forget(this);
 }
 
-void Form::buildControls(const FormSpec &spec)
+void Form::buildControls(const FormBlueprint &blueprint)
 {
     std::vector<Control *> lightweight;
-    for (std::size_t i = 0; i < spec.controls.size(); ++i) {
-        const ControlSpec &c = spec.controls[i];
+    for (std::size_t i = 0; i < blueprint.controls.size(); ++i) {
+        const ControlBlueprint &c = blueprint.controls[i];
         if (c.kind == ControlKind::Menu) {
-            const bool holdsItems = std::any_of(spec.controls.begin() + long(i) + 1, spec.controls.end(),
-                                                [&](const ControlSpec &other) {
+            const bool holdsItems = std::any_of(blueprint.controls.begin() + long(i) + 1, blueprint.controls.end(),
+                                                [&](const ControlBlueprint &other) {
                                                     return other.kind == ControlKind::Menu
                                                         && other.container == c.name;
                                                 });
@@ -73,7 +73,7 @@ void Form::buildControls(const FormSpec &spec)
     }
 }
 
-Control *Form::addMenu(const ControlSpec &spec, bool holdsItems)
+Control *Form::addMenu(const ControlBlueprint &blueprint, bool holdsItems)
 {
     if (!m_menuBar) {
         m_menuBar = new QMenuBar(this);
@@ -81,15 +81,15 @@ Control *Form::addMenu(const ControlSpec &spec, bool holdsItems)
         m_menuBar->setObjectName(m_name + QStringLiteral(".menubar"));
     }
     QMenu *parentMenu = nullptr;
-    if (!spec.container.isEmpty()) {
-        if (auto *parent = qobject_cast<MenuControl *>(control(spec.container))) {
+    if (!blueprint.container.isEmpty()) {
+        if (auto *parent = qobject_cast<MenuControl *>(control(blueprint.container))) {
             parentMenu = parent->submenu();
         }
     }
     QMenu *submenu = nullptr;
     QAction *action = nullptr;
     if (holdsItems) {
-        submenu = new QMenu(spec.caption, parentMenu ? static_cast<QWidget *>(parentMenu) : m_menuBar);
+        submenu = new QMenu(blueprint.caption, parentMenu ? static_cast<QWidget *>(parentMenu) : m_menuBar);
         action = submenu->menuAction();
         if (parentMenu) {
             parentMenu->addMenu(submenu);
@@ -97,14 +97,14 @@ Control *Form::addMenu(const ControlSpec &spec, bool holdsItems)
             m_menuBar->addMenu(submenu);
         }
     } else {
-        action = new QAction(spec.caption, this);
+        action = new QAction(blueprint.caption, this);
         if (parentMenu) {
             parentMenu->addAction(action);
         } else {
             m_menuBar->addAction(action);
         }
     }
-    return new MenuControl(this, spec, action, submenu);
+    return new MenuControl(this, blueprint, action, submenu);
 }
 
 MenuControl *Form::loadMenuArrayMember(const QString &name)
@@ -117,12 +117,12 @@ MenuControl *Form::loadMenuArrayMember(const QString &name)
     if (!last) {
         return nullptr;
     }
-    ControlSpec spec;
-    spec.kind = ControlKind::Menu;
-    spec.name = name;
-    spec.index = last->index() + 1;
-    spec.caption = last->caption();
-    auto *action = new QAction(spec.caption, this);
+    ControlBlueprint blueprint;
+    blueprint.kind = ControlKind::Menu;
+    blueprint.name = name;
+    blueprint.index = last->index() + 1;
+    blueprint.caption = last->caption();
+    auto *action = new QAction(blueprint.caption, this);
     // The new item goes right after the last member, in the same menu.
     for (QObject *holder : last->action()->associatedObjects()) {
         if (auto *menu = qobject_cast<QMenu *>(holder)) {
@@ -138,7 +138,7 @@ MenuControl *Form::loadMenuArrayMember(const QString &name)
             break;
         }
     }
-    auto *member = new MenuControl(this, spec, action, nullptr);
+    auto *member = new MenuControl(this, blueprint, action, nullptr);
     m_controls.push_back(member);
     return member;
 }

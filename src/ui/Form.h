@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/Control.h"
-#include "ui/ControlSpec.h"
+#include "ui/ControlBlueprint.h"
 
 #include <QWidget>
 
@@ -13,7 +13,7 @@ namespace ortix::ui {
 
 class MenuControl;
 
-// A window of the program, built from its design (FormSpec): the client
+// A window of the program, built from its design (FormBlueprint): the client
 // area holds the designed controls at their positions in twips, the menu
 // bar the designed menus. Positions and sizes are read and set in twips,
 // the outer size (Left, Top, Width, Height) as well as the inner one
@@ -25,7 +25,7 @@ class Form : public QWidget
     Q_OBJECT
 
 public:
-    explicit Form(const FormSpec &spec);
+    explicit Form(const FormBlueprint &blueprint);
     ~Form() override;
 
     const QString &name() const { return m_name; }
@@ -91,8 +91,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildControls(const FormSpec &spec);
-    Control *addMenu(const ControlSpec &spec, bool holdsItems);
+    void buildControls(const FormBlueprint &blueprint);
+    Control *addMenu(const ControlBlueprint &blueprint, bool holdsItems);
     void layoutChildren();
     void notifyResize();
     int menuBarHeight() const;

@@ -5,11 +5,11 @@
 
 namespace ortix::ui {
 
-MenuControl::MenuControl(Form *form, const ControlSpec &spec, QAction *action, QMenu *submenu)
-    : Control(form, spec)
+MenuControl::MenuControl(Form *form, const ControlBlueprint &blueprint, QAction *action, QMenu *submenu)
+    : Control(form, blueprint)
     , m_action(action)
     , m_submenu(submenu)
-    , m_checked(spec.checked)
+    , m_checked(blueprint.checked)
 {
     m_action->setObjectName(objectName());
     if (!m_submenu) {

@@ -13,7 +13,7 @@ class MenuControl : public Control
 {
     Q_OBJECT
 public:
-    MenuControl(Form *form, const ControlSpec &spec, QAction *action, QMenu *submenu);
+    MenuControl(Form *form, const ControlBlueprint &blueprint, QAction *action, QMenu *submenu);
     ~MenuControl() override;
 
     QWidget *widget() const override { return nullptr; }

@@ -38,12 +38,12 @@ private:
 
 // ShapeControl ----------------------------------------------------------
 
-ShapeControl::ShapeControl(Form *form, const ControlSpec &spec, QWidget *host)
-    : Control(form, spec)
-    , m_shape(spec.shape)
-    , m_fill(spec.fillColor.value_or(QColor()))
-    , m_border(spec.borderColor)
-    , m_borderWidth(spec.borderWidth)
+ShapeControl::ShapeControl(Form *form, const ControlBlueprint &blueprint, QWidget *host)
+    : Control(form, blueprint)
+    , m_shape(blueprint.shape)
+    , m_fill(blueprint.fillColor.value_or(QColor()))
+    , m_border(blueprint.borderColor)
+    , m_borderWidth(blueprint.borderWidth)
 {
     m_widget = new PaintedWidget(host, [this](QPainter &painter) {
         const QRectF box = outline(QSizeF(m_widget->size()));
@@ -115,10 +115,10 @@ void ShapeControl::setBorderWidth(int pixels)
 
 // LineControl -----------------------------------------------------------
 
-LineControl::LineControl(Form *form, const ControlSpec &spec, QWidget *host)
-    : Control(form, spec)
-    , m_borderWidth(spec.borderWidth)
-    , m_colour(spec.borderColor)
+LineControl::LineControl(Form *form, const ControlBlueprint &blueprint, QWidget *host)
+    : Control(form, blueprint)
+    , m_borderWidth(blueprint.borderWidth)
+    , m_colour(blueprint.borderColor)
 {
     m_widget = new PaintedWidget(host, [this](QPainter &painter) {
         painter.setPen(QPen(m_colour, std::max(1, m_borderWidth), Qt::SolidLine, Qt::FlatCap));

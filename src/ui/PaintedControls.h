@@ -10,7 +10,7 @@ class ShapeControl : public Control
 {
     Q_OBJECT
 public:
-    ShapeControl(Form *form, const ControlSpec &spec, QWidget *host);
+    ShapeControl(Form *form, const ControlBlueprint &blueprint, QWidget *host);
     ~ShapeControl() override;
     QWidget *widget() const override { return m_widget; }
     bool has(Property property) const override;
@@ -40,7 +40,7 @@ class LineControl : public Control
 {
     Q_OBJECT
 public:
-    LineControl(Form *form, const ControlSpec &spec, QWidget *host);
+    LineControl(Form *form, const ControlBlueprint &blueprint, QWidget *host);
     ~LineControl() override;
     QWidget *widget() const override { return m_widget; }
     bool has(Property property) const override;

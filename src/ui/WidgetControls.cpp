@@ -16,12 +16,12 @@
 
 namespace ortix::ui {
 
-QFont fontOf(const FontSpec &spec)
+QFont fontOf(const FontBlueprint &blueprint)
 {
-    QFont font(spec.family);
-    font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    QFont font(blueprint.family);
+    font.setPointSizeF(blueprint.pointSize);
+    font.setBold(blueprint.bold);
+    font.setItalic(blueprint.italic);
     return font;
 }
 
@@ -146,17 +146,17 @@ void FilteredLineEdit::keyReleaseEvent(QKeyEvent *event)
 
 // WidgetControl ---------------------------------------------------------
 
-WidgetControl::WidgetControl(Form *form, const ControlSpec &spec, QWidget *widget)
-    : Control(form, spec)
+WidgetControl::WidgetControl(Form *form, const ControlBlueprint &blueprint, QWidget *widget)
+    : Control(form, blueprint)
     , m_widget(widget)
 {
     m_widget->setObjectName(objectName());
     m_widget->installEventFilter(this);
 }
 
-void WidgetControl::setUp(const ControlSpec &spec)
+void WidgetControl::setUp(const ControlBlueprint &blueprint)
 {
-    m_font = fontOf(spec.font.value_or(FontSpec()));
+    m_font = fontOf(blueprint.font.value_or(FontBlueprint()));
     m_widget->setFont(m_font);
     showCaption();
     showToolTip();
@@ -227,9 +227,9 @@ protected:
 };
 } // namespace
 
-LabelControl::LabelControl(Form *form, const ControlSpec &spec, QWidget *host)
-    : WidgetControl(form, spec, new ClickableLabel(host))
-    , m_autoSize(spec.autoSize)
+LabelControl::LabelControl(Form *form, const ControlBlueprint &blueprint, QWidget *host)
+    : WidgetControl(form, blueprint, new ClickableLabel(host))
+    , m_autoSize(blueprint.autoSize)
 {
     auto *l = static_cast<ClickableLabel *>(m_widget);
     l->clicked = [this] {
@@ -237,13 +237,13 @@ LabelControl::LabelControl(Form *form, const ControlSpec &spec, QWidget *host)
             onClick();
         }
     };
-    l->setWordWrap(spec.wordWrap && !spec.autoSize);
-    l->setAlignment(qtAlignment(spec.alignment) | Qt::AlignTop);
+    l->setWordWrap(blueprint.wordWrap && !blueprint.autoSize);
+    l->setAlignment(qtAlignment(blueprint.alignment) | Qt::AlignTop);
     l->setTextFormat(Qt::PlainText);
-    if (spec.foreColor) {
-        setWidgetBackground(l, *spec.foreColor, QPalette::WindowText);
+    if (blueprint.foreColor) {
+        setWidgetBackground(l, *blueprint.foreColor, QPalette::WindowText);
     }
-    setUp(spec);
+    setUp(blueprint);
 }
 
 bool LabelControl::has(Property property) const
@@ -290,9 +290,9 @@ void LabelControl::fitToCaption()
 
 // ButtonControl ---------------------------------------------------------
 
-ButtonControl::ButtonControl(Form *form, const ControlSpec &spec, QWidget *host)
-    : WidgetControl(form, spec, new WrapButton(host))
-    , m_graphical(spec.graphical)
+ButtonControl::ButtonControl(Form *form, const ControlBlueprint &blueprint, QWidget *host)
+    : WidgetControl(form, blueprint, new WrapButton(host))
+    , m_graphical(blueprint.graphical)
 {
     auto *b = static_cast<WrapButton *>(m_widget);
     // Enter on a focused button presses it, as Space does.
@@ -302,7 +302,7 @@ ButtonControl::ButtonControl(Form *form, const ControlSpec &spec, QWidget *host)
             onClick();
         }
     });
-    setUp(spec);
+    setUp(blueprint);
 }
 
 bool ButtonControl::has(Property property) const
@@ -328,17 +328,17 @@ void ButtonControl::showBackColor()
 
 // CheckBoxControl -------------------------------------------------------
 
-CheckBoxControl::CheckBoxControl(Form *form, const ControlSpec &spec, QWidget *host)
-    : WidgetControl(form, spec, new QCheckBox(host))
+CheckBoxControl::CheckBoxControl(Form *form, const ControlBlueprint &blueprint, QWidget *host)
+    : WidgetControl(form, blueprint, new QCheckBox(host))
 {
     auto *c = static_cast<QCheckBox *>(m_widget);
-    c->setChecked(spec.checked);
+    c->setChecked(blueprint.checked);
     connect(c, &QCheckBox::toggled, this, [this] {
         if (onClick) {
             onClick();
         }
     });
-    setUp(spec);
+    setUp(blueprint);
 }
 
 bool CheckBoxControl::has(Property property) const
@@ -370,13 +370,13 @@ void CheckBoxControl::showBackColor()
 
 // TextBoxControl --------------------------------------------------------
 
-TextBoxControl::TextBoxControl(Form *form, const ControlSpec &spec, QWidget *host)
-    : WidgetControl(form, spec, new FilteredLineEdit(host))
+TextBoxControl::TextBoxControl(Form *form, const ControlBlueprint &blueprint, QWidget *host)
+    : WidgetControl(form, blueprint, new FilteredLineEdit(host))
 {
     auto *edit = lineEdit();
-    edit->setAlignment(qtAlignment(spec.alignment) | Qt::AlignVCenter);
-    if (spec.maxLength > 0) {
-        edit->setMaxLength(spec.maxLength);
+    edit->setAlignment(qtAlignment(blueprint.alignment) | Qt::AlignVCenter);
+    if (blueprint.maxLength > 0) {
+        edit->setMaxLength(blueprint.maxLength);
     }
     edit->keyPressFilter = [this](int &key) {
         if (onKeyPress) {
@@ -393,8 +393,8 @@ TextBoxControl::TextBoxControl(Form *form, const ControlSpec &spec, QWidget *hos
             onChange();
         }
     });
-    edit->setText(spec.caption);
-    setUp(spec);
+    edit->setText(blueprint.caption);
+    setUp(blueprint);
 }
 
 bool TextBoxControl::has(Property property) const
@@ -434,17 +434,17 @@ void TextBoxControl::showBackColor()
 
 // OptionControl ---------------------------------------------------------
 
-OptionControl::OptionControl(Form *form, const ControlSpec &spec, QWidget *host)
-    : WidgetControl(form, spec, new QRadioButton(host))
+OptionControl::OptionControl(Form *form, const ControlBlueprint &blueprint, QWidget *host)
+    : WidgetControl(form, blueprint, new QRadioButton(host))
 {
     auto *r = static_cast<QRadioButton *>(m_widget);
-    r->setChecked(spec.checked);
+    r->setChecked(blueprint.checked);
     connect(r, &QRadioButton::clicked, this, [this] {
         if (onClick) {
             onClick();
         }
     });
-    setUp(spec);
+    setUp(blueprint);
 }
 
 bool OptionControl::has(Property property) const
@@ -476,10 +476,10 @@ void OptionControl::showBackColor()
 
 // FrameControl ----------------------------------------------------------
 
-FrameControl::FrameControl(Form *form, const ControlSpec &spec, QWidget *host)
-    : WidgetControl(form, spec, new QGroupBox(host))
+FrameControl::FrameControl(Form *form, const ControlBlueprint &blueprint, QWidget *host)
+    : WidgetControl(form, blueprint, new QGroupBox(host))
 {
-    setUp(spec);
+    setUp(blueprint);
 }
 
 bool FrameControl::has(Property property) const
@@ -496,14 +496,14 @@ void FrameControl::showCaption()
 
 // PictureControl --------------------------------------------------------
 
-PictureControl::PictureControl(Form *form, const ControlSpec &spec, QWidget *host)
-    : WidgetControl(form, spec, new QFrame(host))
+PictureControl::PictureControl(Form *form, const ControlBlueprint &blueprint, QWidget *host)
+    : WidgetControl(form, blueprint, new QFrame(host))
 {
     auto *f = static_cast<QFrame *>(m_widget);
     f->setFrameShape(QFrame::Panel);
     f->setFrameShadow(QFrame::Sunken);
     f->setAutoFillBackground(true);
-    setUp(spec);
+    setUp(blueprint);
 }
 
 bool PictureControl::has(Property property) const
@@ -533,11 +533,11 @@ protected:
 };
 } // namespace
 
-ImageControl::ImageControl(Form *form, const ControlSpec &spec, QWidget *host)
-    : WidgetControl(form, spec, new PictureWidget(host))
+ImageControl::ImageControl(Form *form, const ControlBlueprint &blueprint, QWidget *host)
+    : WidgetControl(form, blueprint, new PictureWidget(host))
 {
     static_cast<PictureWidget *>(m_widget)->owner = this;
-    setUp(spec);
+    setUp(blueprint);
 }
 
 bool ImageControl::has(Property property) const
@@ -553,20 +553,20 @@ void ImageControl::setPicture(Picture picture)
 
 // ScrollBarControl ------------------------------------------------------
 
-ScrollBarControl::ScrollBarControl(Form *form, const ControlSpec &spec, QWidget *host)
-    : WidgetControl(form, spec, new QScrollBar(Qt::Horizontal, host))
+ScrollBarControl::ScrollBarControl(Form *form, const ControlBlueprint &blueprint, QWidget *host)
+    : WidgetControl(form, blueprint, new QScrollBar(Qt::Horizontal, host))
 {
     auto *s = scrollBar();
-    s->setRange(spec.min, spec.max);
-    s->setValue(spec.value);
-    s->setSingleStep(spec.smallChange);
-    s->setPageStep(spec.largeChange);
+    s->setRange(blueprint.min, blueprint.max);
+    s->setValue(blueprint.value);
+    s->setSingleStep(blueprint.smallChange);
+    s->setPageStep(blueprint.largeChange);
     connect(s, &QScrollBar::valueChanged, this, [this] {
         if (onChange) {
             onChange();
         }
     });
-    setUp(spec);
+    setUp(blueprint);
 }
 
 bool ScrollBarControl::has(Property property) const

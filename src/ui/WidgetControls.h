@@ -17,7 +17,7 @@ class QPainter;
 
 namespace ortix::ui {
 
-QFont fontOf(const FontSpec &spec);
+QFont fontOf(const FontBlueprint &blueprint);
 
 // A push button that wraps its caption over several lines when it is too
 // long for one, as the windows' designed captions expect.
@@ -51,7 +51,7 @@ class WidgetControl : public Control
 {
     Q_OBJECT
 public:
-    WidgetControl(Form *form, const ControlSpec &spec, QWidget *widget);
+    WidgetControl(Form *form, const ControlBlueprint &blueprint, QWidget *widget);
     QWidget *widget() const override { return m_widget; }
     bool has(Property property) const override;
 
@@ -59,7 +59,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showBackColor() override;
     void showFont() override;
-    void setUp(const ControlSpec &spec);
+    void setUp(const ControlBlueprint &blueprint);
 
     QWidget *m_widget;
     QFont m_font;
@@ -69,7 +69,7 @@ class LabelControl : public WidgetControl
 {
     Q_OBJECT
 public:
-    LabelControl(Form *form, const ControlSpec &spec, QWidget *host);
+    LabelControl(Form *form, const ControlBlueprint &blueprint, QWidget *host);
     bool has(Property property) const override;
     QLabel *label() const;
 
@@ -87,7 +87,7 @@ class ButtonControl : public WidgetControl
 {
     Q_OBJECT
 public:
-    ButtonControl(Form *form, const ControlSpec &spec, QWidget *host);
+    ButtonControl(Form *form, const ControlBlueprint &blueprint, QWidget *host);
     bool has(Property property) const override;
 
 protected:
@@ -102,7 +102,7 @@ class CheckBoxControl : public WidgetControl
 {
     Q_OBJECT
 public:
-    CheckBoxControl(Form *form, const ControlSpec &spec, QWidget *host);
+    CheckBoxControl(Form *form, const ControlBlueprint &blueprint, QWidget *host);
     bool has(Property property) const override;
     int value() const override;
     void setValue(int value) override;
@@ -118,7 +118,7 @@ class TextBoxControl : public WidgetControl
 {
     Q_OBJECT
 public:
-    TextBoxControl(Form *form, const ControlSpec &spec, QWidget *host);
+    TextBoxControl(Form *form, const ControlBlueprint &blueprint, QWidget *host);
     bool has(Property property) const override;
     QString text() const override;
     void setText(const QString &text) override;
@@ -134,7 +134,7 @@ class OptionControl : public WidgetControl
 {
     Q_OBJECT
 public:
-    OptionControl(Form *form, const ControlSpec &spec, QWidget *host);
+    OptionControl(Form *form, const ControlBlueprint &blueprint, QWidget *host);
     bool has(Property property) const override;
     bool checked() const override;
     void setChecked(bool on) override;
@@ -150,7 +150,7 @@ class FrameControl : public WidgetControl
 {
     Q_OBJECT
 public:
-    FrameControl(Form *form, const ControlSpec &spec, QWidget *host);
+    FrameControl(Form *form, const ControlBlueprint &blueprint, QWidget *host);
     bool has(Property property) const override;
     QWidget *childHost() const override { return m_widget; }
 
@@ -162,7 +162,7 @@ class PictureControl : public WidgetControl
 {
     Q_OBJECT
 public:
-    PictureControl(Form *form, const ControlSpec &spec, QWidget *host);
+    PictureControl(Form *form, const ControlBlueprint &blueprint, QWidget *host);
     bool has(Property property) const override;
     QWidget *childHost() const override { return m_widget; }
 };
@@ -174,7 +174,7 @@ class ImageControl : public WidgetControl
     Q_OBJECT
 public:
     using Picture = std::function<void(QPainter &, const QRectF &)>;
-    ImageControl(Form *form, const ControlSpec &spec, QWidget *host);
+    ImageControl(Form *form, const ControlBlueprint &blueprint, QWidget *host);
     bool has(Property property) const override;
     void setPicture(Picture picture);
     const Picture &picture() const { return m_picture; }
@@ -187,7 +187,7 @@ class ScrollBarControl : public WidgetControl
 {
     Q_OBJECT
 public:
-    ScrollBarControl(Form *form, const ControlSpec &spec, QWidget *host);
+    ScrollBarControl(Form *form, const ControlBlueprint &blueprint, QWidget *host);
     bool has(Property property) const override;
     int value() const override;
     void setValue(int value) override;

@@ -34,15 +34,15 @@ public:
         : Form(design())
     {
     }
-    static FormSpec design()
+    static FormBlueprint design()
     {
-        FormSpec spec;
-        spec.name = QStringLiteral("Form4");
-        spec.caption = QStringLiteral("Form4");
-        spec.scaleWidth = 3000;
-        spec.scaleHeight = 3000;
-        spec.controls = {menuItem(QStringLiteral("mnuEsci"), QStringLiteral("Esci"))};
-        return spec;
+        FormBlueprint blueprint;
+        blueprint.name = QStringLiteral("Form4");
+        blueprint.caption = QStringLiteral("Form4");
+        blueprint.scaleWidth = 3000;
+        blueprint.scaleHeight = 3000;
+        blueprint.controls = {menuItem(QStringLiteral("mnuEsci"), QStringLiteral("Esci"))};
+        return blueprint;
     }
 };
 

@@ -19,14 +19,14 @@ using namespace ortix::ui;
 
 namespace {
 
-FormSpec design(const QString &name = QStringLiteral("FormProva"))
+FormBlueprint design(const QString &name = QStringLiteral("FormProva"))
 {
-    FormSpec spec;
-    spec.name = name;
-    spec.caption = QStringLiteral("Prova");
-    spec.scaleWidth = 6000;
-    spec.scaleHeight = 4500;
-    spec.controls = {
+    FormBlueprint blueprint;
+    blueprint.name = name;
+    blueprint.caption = QStringLiteral("Prova");
+    blueprint.scaleWidth = 6000;
+    blueprint.scaleHeight = 4500;
+    blueprint.controls = {
         label(QStringLiteral("Label2"), 1500, 150, 1500, 300, QStringLiteral("zero")).at(0),
         label(QStringLiteral("Label2"), 1500, 600, 1500, 300, QStringLiteral("uno")).at(1),
         label(QStringLiteral("Etichetta"), 0, 0, 100, 100, QStringLiteral("x")).sizedToCaption(),
@@ -38,8 +38,8 @@ FormSpec design(const QString &name = QStringLiteral("FormProva"))
         menuItem(QStringLiteral("mnuLingua"), QStringLiteral("Italiano"), QStringLiteral("mnuLingue")).at(0),
         menuItem(QStringLiteral("mnuEsci"), QStringLiteral("Esci")),
     };
-    spec.controls[4].graphical = true;
-    return spec;
+    blueprint.controls[4].graphical = true;
+    return blueprint;
 }
 
 // Records the handlers of its life in order.

@@ -11,14 +11,14 @@ using namespace ortix::ui;
 
 namespace {
 
-FormSpec design()
+FormBlueprint design()
 {
-    FormSpec spec;
-    spec.name = QStringLiteral("FormProva");
-    spec.caption = QStringLiteral("Prova");
-    spec.scaleWidth = 6000;
-    spec.scaleHeight = 4500;
-    spec.controls = {
+    FormBlueprint blueprint;
+    blueprint.name = QStringLiteral("FormProva");
+    blueprint.caption = QStringLiteral("Prova");
+    blueprint.scaleWidth = 6000;
+    blueprint.scaleHeight = 4500;
+    blueprint.controls = {
         button(QStringLiteral("Command1"), 1200, 900, 1500, 600, QStringLiteral("uno")),
         line(QStringLiteral("Line1"), 100, 200, 1100, 200),
         label(QStringLiteral("Label1"), 3000, 3000, 1200, 300, QStringLiteral("fermo")).withTag(QStringLiteral("@l,t")),
@@ -27,7 +27,7 @@ FormSpec design()
         optionButton(QStringLiteral("Option1"), 0, 150, 450, 1500, 300, QStringLiteral("a")).in(QStringLiteral("Frame1")),
         menuItem(QStringLiteral("mnuEsci"), QStringLiteral("Esci")),
     };
-    return spec;
+    return blueprint;
 }
 
 struct Bound

@@ -14,7 +14,7 @@ namespace {
 
 const QColor kChooserBack(0xFF, 0xF8, 0xDC);
 
-void addScore(std::vector<ControlSpec> &controls)
+void addScore(std::vector<ControlBlueprint> &controls)
 {
     controls.push_back(pictureBox(QStringLiteral("PicturesattiErrati"), kPanelLeft, kIconTop, kPanelWidth, kIconHeight)
                            .withBack(Qt::white));
@@ -39,7 +39,7 @@ void addScore(std::vector<ControlSpec> &controls)
                            .withBack(Qt::white)
                            .centred());
     for (const auto &[name, left] : {std::pair("EtichettaEsatti", kPanelLeft), std::pair("EtichettaErrati", kPanelLeft + half)}) {
-        ControlSpec count = label(QString::fromLatin1(name), left + 60, kScoreTop, half - 120, 600, QStringLiteral("0"))
+        ControlBlueprint count = label(QString::fromLatin1(name), left + 60, kScoreTop, half - 120, 600, QStringLiteral("0"))
                                 .withFont(kFace, 16, true)
                                 .withBack(Qt::white)
                                 .centred();
@@ -53,7 +53,7 @@ void addScore(std::vector<ControlSpec> &controls)
                            .disabled());
 }
 
-void addChooser(std::vector<ControlSpec> &controls, MaximumRange range)
+void addChooser(std::vector<ControlBlueprint> &controls, MaximumRange range)
 {
     controls.push_back(frame(QStringLiteral("CorniceNumeroMassimo"), 1200, 1200, 8400, 5400,
                              QStringLiteral("Scegli il numero massimo entro il quale lavorare"))
@@ -70,7 +70,7 @@ void addChooser(std::vector<ControlSpec> &controls, MaximumRange range)
     }
 }
 
-ControlSpec maximumMenu(MaximumRange range)
+ControlBlueprint maximumMenu(MaximumRange range)
 {
     return menuItem(QStringLiteral("mnuMassimo"), range == MaximumRange::FourDigits ? QStringLiteral("Scegli il numero massimo")
                                                                                    : QStringLiteral("Numero massimo"));
@@ -78,38 +78,38 @@ ControlSpec maximumMenu(MaximumRange range)
 
 } // namespace
 
-FormSpec exerciseFormSpec(const ExerciseWindow &row, const std::vector<ControlSpec> &familyControls,
-                          const std::vector<ControlSpec> &familyMenus)
+FormBlueprint exerciseFormBlueprint(const ExerciseWindow &row, const std::vector<ControlBlueprint> &familyControls,
+                          const std::vector<ControlBlueprint> &familyMenus)
 {
-    FormSpec spec;
-    spec.name = row.name;
-    spec.caption = row.caption;
-    spec.scaleWidth = kWidth;
-    spec.scaleHeight = kHeight;
-    spec.backColor = QColor(0x00, 0xFF, 0xFF);
+    FormBlueprint blueprint;
+    blueprint.name = row.name;
+    blueprint.caption = row.caption;
+    blueprint.scaleWidth = kWidth;
+    blueprint.scaleHeight = kHeight;
+    blueprint.backColor = QColor(0x00, 0xFF, 0xFF);
 
     if (const FrameLayout *layout = frameLayoutFor(row.name)) {
-        Palline::addDesign(spec.controls, *layout);
+        Palline::addDesign(blueprint.controls, *layout);
     }
-    spec.controls.insert(spec.controls.end(), familyControls.begin(), familyControls.end());
-    addScore(spec.controls);
+    blueprint.controls.insert(blueprint.controls.end(), familyControls.begin(), familyControls.end());
+    addScore(blueprint.controls);
     // Last of the widgets, so that it covers the exercise when shown.
     if (row.maximum) {
-        addChooser(spec.controls, *row.maximum);
+        addChooser(blueprint.controls, *row.maximum);
     }
 
-    spec.controls.push_back(menuItem(QStringLiteral("MenuAzzera"), QStringLiteral("Azzera conteggio")));
+    blueprint.controls.push_back(menuItem(QStringLiteral("MenuAzzera"), QStringLiteral("Azzera conteggio")));
     const bool maximumFirst = row.maximum && *row.maximum == MaximumRange::FourDigits;
     if (maximumFirst) {
-        spec.controls.push_back(maximumMenu(*row.maximum));
+        blueprint.controls.push_back(maximumMenu(*row.maximum));
     }
-    spec.controls.insert(spec.controls.end(), familyMenus.begin(), familyMenus.end());
+    blueprint.controls.insert(blueprint.controls.end(), familyMenus.begin(), familyMenus.end());
     if (row.maximum && !maximumFirst) {
-        spec.controls.push_back(maximumMenu(*row.maximum));
+        blueprint.controls.push_back(maximumMenu(*row.maximum));
     }
-    spec.controls.push_back(menuItem(QStringLiteral("MenuInformazioni"), QStringLiteral("Informazioni")));
-    spec.controls.push_back(menuItem(QStringLiteral("mnuEsci"), QStringLiteral("Esci")));
-    return spec;
+    blueprint.controls.push_back(menuItem(QStringLiteral("MenuInformazioni"), QStringLiteral("Informazioni")));
+    blueprint.controls.push_back(menuItem(QStringLiteral("mnuEsci"), QStringLiteral("Esci")));
+    return blueprint;
 }
 
 } // namespace ortix

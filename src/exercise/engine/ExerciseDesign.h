@@ -1,7 +1,7 @@
 #pragma once
 
 #include "exercise/engine/ExerciseWindow.h"
-#include "ui/ControlSpec.h"
+#include "ui/ControlBlueprint.h"
 
 #include <vector>
 
@@ -47,7 +47,7 @@ inline const QString kFace = QStringLiteral("Arial");
 // stands first, the family's menus, the maximum item otherwise,
 // "Informazioni", "Esci". Designed with the background #00FFFF, which the
 // first item replaces.
-ui::FormSpec exerciseFormSpec(const ExerciseWindow &row, const std::vector<ui::ControlSpec> &familyControls,
-                              const std::vector<ui::ControlSpec> &familyMenus);
+ui::FormBlueprint exerciseFormBlueprint(const ExerciseWindow &row, const std::vector<ui::ControlBlueprint> &familyControls,
+                              const std::vector<ui::ControlBlueprint> &familyMenus);
 
 } // namespace ortix

@@ -50,8 +50,8 @@ QString placeText(Place place)
 
 } // namespace
 
-ExerciseForm::ExerciseForm(const ExerciseWindow &row, const ui::FormSpec &spec)
-    : ui::Form(spec)
+ExerciseForm::ExerciseForm(const ExerciseWindow &row, const ui::FormBlueprint &blueprint)
+    : ui::Form(blueprint)
     , m_row(row)
     , m_palline(*this, frameOf(row))
 {

@@ -10,14 +10,14 @@ namespace ortix {
 // and first showing as the window's row says), the score and the right and
 // wrong feedback, "avanti", "Azzera conteggio", "Informazioni", "Esci",
 // the maximum chooser and the counting frame (palline()). A family derives
-// from it, adds its own controls to the design (exerciseFormSpec) and
+// from it, adds its own controls to the design (exerciseFormBlueprint) and
 // supplies the rest of a new item (startItem) and its answer control.
 class ExerciseForm : public ui::Form
 {
     Q_OBJECT
 
 public:
-    ExerciseForm(const ExerciseWindow &row, const ui::FormSpec &spec);
+    ExerciseForm(const ExerciseWindow &row, const ui::FormBlueprint &blueprint);
 
     const ExerciseWindow &row() const { return m_row; }
     Palline &palline() { return m_palline; }

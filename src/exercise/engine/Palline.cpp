@@ -1,6 +1,6 @@
 #include "exercise/engine/Palline.h"
 
-#include "ui/ControlSpec.h"
+#include "ui/ControlBlueprint.h"
 #include "ui/Form.h"
 #include "ui/PaintedControls.h"
 
@@ -20,7 +20,7 @@ const QString kRods = QStringLiteral("FiloOrtix");
 
 } // namespace
 
-void Palline::addDesign(std::vector<ui::ControlSpec> &controls, const FrameLayout &layout)
+void Palline::addDesign(std::vector<ui::ControlBlueprint> &controls, const FrameLayout &layout)
 {
     for (int i = 0; i < layout.rodCount(); ++i) {
         const double x = layout.rodX[std::size_t(i)];
@@ -39,7 +39,7 @@ void Palline::addDesign(std::vector<ui::ControlSpec> &controls, const FrameLayou
         // The box straddles the rod, so the rod runs through the bead.
         const double left = layout.rodX[std::size_t(i)] - w / 2;
         for (int b = 0; b < kBeadsPerRod; ++b) {
-            ui::ControlSpec bead = ui::shape(beadArray(place), ui::ShapeKind::Circle, left, tops[std::size_t(b)], w, h,
+            ui::ControlBlueprint bead = ui::shape(beadArray(place), ui::ShapeKind::Circle, left, tops[std::size_t(b)], w, h,
                                              QColor::fromRgb(look.fill))
                                        .at(b);
             bead.borderColor = QColor::fromRgb(look.border);

@@ -9,7 +9,7 @@ namespace ortix::ui {
 class Form;
 class LineControl;
 class ShapeControl;
-struct ControlSpec;
+struct ControlBlueprint;
 } // namespace ortix::ui
 
 namespace ortix {
@@ -25,7 +25,7 @@ class Palline
 public:
     // The frame's controls as designed, in collection order: rods,
     // separator, then the beads, which are drawn over them.
-    static void addDesign(std::vector<ui::ControlSpec> &controls, const FrameLayout &layout);
+    static void addDesign(std::vector<ui::ControlBlueprint> &controls, const FrameLayout &layout);
 
     Palline(ui::Form &form, const FrameLayout &layout);
 

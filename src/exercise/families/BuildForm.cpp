@@ -24,9 +24,9 @@ const QString kRodTip = QStringLiteral("Click sinistro per inserire le palline, 
 // Wide enough to click easily, narrow enough for six rods 1200 twips apart.
 constexpr double kRodButtonWidth = 1080;
 
-std::vector<ControlSpec> familyControls(const BuildWindow &row, const std::vector<ControlSpec> &targetControls)
+std::vector<ControlBlueprint> familyControls(const BuildWindow &row, const std::vector<ControlBlueprint> &targetControls)
 {
-    std::vector<ControlSpec> controls = targetControls;
+    std::vector<ControlBlueprint> controls = targetControls;
     const FrameLayout *layout = frameLayoutFor(row.exercise.name);
     for (int i = 0; layout && i < layout->rodCount(); ++i) {
         const Place place = layout->places[std::size_t(i)];
@@ -44,7 +44,7 @@ std::vector<ControlSpec> familyControls(const BuildWindow &row, const std::vecto
     return controls;
 }
 
-std::vector<ControlSpec> displayMenus(const BuildWindow &row)
+std::vector<ControlBlueprint> displayMenus(const BuildWindow &row)
 {
     return {
         menuItem(row.menuNumeri, QStringLiteral("Numeri")),
@@ -55,12 +55,12 @@ std::vector<ControlSpec> displayMenus(const BuildWindow &row)
 
 } // namespace
 
-ui::FormSpec BuildForm::design(const BuildWindow &row, const std::vector<ControlSpec> &targetControls)
+ui::FormBlueprint BuildForm::design(const BuildWindow &row, const std::vector<ControlBlueprint> &targetControls)
 {
-    return exerciseFormSpec(row.exercise, familyControls(row, targetControls), displayMenus(row));
+    return exerciseFormBlueprint(row.exercise, familyControls(row, targetControls), displayMenus(row));
 }
 
-std::vector<ControlSpec> BuildForm::targetLabel(const BuildWindow &row)
+std::vector<ControlBlueprint> BuildForm::targetLabel(const BuildWindow &row)
 {
     return {label(QStringLiteral("EtichettaNumero"), row.targetLeft, row.targetTop, row.targetWidth, row.targetHeight,
                   QStringLiteral("Forma il numero"))
@@ -74,7 +74,7 @@ BuildForm::BuildForm(const BuildWindow &row)
 {
 }
 
-BuildForm::BuildForm(const BuildWindow &row, const std::vector<ControlSpec> &targetControls)
+BuildForm::BuildForm(const BuildWindow &row, const std::vector<ControlBlueprint> &targetControls)
     : ExerciseForm(row.exercise, design(row, targetControls))
     , m_build(row)
 {

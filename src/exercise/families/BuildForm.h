@@ -63,10 +63,10 @@ public:
 protected:
     // For windows that show the target in controls of their own: they pass
     // those controls instead of the single label EtichettaNumero.
-    BuildForm(const BuildWindow &row, const std::vector<ui::ControlSpec> &targetControls);
+    BuildForm(const BuildWindow &row, const std::vector<ui::ControlBlueprint> &targetControls);
 
-    static ui::FormSpec design(const BuildWindow &row, const std::vector<ui::ControlSpec> &targetControls);
-    static std::vector<ui::ControlSpec> targetLabel(const BuildWindow &row);
+    static ui::FormBlueprint design(const BuildWindow &row, const std::vector<ui::ControlBlueprint> &targetControls);
+    static std::vector<ui::ControlBlueprint> targetLabel(const BuildWindow &row);
 
     // Shows NumeroACaso as the target, in the present display mode.
     virtual void MostraObiettivo();

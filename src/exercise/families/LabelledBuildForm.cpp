@@ -43,9 +43,9 @@ QString placeholder(TargetPart part)
 
 } // namespace
 
-std::vector<ControlSpec> LabelledBuildForm::targetControls(const LabelledWindow &row)
+std::vector<ControlBlueprint> LabelledBuildForm::targetControls(const LabelledWindow &row)
 {
-    std::vector<ControlSpec> controls;
+    std::vector<ControlBlueprint> controls;
     controls.push_back(
         pictureBox(kPicture, row.pictureLeft, row.pictureTop, row.pictureWidth, row.pictureHeight).withBack(Qt::white));
     const std::vector<TargetPart> parts = partsOf(row.split);
@@ -54,7 +54,7 @@ std::vector<ControlSpec> LabelledBuildForm::targetControls(const LabelledWindow 
         const TargetPart part = parts[i];
         const bool joiner = part == TargetPart::Joiner;
         const double points = joiner && row.joinerWordsPoints ? *row.joinerWordsPoints : row.build.wordsPoints;
-        ControlSpec text = label(kLabels, double(i) * designWidth, 0, designWidth, 600, placeholder(part))
+        ControlBlueprint text = label(kLabels, double(i) * designWidth, 0, designWidth, 600, placeholder(part))
                                .at(int(i))
                                .in(kPicture)
                                .withFont(exerciseDesign::kFace, points, true)

@@ -36,7 +36,7 @@ protected:
     void afterResize() override;
 
 private:
-    static std::vector<ui::ControlSpec> targetControls(const LabelledWindow &row);
+    static std::vector<ui::ControlBlueprint> targetControls(const LabelledWindow &row);
 
     ui::LabelControl *labelOf(TargetPart part) const;
     void setPoints(double points);

@@ -50,16 +50,16 @@ ReadBeadsForm::ReadBeadsForm(const ReadWindow &row)
     edit->setPalette(palette);
 }
 
-ui::FormSpec ReadBeadsForm::design(const ReadWindow &row)
+ui::FormBlueprint ReadBeadsForm::design(const ReadWindow &row)
 {
     // The box comes first, so it is first in the tab order.
-    std::vector<ControlSpec> controls = {textBox(row.boxName, row.boxLeft, row.boxTop, row.boxWidth, row.boxHeight)
+    std::vector<ControlBlueprint> controls = {textBox(row.boxName, row.boxLeft, row.boxTop, row.boxWidth, row.boxHeight)
                                              .withFont(kFace, row.points, true)
                                              .withMaxLength(row.maxLength)
                                              .withTip(kBoxTip)
                                              .centred()};
     controls.insert(controls.end(), row.labels.begin(), row.labels.end());
-    return exerciseFormSpec(row.exercise, controls, {});
+    return exerciseFormBlueprint(row.exercise, controls, {});
 }
 
 TextBoxControl *ReadBeadsForm::answerBox() const

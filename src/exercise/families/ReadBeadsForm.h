@@ -2,7 +2,7 @@
 
 #include "exercise/engine/ExerciseForm.h"
 #include "exercise/families/AnswerRules.h"
-#include "ui/ControlSpec.h"
+#include "ui/ControlBlueprint.h"
 
 #include <vector>
 
@@ -45,7 +45,7 @@ struct ReadWindow
     double boxWidth = 0;
     double boxHeight = 0;
     // The title label and, under a single rod, the label of its place.
-    std::vector<ui::ControlSpec> labels;
+    std::vector<ui::ControlBlueprint> labels;
     // NuovoNumero ends by giving the (enabled) box the focus; otherwise the
     // focus stays where it is.
     bool focusOnNewItem = false;
@@ -83,7 +83,7 @@ protected:
     void afterResize() override;
 
 private:
-    static ui::FormSpec design(const ReadWindow &row);
+    static ui::FormBlueprint design(const ReadWindow &row);
     void checkAnswer();
     bool isRight(const QString &answer) const;
     void fitAnswerFont();

@@ -14,7 +14,7 @@ using namespace exerciseDesign;
 
 constexpr double kTitlePoints = 14;
 
-ui::ControlSpec title(const char *name, const char *caption, double left, double top, double width, double height,
+ui::ControlBlueprint title(const char *name, const char *caption, double left, double top, double width, double height,
                       double points = kTitlePoints)
 {
     return ui::label(QString::fromLatin1(name), left, top, width, height, QString::fromUtf8(caption))
@@ -23,7 +23,7 @@ ui::ControlSpec title(const char *name, const char *caption, double left, double
 }
 
 // The place of a single rod, written just below it.
-ui::ControlSpec unitsLabel(double rodX, double top)
+ui::ControlBlueprint unitsLabel(double rodX, double top)
 {
     return ui::label(QStringLiteral("Label4"), rodX - 360, top, 720, 480, QStringLiteral("u"))
         .withFont(kFace, 14, true)

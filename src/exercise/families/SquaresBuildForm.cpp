@@ -16,9 +16,9 @@ constexpr double kRows[3] = {480, 1680, 2760};
 
 } // namespace
 
-std::vector<ControlSpec> SquaresBuildForm::targetControls(const BuildWindow &row)
+std::vector<ControlBlueprint> SquaresBuildForm::targetControls(const BuildWindow &row)
 {
-    std::vector<ControlSpec> controls = targetLabel(row);
+    std::vector<ControlBlueprint> controls = targetLabel(row);
     controls.push_back(pictureBox(QStringLiteral("Picture1"), 360, 2640, 4335, 4215).withBack(Qt::white));
     for (int i = 0; i < kSquares; ++i) {
         controls.push_back(shape(QStringLiteral("Shape1"), ShapeKind::Square, kColumns[i % 3], kRows[i / 3], kSquareSide,

@@ -19,7 +19,7 @@ protected:
     void MostraObiettivo() override;
 
 private:
-    static std::vector<ui::ControlSpec> targetControls(const BuildWindow &row);
+    static std::vector<ui::ControlBlueprint> targetControls(const BuildWindow &row);
 };
 
 } // namespace ortix

@@ -20,13 +20,13 @@ struct Frame
 {
     explicit Frame(const QString &name)
     {
-        FormSpec spec;
-        spec.name = name;
-        spec.scaleWidth = 10800;
-        spec.scaleHeight = 7800;
+        FormBlueprint blueprint;
+        blueprint.name = name;
+        blueprint.scaleWidth = 10800;
+        blueprint.scaleHeight = 7800;
         layout = frameLayoutFor(name);
-        Palline::addDesign(spec.controls, *layout);
-        form = std::make_unique<Form>(spec);
+        Palline::addDesign(blueprint.controls, *layout);
+        form = std::make_unique<Form>(blueprint);
         palline = std::make_unique<Palline>(*form, *layout);
     }
     QList<int> counts() const

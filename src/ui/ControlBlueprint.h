@@ -27,7 +27,7 @@ enum class ShapeKind { Rectangle, Square, Oval, Circle };
 enum class TextAlignment { Left, Right, Center };
 
 // A designed font: family, size in points, weight.
-struct FontSpec
+struct FontBlueprint
 {
     QString family = QStringLiteral("MS Sans Serif");
     double pointSize = 8.25;
@@ -39,7 +39,7 @@ struct FontSpec
 // container, geometry in twips (a line's end points X1, Y1, X2, Y2 in the
 // four values) and its designed properties. Windows are declared as lists
 // of these, so a window is data plus the behaviour of its family.
-struct ControlSpec
+struct ControlBlueprint
 {
     ControlKind kind = ControlKind::Label;
     QString name;
@@ -55,7 +55,7 @@ struct ControlSpec
     QString caption;
     QString toolTip;
     QString tag;
-    std::optional<FontSpec> font;
+    std::optional<FontBlueprint> font;
     std::optional<QColor> backColor;
     std::optional<QColor> foreColor;
     bool visible = true;
@@ -82,111 +82,111 @@ struct ControlSpec
     int largeChange = 1;
 
     // Modifiers for readable window tables.
-    ControlSpec &in(const QString &containerName, int containerArrayIndex = -1)
+    ControlBlueprint &in(const QString &containerName, int containerArrayIndex = -1)
     {
         container = containerName;
         containerIndex = containerArrayIndex;
         return *this;
     }
-    ControlSpec &at(int arrayIndex)
+    ControlBlueprint &at(int arrayIndex)
     {
         index = arrayIndex;
         return *this;
     }
-    ControlSpec &withFont(const QString &family, double size, bool isBold = false)
+    ControlBlueprint &withFont(const QString &family, double size, bool isBold = false)
     {
-        font = FontSpec{family, size, isBold, false};
+        font = FontBlueprint{family, size, isBold, false};
         return *this;
     }
-    ControlSpec &withTip(const QString &text)
+    ControlBlueprint &withTip(const QString &text)
     {
         toolTip = text;
         return *this;
     }
-    ControlSpec &withBack(const QColor &colour)
+    ControlBlueprint &withBack(const QColor &colour)
     {
         backColor = colour;
         return *this;
     }
-    ControlSpec &withFore(const QColor &colour)
+    ControlBlueprint &withFore(const QColor &colour)
     {
         foreColor = colour;
         return *this;
     }
-    ControlSpec &hidden()
+    ControlBlueprint &hidden()
     {
         visible = false;
         return *this;
     }
-    ControlSpec &disabled()
+    ControlBlueprint &disabled()
     {
         enabled = false;
         return *this;
     }
-    ControlSpec &centred()
+    ControlBlueprint &centred()
     {
         alignment = TextAlignment::Center;
         return *this;
     }
-    ControlSpec &aligned(TextAlignment a)
+    ControlBlueprint &aligned(TextAlignment a)
     {
         alignment = a;
         return *this;
     }
-    ControlSpec &sizedToCaption()
+    ControlBlueprint &sizedToCaption()
     {
         autoSize = true;
         wordWrap = false;
         return *this;
     }
-    ControlSpec &ticked(bool on = true)
+    ControlBlueprint &ticked(bool on = true)
     {
         checked = on;
         return *this;
     }
-    ControlSpec &withMaxLength(int length)
+    ControlBlueprint &withMaxLength(int length)
     {
         maxLength = length;
         return *this;
     }
-    ControlSpec &withTag(const QString &text)
+    ControlBlueprint &withTag(const QString &text)
     {
         tag = text;
         return *this;
     }
 };
 
-ControlSpec label(const QString &name, double left, double top, double width, double height,
+ControlBlueprint label(const QString &name, double left, double top, double width, double height,
                   const QString &caption);
-ControlSpec button(const QString &name, double left, double top, double width, double height,
+ControlBlueprint button(const QString &name, double left, double top, double width, double height,
                    const QString &caption);
-ControlSpec checkBox(const QString &name, double left, double top, double width, double height,
+ControlBlueprint checkBox(const QString &name, double left, double top, double width, double height,
                      const QString &caption);
-ControlSpec textBox(const QString &name, double left, double top, double width, double height);
-ControlSpec optionButton(const QString &name, int index, double left, double top, double width,
+ControlBlueprint textBox(const QString &name, double left, double top, double width, double height);
+ControlBlueprint optionButton(const QString &name, int index, double left, double top, double width,
                          double height, const QString &caption);
-ControlSpec frame(const QString &name, double left, double top, double width, double height,
+ControlBlueprint frame(const QString &name, double left, double top, double width, double height,
                   const QString &caption);
-ControlSpec pictureBox(const QString &name, double left, double top, double width, double height);
-ControlSpec image(const QString &name, double left, double top, double width, double height);
-ControlSpec shape(const QString &name, ShapeKind kind, double left, double top, double width,
+ControlBlueprint pictureBox(const QString &name, double left, double top, double width, double height);
+ControlBlueprint image(const QString &name, double left, double top, double width, double height);
+ControlBlueprint shape(const QString &name, ShapeKind kind, double left, double top, double width,
                   double height, const QColor &fill);
-ControlSpec line(const QString &name, double x1, double y1, double x2, double y2, int borderWidth = 1);
-ControlSpec hScrollBar(const QString &name, double left, double top, double width, double height, int min,
+ControlBlueprint line(const QString &name, double x1, double y1, double x2, double y2, int borderWidth = 1);
+ControlBlueprint hScrollBar(const QString &name, double left, double top, double width, double height, int min,
                        int max, int value);
 // A menu item; `parentMenu` empty puts it on the menu bar.
-ControlSpec menuItem(const QString &name, const QString &caption, const QString &parentMenu = QString());
+ControlBlueprint menuItem(const QString &name, const QString &caption, const QString &parentMenu = QString());
 
 // A window as designed: its name (also its language-file section), caption,
 // client area in twips, background colour and controls in collection order.
-struct FormSpec
+struct FormBlueprint
 {
     QString name;
     QString caption;
     double scaleWidth = 0;
     double scaleHeight = 0;
     QColor backColor = QColor(0xF0, 0xF0, 0xF0);
-    std::vector<ControlSpec> controls;
+    std::vector<ControlBlueprint> controls;
 };
 
 } // namespace ortix::ui
