@@ -213,12 +213,8 @@ void RandomPupil::actInFrame(Formortix *frame)
         const int rod = 1 + below(frame->NumeroFili());
         m_action = QStringLiteral("rod %1 of the free frame").arg(rod);
         click(frame->control(QStringLiteral("Command2"), rod), chance(0.6) ? Qt::LeftButton : Qt::RightButton);
-    } else if (roll < 85) {
-        randomClick(frame);
-    } else if (roll < 90) {
-        pressEnter(frame);
     } else {
-        chooseMenuItem(frame);
+        clickEnterOrMenu(frame, roll, 85, 90);
     }
 }
 
@@ -226,27 +222,40 @@ void RandomPupil::actInMenu(Form *menu)
 {
     const int roll = below(100);
     if (roll < 45 && !m_routes.empty()) {
-        // Mostly the window visited least so far.
-        const test::MenuRoute *least = nullptr;
-        int fewest = std::numeric_limits<int>::max();
-        const int start = below(int(m_routes.size()));
-        for (std::size_t i = 0; i < m_routes.size(); ++i) {
-            const test::MenuRoute &route = m_routes[(std::size_t(start) + i) % m_routes.size()];
-            const auto found = m_stats.find(route.form);
-            const int visits = found == m_stats.end() ? 0 : found->second.visits;
-            if (visits < fewest) {
-                fewest = visits;
-                least = &route;
-            }
-        }
-        m_action = QStringLiteral("menu button of ") + least->form;
-        click(menu->control(least->button), Qt::LeftButton);
-    } else if (roll < 80) {
-        randomClick(menu);
-    } else if (roll < 85) {
-        pressEnter(menu);
+        const test::MenuRoute &route = leastVisitedRoute();
+        m_action = QStringLiteral("menu button of ") + route.form;
+        click(menu->control(route.button), Qt::LeftButton);
     } else {
-        chooseMenuItem(menu);
+        clickEnterOrMenu(menu, roll, 80, 85);
+    }
+}
+
+const test::MenuRoute &RandomPupil::leastVisitedRoute()
+{
+    // Ties go to the first from a random start, so every window gets its turn.
+    const test::MenuRoute *least = nullptr;
+    int fewest = std::numeric_limits<int>::max();
+    const int start = below(int(m_routes.size()));
+    for (std::size_t i = 0; i < m_routes.size(); ++i) {
+        const test::MenuRoute &route = m_routes[(std::size_t(start) + i) % m_routes.size()];
+        const auto found = m_stats.find(route.form);
+        const int visits = found == m_stats.end() ? 0 : found->second.visits;
+        if (visits < fewest) {
+            fewest = visits;
+            least = &route;
+        }
+    }
+    return *least;
+}
+
+void RandomPupil::clickEnterOrMenu(Form *form, int roll, int clicksBelow, int enterBelow)
+{
+    if (roll < clicksBelow) {
+        randomClick(form);
+    } else if (roll < enterBelow) {
+        pressEnter(form);
+    } else {
+        chooseMenuItem(form);
     }
 }
 

@@ -101,6 +101,11 @@ private:
     void actInFrame(Formortix *frame);
 
     void actInMenu(ui::Form *menu);
+    // The menu button of the window visited least so far.
+    const test::MenuRoute &leastVisitedRoute();
+    // The usual rest of a roll: a random click below `clicksBelow`, Enter
+    // below `enterBelow`, a menu item above.
+    void clickEnterOrMenu(ui::Form *form, int roll, int clicksBelow, int enterBelow);
 
     // The pupil drags the window's border, or minimises it and brings it
     // back; the platform tells the window afterwards, as it does.

@@ -1,3 +1,4 @@
+#include "PupilHands.h"
 #include "TestSupport.h"
 
 #include "app/FormMenu.h"
@@ -49,20 +50,6 @@ public:
 QString lockPath(const test::TestRun &run)
 {
     return QDir(run.folder()).filePath(QStringLiteral("ortix.lock"));
-}
-
-Form *startAndOpenMenu(SingleInstance &instance)
-{
-    if (!Main(instance)) {
-        return nullptr;
-    }
-    Form *avvio = Forms::find(QStringLiteral("FormAvvio"));
-    if (!avvio) {
-        return nullptr;
-    }
-    QTest::mouseClick(avvio->control(QStringLiteral("BottoneAvvio"))->widget(), Qt::LeftButton);
-    test::flushDeletes();
-    return Forms::find(QStringLiteral("FormMenu"));
 }
 
 void clickMenuItem(Form *form, const QString &name, int index)
@@ -131,7 +118,7 @@ void TestMenu::languageMenuSwitchesAndIsRemembered()
     run.writeFile(QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=Beta\r\n");
     {
         SingleInstance instance(lockPath(run));
-        Form *menu = startAndOpenMenu(instance);
+        Form *menu = test::startProgram(instance);
         QVERIFY(menu);
         QCOMPARE(menu->caption(), QStringLiteral("Beta menu"));
         QCOMPARE(menu->control(QStringLiteral("mnuLanguage"), 0)->caption(), QStringLiteral("Alfa"));
@@ -169,7 +156,7 @@ void TestMenu::languageChoiceThatCannotBeSavedHoldsForTheRun()
     test::ObeyFilePermissions obey;
     test::setFolderWritable(run.folder(), false);
     SingleInstance instance(QDir::temp().filePath(QStringLiteral("ortix-test-%1.lock").arg(QCoreApplication::applicationPid())));
-    Form *menu = startAndOpenMenu(instance);
+    Form *menu = test::startProgram(instance);
     QVERIFY(menu);
     clickMenuItem(menu, QStringLiteral("mnuLanguage"), 0);
     test::setFolderWritable(run.folder(), true);
@@ -189,7 +176,7 @@ void TestMenu::noLanguageFileKeepsDesignTexts()
 {
     test::TestRun run;
     SingleInstance instance(lockPath(run));
-    Form *menu = startAndOpenMenu(instance);
+    Form *menu = test::startProgram(instance);
     QVERIFY(menu);
     QCOMPARE(menu->caption(), QStringLiteral("Uso dell'ortix - Menu"));
     QCOMPARE(menu->control(QStringLiteral("Command1"))->caption(), QStringLiteral("Esci"));
@@ -208,7 +195,7 @@ void TestMenu::routingAndSoundSwitchSurviveReturn()
     test::TestRun run;
     run.copyShippedLanguageFiles();
     SingleInstance instance(lockPath(run));
-    Form *menu = startAndOpenMenu(instance);
+    Form *menu = test::startProgram(instance);
     QVERIFY(menu);
     Forms::registerForm(QStringLiteral("Form4"), [] { return new StandIn(); });
 
@@ -236,7 +223,7 @@ void TestMenu::quitQuestion()
     test::TestRun run;
     run.copyShippedLanguageFiles();
     SingleInstance instance(lockPath(run));
-    Form *menu = startAndOpenMenu(instance);
+    Form *menu = test::startProgram(instance);
     QVERIFY(menu);
     run.fakes.messages->shown.clear();
     run.fakes.messages->answers = {MsgAnswer::No};

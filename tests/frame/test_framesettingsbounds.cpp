@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -35,6 +37,18 @@ bool writeSparse(const QString &path, const QByteArray &head, qint64 size)
 {
     QFile file(path);
     return writeFile(path, head) && file.open(QIODevice::ReadWrite) && file.resize(size);
+}
+
+// The settings read from an "ortix.INI" holding exactly these bytes; none
+// when the file could not be written.
+std::optional<FrameSettings> loadWritten(const QByteArray &bytes)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ortix.INI"));
+    if (!writeFile(path, bytes)) {
+        return std::nullopt;
+    }
+    return loadFrameSettings(path);
 }
 
 qint64 peakMemoryMiB()
@@ -101,10 +115,9 @@ void TestFrameSettingsBounds::oneLineWithoutLineEnd()
     QCOMPARE(qint64(bytes.size()), size);
     QVERIFY(!bytes.contains('\n'));
 
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("ortix.INI"));
-    QVERIFY(writeFile(path, bytes));
-    QCOMPARE(loadFrameSettings(path), expected);
+    const std::optional<FrameSettings> loaded = loadWritten(bytes);
+    QVERIFY(loaded);
+    QCOMPARE(*loaded, expected);
 }
 
 void TestFrameSettingsBounds::binaryData_data()
@@ -128,10 +141,9 @@ void TestFrameSettingsBounds::binaryData()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(FrameSettings, expected);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("ortix.INI"));
-    QVERIFY(writeFile(path, bytes));
-    QCOMPARE(loadFrameSettings(path), expected);
+    const std::optional<FrameSettings> loaded = loadWritten(bytes);
+    QVERIFY(loaded);
+    QCOMPARE(*loaded, expected);
 }
 
 void TestFrameSettingsBounds::notOrdinaryFiles_data()

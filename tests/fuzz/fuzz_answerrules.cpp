@@ -23,6 +23,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cfloat>
 #include <cmath>
@@ -62,15 +64,8 @@ QString separatorFor(quint8 mode, const QString &line)
 
 bool allSpaces(const QString &text)
 {
-    if (text.isEmpty()) {
-        return false;
-    }
-    for (QChar ch : text) {
-        if (ch.category() != QChar::Separator_Space) {
-            return false;
-        }
-    }
-    return true;
+    return !text.isEmpty()
+        && std::all_of(text.begin(), text.end(), [](QChar ch) { return ch.category() == QChar::Separator_Space; });
 }
 
 // The groups of three digits from the left, the first one without zeros

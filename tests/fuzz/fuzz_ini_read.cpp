@@ -16,13 +16,6 @@
 using namespace ortix;
 using namespace ortix::fuzz;
 
-// The INI reader keeps the lines of the last files it read: memory that
-// outlives an input by design, not a leak.
-extern "C" const char *__asan_default_options()
-{
-    return "detect_leaks=0";
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     Input in(data, size);

@@ -53,13 +53,6 @@ QList<IniProbe> spreadSample(const QList<IniProbe> &probes, qsizetype count)
 
 } // namespace
 
-// The INI reader keeps the lines of the last files it read: memory that
-// outlives an input by design, not a leak.
-extern "C" const char *__asan_default_options()
-{
-    return "detect_leaks=0";
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     Input in(data, size);

@@ -66,13 +66,6 @@ void restoreDesignTexts()
 
 } // namespace
 
-// The INI reader keeps the lines of the last files it read (and Qt its font
-// caches): memory that outlives an input by design, not a leak.
-extern "C" const char *__asan_default_options()
-{
-    return "detect_leaks=0";
-}
-
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
