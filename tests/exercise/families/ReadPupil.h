@@ -3,7 +3,6 @@
 #include "BuildDriver.h"
 
 #include "exercise/families/ReadBeadsForm.h"
-#include "exercise/families/ReadWindows.h"
 #include "ui/Forms.h"
 #include "ui/WidgetControls.h"
 
@@ -11,24 +10,6 @@
 #include <QTest>
 
 namespace ortix::test {
-
-// Scripts the next item of a read-the-beads window to be `number`: a value
-// for the background colour, then the window's draw.
-inline void scriptReadItem(ScriptedRnd &rnd, const QString &window, int number, int numeroMassimo)
-{
-    if (window == u"Form6" || window == u"Form5") {
-        scriptItem(rnd, QStringLiteral("Form4"), number, 9);
-    } else if (window == u"Form99b" || window == u"Form999b") {
-        rnd.script.push_back(0.5f);
-        rnd.script.push_back(pick(number, numeroMassimo));
-    } else if (window == u"Form99b1" || window == u"Form999b1") {
-        scriptItem(rnd, QStringLiteral("Form99a"), number, numeroMassimo);
-    } else if (window == u"F9999b" || window == u"F9999c") {
-        scriptItem(rnd, QStringLiteral("F9999a"), number, numeroMassimo);
-    } else {
-        scriptItem(rnd, QStringLiteral("Periodo1"), number, 0);
-    }
-}
 
 // A read-the-beads window driven as a pupil drives it: reads the beads,
 // types into the answer box, presses Enter and "avanti".
@@ -84,20 +65,10 @@ struct Reader
     bool avantiEnabled() const { return c(QStringLiteral("BottoneAvanti"))->enabled(); }
 };
 
-// The maximum a window draws its first item with.
-inline int startMaximumOf(const QString &window)
-{
-    const ExerciseWindow &row = readWindowFor(window)->exercise;
-    if (row.startMaximum) {
-        return *row.startMaximum;
-    }
-    return row.maximum ? defaultMaximum(*row.maximum) : 0;
-}
-
 // Opens a read window whose first item is `number`.
 inline Reader openReading(ScriptedRnd &rnd, const QString &window, int number)
 {
-    scriptReadItem(rnd, window, number, startMaximumOf(window));
+    scriptItem(rnd, window, number);
     return Reader{qobject_cast<ReadBeadsForm *>(ui::Forms::open(window, nullptr))};
 }
 

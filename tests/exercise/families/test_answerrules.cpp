@@ -23,8 +23,8 @@ private slots:
     void numericValue_data();
     void numericValue();
     void valueBeyondDouble();
-    void valueRuleForSeven_data();
-    void valueRuleForSeven();
+    void valueRule_data();
+    void valueRule();
 
     void localeSeparators();
     void grouping_data();
@@ -35,8 +35,6 @@ private slots:
     void keyFilter_data();
     void keyFilter();
     void controlCharactersDropped();
-
-    void ruleDispatch();
 };
 
 void TestAnswerRules::numericValue_data()
@@ -99,31 +97,27 @@ void TestAnswerRules::valueBeyondDouble()
     QVERIFY(!matchesValue(u"7E999", 7));
 }
 
-void TestAnswerRules::valueRuleForSeven_data()
+void TestAnswerRules::valueRule_data()
 {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<qint64>("number");
     QTest::addColumn<bool>("right");
 
-    QTest::newRow("7") << "7" << qint64(7) << true;
-    QTest::newRow("07") << "07" << qint64(7) << true;
+    // How the value read is compared; how it is read is numericValue's.
     QTest::newRow("7.0") << "7.0" << qint64(7) << true;
-    QTest::newRow("7,9") << "7,9" << qint64(7) << true;
-    QTest::newRow(" 7 ") << " 7 " << qint64(7) << true;
-    QTest::newRow("70") << "70" << qint64(7) << false;
+    QTest::newRow("7,9: the comma ends it") << "7,9" << qint64(7) << true;
     QTest::newRow("7.5") << "7.5" << qint64(7) << false;
-    QTest::newRow("7abc") << "7abc" << qint64(7) << true;
     QTest::newRow("abc for 0") << "abc" << qint64(0) << true;
     QTest::newRow("abc for 7") << "abc" << qint64(7) << false;
-    QTest::newRow("0 for 0") << "0" << qint64(0) << true;
     QTest::newRow("-7") << "-7" << qint64(7) << false;
-    QTest::newRow("+98") << "+98" << qint64(98) << true;
-    QTest::newRow("&H1F for 31") << "&H1F" << qint64(31) << true;
     QTest::newRow("9 8 for 98") << "9 8" << qint64(98) << true;
     QTest::newRow("9.8 for 98") << "9.8" << qint64(98) << false;
+    // "1.234" reads as 1.234 by value; the grouping table has it as 1234.
+    QTest::newRow("1.234 for 1234") << "1.234" << qint64(1234) << false;
+    QTest::newRow("1234") << "1234" << qint64(1234) << true;
 }
 
-void TestAnswerRules::valueRuleForSeven()
+void TestAnswerRules::valueRule()
 {
     QFETCH(QString, answer);
     QFETCH(qint64, number);
@@ -167,9 +161,7 @@ void TestAnswerRules::grouping_data()
     QTest::newRow("it 1234") << it << "1234" << qint64(1234) << false;
     QTest::newRow("it 1,234") << it << "1,234" << qint64(1234) << false;
     QTest::newRow("it 45") << it << "45" << qint64(45) << true;
-    QTest::newRow("it 345") << it << "345" << qint64(345) << true;
     QTest::newRow("it 120.005") << it << "120.005" << qint64(120005) << true;
-    QTest::newRow("it 120005") << it << "120005" << qint64(120005) << false;
     QTest::newRow("it 12.345") << it << "12.345" << qint64(12345) << true;
     QTest::newRow("it 123.45") << it << "123.45" << qint64(12345) << false;
     QTest::newRow("it 999.999") << it << "999.999" << qint64(999999) << true;
@@ -183,17 +175,12 @@ void TestAnswerRules::grouping_data()
     QTest::newRow("en 1,234") << en << "1,234" << qint64(1234) << true;
     QTest::newRow("en 1 234") << en << "1 234" << qint64(1234) << true;
     QTest::newRow("en 1.234") << en << "1.234" << qint64(1234) << false;
-    QTest::newRow("en 120,005") << en << "120,005" << qint64(120005) << true;
-    QTest::newRow("en 120.005") << en << "120.005" << qint64(120005) << false;
 
     QTest::newRow("fr locale separator") << fr << QString("1") + fr + "234" << qint64(1234) << true;
     QTest::newRow("fr narrow no-break space") << fr << QString("1") + nnbsp + "234" << qint64(1234) << true;
     QTest::newRow("fr no-break space") << fr << QString("1") + nbsp + "234" << qint64(1234) << true;
     QTest::newRow("fr typed blank") << fr << "1 234" << qint64(1234) << true;
-    QTest::newRow("fr 120 005") << fr << "120 005" << qint64(120005) << true;
     QTest::newRow("fr 1.234") << fr << "1.234" << qint64(1234) << false;
-    QTest::newRow("fr 1234") << fr << "1234" << qint64(1234) << false;
-    QTest::newRow("fr two blanks inside") << fr << "1  234" << qint64(1234) << false;
     QTest::newRow("fr space at the ends") << fr << nbsp + "1 234" + nnbsp << qint64(1234) << true;
     QTest::newRow("fr 12 34") << fr << "12 34" << qint64(1234) << false;
 
@@ -203,8 +190,6 @@ void TestAnswerRules::grouping_data()
     QTest::newRow("ch locale separator") << ch << QString("1") + ch + "234" << qint64(1234) << true;
     QTest::newRow("ch plain apostrophe") << ch << "12'345" << qint64(12345) << true;
     QTest::newRow("ch 1 234") << ch << "1 234" << qint64(1234) << true;
-    QTest::newRow("ch 1234") << ch << "1234" << qint64(1234) << false;
-    QTest::newRow("ch 1.234") << ch << "1.234" << qint64(1234) << false;
     QTest::newRow("plain apostrophe elsewhere") << en << "1'234" << qint64(1234) << false;
 }
 
@@ -226,7 +211,6 @@ void TestAnswerRules::groupedInThrees_data()
 
     QTest::newRow("0") << qint64(0) << "." << "0";
     QTest::newRow("1000") << qint64(1000) << "." << "1.000";
-    QTest::newRow("12345") << qint64(12345) << "." << "12.345";
     QTest::newRow("1000000") << qint64(1000000) << " " << "1 000 000";
     QTest::newRow("-1234") << qint64(-1234) << "." << "-1.234";
     QTest::newRow("two-character separator") << qint64(1234567) << "''" << "1''234''567";
@@ -265,12 +249,10 @@ void TestAnswerRules::keyFilter_data()
     QTest::newRow("it no-break space") << it << QChar(0x00A0) << false;
     QTest::newRow("it Arabic-Indic 7") << it << QChar(0x0667) << false;
     QTest::newRow("it full-width 7") << it << QChar(0xFF17) << false;
-    QTest::newRow("en comma") << QStringLiteral(",") << QChar(u',') << true;
     QTest::newRow("apostrophe separator") << QStringLiteral("'") << QChar(u'\'') << true;
 
     QTest::newRow("fr blank") << fr << QChar(u' ') << true;
     QTest::newRow("fr own separator") << fr << fr.at(0) << true;
-    QTest::newRow("fr digit") << fr << QChar(u'5') << true;
     QTest::newRow("fr letter") << fr << QChar(u'x') << false;
     QTest::newRow("sq blank") << sq << QChar(u' ') << true;
     QTest::newRow("sq own separator") << sq << sq.at(0) << true;
@@ -297,15 +279,6 @@ void TestAnswerRules::controlCharactersDropped()
         QCOMPARE(admitsDigitsKey(QChar(code), kNarrowNoBreakSpace), code == 8);
     }
     QVERIFY(!admitsDigitsKey(QChar(127), u"."));
-}
-
-void TestAnswerRules::ruleDispatch()
-{
-    // "1.234" reads as 1.234 by value and as 1234 by grouping.
-    QVERIFY(!isRightAnswer(AnswerRule::Value, u"1.234", 1234, u"."));
-    QVERIFY(isRightAnswer(AnswerRule::Grouping, u"1.234", 1234, u"."));
-    QVERIFY(isRightAnswer(AnswerRule::Value, u"1234", 1234, u"."));
-    QVERIFY(!isRightAnswer(AnswerRule::Grouping, u"1234", 1234, u"."));
 }
 
 QTEST_APPLESS_MAIN(TestAnswerRules)

@@ -1,6 +1,9 @@
-// The labelled build windows: the target split by place in Picture1, each
-// part in its place's colour, the units window's squares, the opening of
-// Form4sem and Form99sem, and long words that must still fit the box.
+// The labelled build windows: the rules that split a target into coloured
+// labels (which text goes to which place, in which order, in digits and in
+// the six languages), the labels in Picture1 each in its place's colour, the
+// units window's squares, and long words that must still fit the box: every
+// number of each window, in every language and in digits, must stand whole
+// inside Picture1 at the screen sizes the program meets.
 #include "BuildDriver.h"
 #include "LabelledView.h"
 #include "TestSupport.h"
@@ -9,9 +12,12 @@
 #include "app/SharedState.h"
 #include "exercise/families/CentredRow.h"
 #include "exercise/families/LabelledBuildForm.h"
+#include "exercise/families/NumberColouring.h"
 #include "lang/LanguageSupport.h"
 #include "ui/Forms.h"
 #include "ui/MenuControl.h"
+#include "words/MaiuscoloPerCarattere.h"
+#include "words/NumeroInLettere.h"
 
 #include <QTest>
 
@@ -29,14 +35,53 @@ void useLanguage(int lingua)
     lang::PreparaPartiUndiciDiciannove();
 }
 
-QColor colourNamed(const QString &name)
+using P = TargetPart;
+using Labels = QList<QPair<TargetPart, QString>>;
+
+ColouredNumber inWords(qint32 n, TargetSplit split, int lingua)
 {
-    static const QHash<QString, QColor> colours = {{"olive", QColor(0xC0, 0xC0, 0x00)},
-                                                   {"green", QColor(0x00, 0x80, 0x00)},
-                                                   {"red", QColor(0xFF, 0x00, 0x00)},
-                                                   {"blue", QColor(0x00, 0x00, 0xFF)},
-                                                   {"black", QColor(0x00, 0x00, 0x00)}};
-    return colours.value(name);
+    return numeroAColori(n, split, lingua, shared().ParteUnita, shared().ParteDecina);
+}
+
+// The labels a pupil sees, left to right.
+Labels seen(const ColouredNumber &labels)
+{
+    Labels out;
+    for (const ColouredText &label : labels) {
+        if (label.shown && !label.text.isEmpty()) {
+            out.append({label.part, label.text});
+        }
+    }
+    return out;
+}
+
+// "u:SE" for the blue units label that reads SE, for readable failures.
+QStringList described(const Labels &labels)
+{
+    static const char *const codes[] = {"k", "h", "d", "u", "j", "K", "U"};
+    QStringList out;
+    for (const auto &[part, text] : labels) {
+        out << QString::fromLatin1(codes[int(part)]) + u':' + text;
+    }
+    return out;
+}
+
+QString joined(const ColouredNumber &labels)
+{
+    QString text;
+    for (const auto &[part, piece] : seen(labels)) {
+        text += piece;
+    }
+    return text;
+}
+
+// The name of a place's colour, for readable rows.
+QString colourName(const QColor &colour)
+{
+    static const QHash<QRgb, QString> names = {{qRgb(0xC0, 0xC0, 0x00), "olive"}, {qRgb(0x00, 0x80, 0x00), "green"},
+                                               {qRgb(0xFF, 0x00, 0x00), "red"},    {qRgb(0x00, 0x00, 0xFF), "blue"},
+                                               {qRgb(0x00, 0x00, 0x00), "black"}};
+    return names.value(colour.rgb(), colour.name());
 }
 
 // Shows `number` as the item of an open labelled window. Some targets of the
@@ -52,7 +97,43 @@ LabelledBuildForm *showItem(const QString &window, bool digits, qint32 number)
     return form;
 }
 
+QStringList seenTexts(const Form *form)
+{
+    QStringList texts;
+    for (const test::SeenLabel &label : test::seenLabels(form)) {
+        texts << label.text;
+    }
+    return texts;
+}
+
+// Each window's range; for the thousands period every thousands value with
+// a long and a varying units period, and every units period with a long
+// thousands value.
+std::vector<qint32> numbersOf(const QString &window)
+{
+    std::vector<qint32> numbers;
+    const int last = window == QLatin1String("Form99sem") ? 99 : window == QLatin1String("Form999sem") ? 999 : 9999;
+    if (window != QLatin1String("Periodo1SEM")) {
+        for (int n = 1; n <= last; ++n) {
+            numbers.push_back(n);
+        }
+        return numbers;
+    }
+    for (int k = 1; k <= 999; ++k) {
+        numbers.push_back(k * 1000 + 777);
+        numbers.push_back(k * 1000 + (k * 389) % 1000);
+    }
+    for (int r = 0; r <= 999; ++r) {
+        numbers.push_back(777000 + r);
+        numbers.push_back(378000 + r);
+    }
+    return numbers;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(TargetSplit)
+Q_DECLARE_METATYPE(Labels)
 
 class TestLabelledForms : public QObject
 {
@@ -60,13 +141,98 @@ class TestLabelledForms : public QObject
 
 private slots:
     void initTestCase() { registerAllForms(); }
+    void piecesReadAsTheWholeWords_data();
+    void piecesReadAsTheWholeWords();
+    void wordsByPlace_data();
+    void wordsByPlace();
+    void elevenWithoutLanguageParts();
     void edgeCases_data();
     void edgeCases();
-    void opening_data();
-    void opening();
     void displayMenuDrawsInTheNewMode();
     void longWordsShrinkToFit();
+    void everyNumberFits_data();
+    void everyNumberFits();
 };
+
+void TestLabelledForms::piecesReadAsTheWholeWords_data()
+{
+    QTest::addColumn<TargetSplit>("split");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("step");
+    QTest::newRow("up to 999") << TargetSplit::UpToHundreds << 1 << 999 << 1;
+    QTest::newRow("up to 9999") << TargetSplit::UpToThousands << 1 << 9999 << 1;
+    QTest::newRow("thousands period") << TargetSplit::Periods << 1111 << 999999 << 101;
+}
+
+// Read one after the other, the coloured pieces are the number's words.
+void TestLabelledForms::piecesReadAsTheWholeWords()
+{
+    QFETCH(TargetSplit, split);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, step);
+    test::TestRun run;
+    for (int lingua = 1; lingua <= 6; ++lingua) {
+        useLanguage(lingua);
+        for (int n = from; n <= to; n += step) {
+            const QString whole = MaiuscoloPerCarattere(NumeroInLettere(n, lingua));
+            const QString pieces = joined(inWords(n, split, lingua));
+            if (pieces != whole) {
+                QFAIL(qPrintable(QStringLiteral("%1 in language %2: %3 instead of %4").arg(n).arg(lingua).arg(pieces, whole)));
+            }
+        }
+    }
+}
+
+void TestLabelledForms::wordsByPlace_data()
+{
+    QTest::addColumn<int>("lingua");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<Labels>("labels");
+    // Eleven to nineteen: the units part first or second by language.
+    QTest::newRow("it 16") << 1 << 16 << Labels{{P::Units, "SE"}, {P::Tens, "DICI"}};
+    QTest::newRow("en 17") << 2 << 17 << Labels{{P::Units, "SEVEN"}, {P::Tens, "TEEN"}};
+    QTest::newRow("fr 17") << 3 << 17 << Labels{{P::Tens, "DIX"}, {P::Units, "SEPT"}};
+    QTest::newRow("de 12") << 4 << 12 << Labels{{P::Units, QString::fromUtf8("ZWÖ")}, {P::Tens, "LF"}};
+    QTest::newRow("es 16") << 5 << 16 << Labels{{P::Tens, "DIECI"}, {P::Units, "SEIS"}};
+    QTest::newRow("sq 113") << 6 << 113
+                            << Labels{{P::Hundreds, "NJEQIND"}, {P::Units, "TREMBE"}, {P::Tens, "DHJETE"}};
+    // Tens and units.
+    QTest::newRow("it 23 keeps its vowel") << 1 << 23 << Labels{{P::Tens, "VENTI"}, {P::Units, "TRE"}};
+    QTest::newRow("it 181") << 1 << 181
+                            << Labels{{P::Hundreds, "CENTO"}, {P::Tens, "OTTANT"}, {P::Units, "UNO"}};
+    QTest::newRow("it 108") << 1 << 108 << Labels{{P::Hundreds, "CENTO"}, {P::Units, "OTTO"}};
+    QTest::newRow("es 21") << 5 << 21 << Labels{{P::Tens, "VENTI"}, {P::Units, "UNO"}};
+    QTest::newRow("es 130") << 5 << 130 << Labels{{P::Hundreds, "CIENTO "}, {P::Tens, "TRENTA"}};
+    QTest::newRow("de 31") << 4 << 31
+                           << Labels{{P::Units, "EIN"}, {P::Joiner, "UND"}, {P::Tens, QString::fromUtf8("DREIßIG")}};
+    QTest::newRow("de 101") << 4 << 101 << Labels{{P::Hundreds, "HUNDERT"}, {P::Units, "EINS"}};
+    QTest::newRow("sq 45") << 6 << 45 << Labels{{P::Tens, "DYZET"}, {P::Joiner, " E "}, {P::Units, "PESE"}};
+    QTest::newRow("es 1016") << 5 << 1016
+                             << Labels{{P::Thousands, "UNMIL "}, {P::Tens, "DIECI"}, {P::Units, "SEIS"}};
+}
+
+void TestLabelledForms::wordsByPlace()
+{
+    QFETCH(int, lingua);
+    QFETCH(int, number);
+    QFETCH(Labels, labels);
+    test::TestRun run;
+    useLanguage(lingua);
+    QCOMPARE(described(seen(inWords(number, TargetSplit::UpToThousands, lingua))), described(labels));
+    if (number < 1000) {
+        QCOMPARE(described(seen(inWords(number, TargetSplit::UpToHundreds, lingua))), described(labels));
+    }
+}
+
+// Before any language has been chosen the parts of eleven to nineteen are
+// unknown: the whole word is still shown.
+void TestLabelledForms::elevenWithoutLanguageParts()
+{
+    test::TestRun run;
+    QCOMPARE(described(seen(inWords(17, TargetSplit::UpToHundreds, 1))), QStringList{"d:DICIASSETTE"});
+}
 
 void TestLabelledForms::edgeCases_data()
 {
@@ -81,10 +247,6 @@ void TestLabelledForms::edgeCases_data()
                            << QStringList{"red", "blue"} << 32.0;
     QTest::newRow("it 11") << "Form99sem" << 1 << false << 11 << QStringList{"UN", "DICI"}
                            << QStringList{"blue", "red"} << 32.0;
-    QTest::newRow("it 21") << "Form99sem" << 1 << false << 21 << QStringList{"VENT", "UNO"}
-                           << QStringList{"red", "blue"} << 32.0;
-    QTest::newRow("it 28") << "Form99sem" << 1 << false << 28 << QStringList{"VENT", "OTTO"}
-                           << QStringList{"red", "blue"} << 32.0;
     QTest::newRow("it 20") << "Form99sem" << 1 << false << 20 << QStringList{"VENTI"} << QStringList{"red"} << 32.0;
     QTest::newRow("de 21") << "Form999sem" << 4 << false << 21 << QStringList{"EIN", "UND", "ZWANZIG"}
                            << QStringList{"blue", "black", "red"} << 24.0;
@@ -126,10 +288,10 @@ void TestLabelledForms::edgeCases()
 
     if (window == QLatin1String("Form4sem")) {
         auto &rnd = test::installScriptedRnd();
-        test::scriptItem(rnd, QStringLiteral("Form4"), number, 9);
+        test::scriptItem(rnd, window, number);
         Pupil pupil{Forms::open(window, nullptr)};
         if (digits) {
-            test::scriptItem(rnd, QStringLiteral("Form4"), number, 9);
+            test::scriptItem(rnd, window, number);
             pupil.menu(QStringLiteral("mnucifre"));
         }
         QCOMPARE(pupil.target(), texts.front());
@@ -145,22 +307,15 @@ void TestLabelledForms::edgeCases()
 
     LabelledBuildForm *form = showItem(window, digits, number);
     QCOMPARE(form->inCifre(), digits);
-    const auto seen = test::seenLabels(form);
-    QStringList seenTexts;
     QStringList seenColours;
-    for (const test::SeenLabel &label : seen) {
-        seenTexts << label.text;
-        seenColours << label.colour.name();
+    for (const test::SeenLabel &label : test::seenLabels(form)) {
+        seenColours << colourName(label.colour);
         // Form999sem's joiner keeps its own size.
         const bool joiner = label.colour == QColor(Qt::black);
         QCOMPARE(label.points, joiner && window == QLatin1String("Form999sem") ? 26.25 : points);
     }
-    QStringList expectedColours;
-    for (const QString &name : colours) {
-        expectedColours << colourNamed(name).name();
-    }
-    QCOMPARE(seenTexts, texts);
-    QCOMPARE(seenColours, expectedColours);
+    QCOMPARE(seenTexts(form), texts);
+    QCOMPARE(seenColours, colours);
     // The joiner, the last label, shows only where it joins.
     const auto labels = form->controlArray(QStringLiteral("EtichettaNumero"));
     if (labels.size() > 2) {
@@ -170,60 +325,6 @@ void TestLabelledForms::edgeCases()
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
-void TestLabelledForms::opening_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<bool>("itemAtLoad");
-    QTest::addColumn<int>("maximumShown");
-    QTest::newRow("Form4sem") << "Form4sem" << true << 5;
-    QTest::newRow("Form99sem") << "Form99sem" << false << 99;
-}
-
-// Both take the whole screen only when shown; Form4sem draws its first item
-// while it loads, Form99sem does everything else once shown and stacks its
-// beads by their scaled height.
-void TestLabelledForms::opening()
-{
-    QFETCH(QString, window);
-    QFETCH(bool, itemAtLoad);
-    QFETCH(int, maximumShown);
-    test::TestRun run;
-    shared().NumeroMassimo = 5;
-    shared().TestoEsatti = QStringLiteral("Giuste");
-    shared().TestoOrdine_u = QStringLiteral("U");
-    shared().ConteggioEsatti = 12;
-
-    Form *form = Forms::load(window);
-    Pupil pupil{form};
-    QCOMPARE(form->width(), 11520.0);
-    QCOMPARE(shared().ConteggioEsatti, qint16(itemAtLoad ? 0 : 12));
-    QCOMPARE(pupil.c("BottoneAvanti")->visible(), itemAtLoad);
-    QCOMPARE(shared().NumeroACaso != 0, itemAtLoad);
-    QCOMPARE(pupil.c("LabelEST")->caption(), QStringLiteral("Esatti"));
-
-    form->showForm();
-    QCOMPARE(form->width(), 15360.0);
-    QCOMPARE(form->height(), 11520.0);
-    QCOMPARE(shared().ConteggioEsatti, qint16(0));
-    QVERIFY(pupil.c("BottoneAvanti")->visible());
-    QVERIFY(!pupil.enabled("BottoneAvanti"));
-    QCOMPARE(pupil.c("LabelEST")->caption(), QStringLiteral("Giuste"));
-    QCOMPARE(pupil.c("Bot_u")->caption(), QStringLiteral("U"));
-    QCOMPARE(shared().NumeroMassimo, maximumShown);
-    QVERIFY(shared().NumeroACaso >= 1 && shared().NumeroACaso <= std::max(maximumShown, 9));
-    QCOMPARE(pupil.beads("u"), 0);
-    if (window == QLatin1String("Form99sem")) {
-        for (const char *rod : {"pal_da", "pal_u"}) {
-            const auto beads = form->controlArray(QString::fromLatin1(rod));
-            const double h = pupil.c("pal_u", 0)->height();
-            for (int i = 0; i < 9; ++i) {
-                QCOMPARE(beads[std::size_t(i)]->top(), pupil.c("pal_u", 0)->top() - i * h);
-            }
-        }
-        QVERIFY(pupil.c("pal_u", 0)->height() > 600);
-    }
-}
-
 // "in cifre" and "in lettere" each draw a new item, shown in the new mode.
 void TestLabelledForms::displayMenuDrawsInTheNewMode()
 {
@@ -231,22 +332,13 @@ void TestLabelledForms::displayMenuDrawsInTheNewMode()
     useLanguage(1);
     auto &rnd = test::installScriptedRnd();
     Pupil pupil{Forms::open(QStringLiteral("F9999SEM"), nullptr)};
-    test::scriptItem(rnd, QStringLiteral("F9999a"), 4725, 9999);
+    test::scriptItem(rnd, QStringLiteral("F9999SEM"), 4725);
     pupil.menu(QStringLiteral("MenuCifre"));
-    QCOMPARE(shared().NumeroACaso, 4725);
-    QStringList texts;
-    for (const auto &label : test::seenLabels(pupil.form)) {
-        texts << label.text;
-    }
-    QCOMPARE(texts, (QStringList{"4  ", "7", "2", "5"}));
+    QCOMPARE(seenTexts(pupil.form), (QStringList{"4  ", "7", "2", "5"}));
 
-    test::scriptItem(rnd, QStringLiteral("F9999a"), 3040, 9999);
+    test::scriptItem(rnd, QStringLiteral("F9999SEM"), 3040);
     pupil.menu(QStringLiteral("MenuParole"));
-    texts.clear();
-    for (const auto &label : test::seenLabels(pupil.form)) {
-        texts << label.text;
-    }
-    QCOMPARE(texts, (QStringList{"TREMILA", "QUARANTA"}));
+    QCOMPARE(seenTexts(pupil.form), (QStringList{"TREMILA", "QUARANTA"}));
     const QString fault = test::layoutFault(pupil.form);
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
@@ -280,6 +372,58 @@ void TestLabelledForms::longWordsShrinkToFit()
     shared().NumeroACaso = 1111;
     form->MostraObiettivo();
     QCOMPARE(form->shownPoints(), 14.0);
+}
+
+void TestLabelledForms::everyNumberFits_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QSize>("screen");
+    // The smallest screen leaves the least room; the longest words come in
+    // the thousands period, tried on the usual screen too.
+    for (const char *window : {"Form99sem", "Form999sem", "F9999SEM", "Periodo1SEM"}) {
+        QTest::addRow("%s 800x600", window) << QString::fromLatin1(window) << QSize(800, 600);
+    }
+    QTest::newRow("Periodo1SEM 1024x768") << QStringLiteral("Periodo1SEM") << QSize(1024, 768);
+}
+
+void TestLabelledForms::everyNumberFits()
+{
+    QFETCH(QString, window);
+    QFETCH(QSize, screen);
+    test::TestRun run;
+    run.fakes.screen->m_area = QRect(QPoint(0, 0), screen);
+    auto *form = qobject_cast<LabelledBuildForm *>(Forms::open(window, nullptr));
+    QVERIFY(form);
+    const std::vector<qint32> numbers = numbersOf(window);
+    double smallest = 100;
+    auto check = [&](qint32 n, int lingua) {
+        shared().NumeroACaso = n;
+        form->MostraObiettivo();
+        smallest = std::min(smallest, form->shownPoints());
+        const QString fault = test::layoutFault(form);
+        if (!fault.isEmpty() || form->shownPoints() < kMinimumTargetPoints) {
+            QTest::qFail(qPrintable(QStringLiteral("%1 in language %2: %3, %4 pt").arg(n).arg(lingua).arg(fault).arg(form->shownPoints())),
+                         __FILE__, __LINE__);
+            return false;
+        }
+        return true;
+    };
+    for (int lingua = 1; lingua <= 6; ++lingua) {
+        useLanguage(lingua);
+        for (qint32 n : numbers) {
+            if (!check(n, lingua)) {
+                return;
+            }
+        }
+    }
+    qobject_cast<MenuControl *>(form->control(QStringLiteral("MenuCifre")))->trigger();
+    QVERIFY(form->inCifre());
+    for (qint32 n : numbers) {
+        if (!check(n, 0)) {
+            return;
+        }
+    }
+    qInfo("%s at %dx%d: smallest size %.1f pt", qPrintable(window), screen.width(), screen.height(), smallest);
 }
 
 QTEST_MAIN(TestLabelledForms)

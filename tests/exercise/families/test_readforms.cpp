@@ -52,67 +52,17 @@ class TestReadForms : public QObject
 
 private slots:
     void initTestCase() { registerAllForms(); }
-    void opening_data();
-    void opening();
     void digitsAnswers_data();
     void digitsAnswers();
-    void digitsKeys_data();
-    void digitsKeys();
-    void wordsKeys();
+    void typedKeys_data();
+    void typedKeys();
     void wordsCheck_data();
     void wordsCheck();
     void answeringAndAnswered_data();
     void answeringAndAnswered();
-    void checkOnPressOrRelease();
     void drawsWithMaximum_data();
     void drawsWithMaximum();
 };
-
-void TestReadForms::opening_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<bool>("scoreZeroAtLoad");
-    QTest::addColumn<int>("maximumAtLoad");
-    QTest::addColumn<int>("maximumShown");
-    // NumeroMassimo starts at 5 so that a window that does not set it shows.
-    QTest::newRow("Form6") << "Form6" << false << 5 << 5;
-    QTest::newRow("Form99b") << "Form99b" << true << 99 << 99;
-    QTest::newRow("Form999b1") << "Form999b1" << true << 999 << 999;
-    QTest::newRow("F9999b") << "F9999b" << true << 5 << 9999;
-    QTest::newRow("Periodo3") << "Periodo3" << true << 5 << 9999;
-    QTest::newRow("Form5") << "Form5" << false << 5 << 5;
-}
-
-void TestReadForms::opening()
-{
-    QFETCH(QString, window);
-    QFETCH(bool, scoreZeroAtLoad);
-    QFETCH(int, maximumAtLoad);
-    QFETCH(int, maximumShown);
-    test::TestRun run;
-    shared().NumeroMassimo = 5;
-    shared().ConteggioEsatti = 12;
-    shared().TestoEsatti = QStringLiteral("Giuste");
-
-    Reader r{qobject_cast<ReadBeadsForm *>(ui::Forms::load(window))};
-    QCOMPARE(shared().ConteggioEsatti, qint16(scoreZeroAtLoad ? 0 : 12));
-    QCOMPARE(shared().NumeroMassimo, maximumAtLoad);
-
-    r.form->showForm();
-    QCOMPARE(shared().ConteggioEsatti, qint16(0));
-    QCOMPARE(r.esatti(), QStringLiteral("0"));
-    QCOMPARE(shared().NumeroMassimo, maximumShown);
-    QCOMPARE(r.form->width(), 15360.0);
-    QCOMPARE(r.c("LabelEST")->caption(), QStringLiteral("Giuste"));
-    QVERIFY(r.c("BottoneAvanti")->visible());
-    QVERIFY(!r.avantiEnabled());
-    QCOMPARE(r.beads(), shared().NumeroACaso);
-    QVERIFY(r.text().isEmpty() && r.box()->isEnabled());
-    // The box is first in the tab order, so it holds the focus once the
-    // window is active.
-    QVERIFY(QTest::qWaitForWindowActive(r.form));
-    QCOMPARE(r.form->focusWidget(), r.box());
-}
 
 void TestReadForms::digitsAnswers_data()
 {
@@ -126,35 +76,23 @@ void TestReadForms::digitsAnswers_data()
     // Value rule: the number read from the start of the text.
     QTest::newRow("Form6 7") << it << "Form6" << 7 << "7" << false << true;
     QTest::newRow("Form6 9 for 7") << it << "Form6" << 7 << "9" << false << false;
-    QTest::newRow("07") << it << "Form99b" << 7 << "07" << false << true;
-    QTest::newRow("7.0") << it << "Form99b" << 7 << "7.0" << false << true;
     QTest::newRow("7,9") << it << "Form99b" << 7 << "7,9" << false << true;
-    QTest::newRow("7 with blanks") << it << "Form99b" << 7 << " 7 " << false << true;
     QTest::newRow("70 for 7") << it << "Form99b" << 7 << "70" << false << false;
-    QTest::newRow("7abc") << it << "Form999b" << 7 << "7abc" << false << true;
     QTest::newRow("abc for 0") << it << "Form999b" << 0 << "abc" << false << true;
     QTest::newRow("30.5 for 305") << it << "Form999b" << 305 << "30.5" << false << false;
-    // Grouping rule: grouped in threes by the locale, or by blanks.
+    // Grouping rule: grouped in threes by the user's locale, or by blanks;
+    // the key filter lets a blank in only where the locale groups with one.
     QTest::newRow("it 1.234") << it << "F9999b" << 1234 << "1.234" << false << true;
     QTest::newRow("it 1 234 pasted") << it << "F9999b" << 1234 << "1 234" << true << true;
     QTest::newRow("it 1 234 typed") << it << "F9999b" << 1234 << "1 234" << false << false;
     QTest::newRow("it 1234") << it << "F9999b" << 1234 << "1234" << false << false;
-    QTest::newRow("it 1,234") << it << "F9999b" << 1234 << "1,234" << false << false;
     QTest::newRow("it 45") << it << "F9999b" << 45 << "45" << false << true;
     QTest::newRow("it Periodo2 1.234") << it << "Periodo2" << 1234 << "1.234" << false << true;
-    QTest::newRow("it 120.005") << it << "Periodo2" << 120005 << "120.005" << false << true;
     QTest::newRow("en 1,234") << "en_US" << "F9999b" << 1234 << "1,234" << false << true;
     QTest::newRow("en 1.234") << "en_US" << "F9999b" << 1234 << "1.234" << false << false;
-    QTest::newRow("en 1 234 pasted") << "en_US" << "Periodo2" << 1234 << "1 234" << true << true;
-    QTest::newRow("en 120,005") << "en_US" << "Periodo2" << 120005 << "120,005" << false << true;
-    QTest::newRow("en 120.005") << "en_US" << "Periodo2" << 120005 << "120.005" << false << false;
+    QTest::newRow("en Periodo2 1 234 pasted") << "en_US" << "Periodo2" << 1234 << "1 234" << true << true;
     QTest::newRow("fr 1 234 typed") << "fr_FR" << "F9999b" << 1234 << "1 234" << false << true;
-    QTest::newRow("fr 1.234") << "fr_FR" << "F9999b" << 1234 << "1.234" << false << false;
-    QTest::newRow("fr 1234") << "fr_FR" << "F9999b" << 1234 << "1234" << false << false;
-    QTest::newRow("fr 45") << "fr_FR" << "F9999b" << 45 << "45" << false << true;
-    QTest::newRow("fr 120 005") << "fr_FR" << "Periodo2" << 120005 << "120 005" << false << true;
-    QTest::newRow("fr 120.005") << "fr_FR" << "Periodo2" << 120005 << "120.005" << false << false;
-    QTest::newRow("sq 4 171") << "sq_AL" << "Periodo2" << 4171 << "4 171" << false << true;
+    QTest::newRow("fr Periodo2 1.234") << "fr_FR" << "Periodo2" << 1234 << "1.234" << false << false;
     QTest::newRow("de_CH 1'234") << "de_CH" << "F9999b" << 1234 << "1'234" << false << true;
 }
 
@@ -168,15 +106,8 @@ void TestReadForms::digitsAnswers()
     QFETCH(bool, right);
     test::TestRun run;
     UserLocale user(locale);
-    // No pattern of the thousands period draws 120 005 (three digits that
-    // are not 0): the item is set by hand over a drawn one.
-    const bool drawable = number != 120005;
-    Reader r = test::openReading(test::installScriptedRnd(), window, drawable ? number : 111111);
-    if (drawable) {
-        QCOMPARE(r.beads(), number);
-    } else {
-        shared().NumeroACaso = number;
-    }
+    Reader r = test::openReading(test::installScriptedRnd(), window, number);
+    QCOMPARE(r.beads(), number);
     if (pasted) {
         // The box's context menu pastes without the key filter.
         QGuiApplication::clipboard()->setText(keys);
@@ -189,7 +120,7 @@ void TestReadForms::digitsAnswers()
     QCOMPARE(r.errati(), right ? QStringLiteral("0") : QStringLiteral(" 1"));
 }
 
-void TestReadForms::digitsKeys_data()
+void TestReadForms::typedKeys_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("window");
@@ -197,15 +128,16 @@ void TestReadForms::digitsKeys_data()
     QTest::addColumn<QString>("shown");
     QTest::newRow("it digits, point, comma") << "it_IT" << "Form99b" << "a1 b.2,3-x" << "1.2,3";
     QTest::newRow("it accents and signs") << "it_IT" << "Form6" << QString::fromUtf8("ü7ß+") << "7";
-    QTest::newRow("it no-break space") << "it_IT" << "F9999b" << "1" + kNarrowNoBreakSpace + "2" << "12";
-    QTest::newRow("fr blank") << "fr_FR" << "F9999b" << "1 234" << "1 234";
+    QTest::newRow("it narrow no-break space") << "it_IT" << "F9999b" << "1" + kNarrowNoBreakSpace + "2" << "12";
     QTest::newRow("fr own separator") << "fr_FR" << "Periodo2" << "12" + kNarrowNoBreakSpace + "3" << "12" + kNarrowNoBreakSpace + "3";
     QTest::newRow("de_CH apostrophe") << "de_CH" << "F9999b" << "1'234" << "1'234";
     QTest::newRow("en apostrophe") << "en_US" << "F9999b" << "1'2 3" << "123";
+    QTest::newRow("words: a to z as capitals") << "it_IT" << "Form99b1" << QString::fromUtf8("Ventunoüßà' 3É")
+                                               << QString::fromUtf8("VENTUNOüßà' 3É");
     QTest::newRow("Form999b lets all in") << "it_IT" << "Form999b" << QString::fromUtf8("7a ü") << QString::fromUtf8("7a ü");
 }
 
-void TestReadForms::digitsKeys()
+void TestReadForms::typedKeys()
 {
     QFETCH(QString, locale);
     QFETCH(QString, window);
@@ -216,7 +148,7 @@ void TestReadForms::digitsKeys()
     Reader r{qobject_cast<ReadBeadsForm *>(ui::Forms::open(window, nullptr))};
     typeEach(r, keys);
     QCOMPARE(r.text(), shown);
-    if (window != u"Form999b") {
+    if (r.form->readRow().filter == KeyFilter::Digits) {
         // Control characters such as the paste shortcut are dropped too.
         QGuiApplication::clipboard()->setText(QStringLiteral("9"));
         QTest::sendKeyEvent(QTest::Click, r.box(), Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier);
@@ -224,15 +156,6 @@ void TestReadForms::digitsKeys()
     }
     r.press(Qt::Key_Backspace, QStringLiteral("\b"));
     QCOMPARE(r.text(), shown.chopped(1));
-}
-
-void TestReadForms::wordsKeys()
-{
-    test::TestRun run;
-    Reader r{qobject_cast<ReadBeadsForm *>(ui::Forms::open(QStringLiteral("Form99b1"), nullptr))};
-    r.type(QStringLiteral("Ventuno"));
-    typeEach(r, QString::fromUtf8("üßà' 3É"));
-    QCOMPARE(r.text(), QString::fromUtf8("VENTUNOüßà' 3É"));
 }
 
 void TestReadForms::wordsCheck_data()
@@ -245,21 +168,18 @@ void TestReadForms::wordsCheck_data()
     QTest::newRow("it 21") << "1" << "Form99b1" << 21 << "ventuno" << true;
     QTest::newRow("it venti uno") << "1" << "Form99b1" << 21 << "venti uno" << false;
     QTest::newRow("it blanks around") << "1" << "Form99b1" << 21 << " ventuno " << true;
-    QTest::newRow("it cento ventuno") << "1" << "Form999b1" << 121 << "cento ventuno" << false;
     QTest::newRow("it blanks only") << "1" << "Form5" << 7 << "   " << false;
-    QTest::newRow("it F9999c 4025") << "1" << "F9999c" << 4025 << "quattromilaventicinque" << true;
     QTest::newRow("en 21") << "2" << "Form99b1" << 21 << "twentyone" << true;
     QTest::newRow("en twenty-one") << "2" << "Form99b1" << 21 << "twenty-one" << false;
-    QTest::newRow("fr 21") << "3" << "Form99b1" << 21 << "vingtun" << true;
+    // Only "a" to "z" become capitals as they are typed.
     QTest::newRow("de fünf") << "4" << "Form5" << 5 << QString::fromUtf8("fünf") << false;
     QTest::newRow("de FÜNF") << "4" << "Form5" << 5 << QString::fromUtf8("fÜnf") << true;
     QTest::newRow("de dreißig") << "4" << "Form99b1" << 30 << QString::fromUtf8("dreißig") << true;
     QTest::newRow("de 1001") << "4" << "F9999c" << 1001 << "tausendeins" << true;
+    // Spanish 100 is "CIENTO " in the word tables: the end blank is not expected.
     QTest::newRow("es 100") << "5" << "Form999b1" << 100 << "ciento" << true;
     QTest::newRow("es 101") << "5" << "Form999b1" << 101 << "ciento uno" << true;
     QTest::newRow("es cientouno") << "5" << "Form999b1" << 101 << "cientouno" << false;
-    QTest::newRow("sq 21") << "6" << "Form99b1" << 21 << "njezet e nje" << true;
-    QTest::newRow("sq njezete nje") << "6" << "Form99b1" << 21 << "njezete nje" << false;
     // Longer than the designed boxes (20, 35 and 70 characters).
     QTest::newRow("sq 66") << "6" << "Form99b1" << 66 << "gjashtedhjete e gjashte" << true;
     QTest::newRow("sq 666") << "6" << "Form999b1" << 666 << "gjashtenjeqindgjashtedhjete e gjashte" << true;
@@ -298,9 +218,11 @@ void TestReadForms::answeringAndAnswered_data()
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("wrong");
     QTest::addColumn<QString>("right");
-    QTest::newRow("Form99b") << "Form99b" << 42 << "24" << "42";
-    QTest::newRow("Form999b") << "Form999b" << 42 << "24" << "42";
-    QTest::newRow("Form99b1") << "Form99b1" << 42 << "quaranta" << "quarantadue";
+    // Checked as soon as Enter is pressed, or only when it is released.
+    QTest::addColumn<bool>("onPress");
+    QTest::newRow("Form99b") << "Form99b" << 42 << "24" << "42" << false;
+    QTest::newRow("Form999b") << "Form999b" << 42 << "24" << "42" << true;
+    QTest::newRow("Form99b1") << "Form99b1" << 42 << "quaranta" << "quarantadue" << false;
 }
 
 void TestReadForms::answeringAndAnswered()
@@ -309,6 +231,7 @@ void TestReadForms::answeringAndAnswered()
     QFETCH(int, number);
     QFETCH(QString, wrong);
     QFETCH(QString, right);
+    QFETCH(bool, onPress);
     test::TestRun run;
     auto &rnd = test::installScriptedRnd();
     Reader r = test::openReading(rnd, window, number);
@@ -319,7 +242,10 @@ void TestReadForms::answeringAndAnswered()
     QVERIFY(run.fakes.sounds->played.isEmpty());
 
     // Wrong: counted, the text stays for the pupil to correct.
-    r.answer(wrong);
+    r.type(wrong);
+    r.press(Qt::Key_Return, QStringLiteral("\r"), QTest::Press);
+    QCOMPARE(r.errati(), onPress ? QStringLiteral(" 1") : QStringLiteral("0"));
+    r.press(Qt::Key_Return, QStringLiteral("\r"), QTest::Release);
     QCOMPARE(r.errati(), QStringLiteral(" 1"));
     QCOMPARE(r.text(), wrong.toUpper());
     QCOMPARE(r.form->focusWidget(), r.box());
@@ -339,39 +265,20 @@ void TestReadForms::answeringAndAnswered()
 
     // A maximum chosen now shows a new number but stays Answered.
     const int maximum = maximumOption(*r.form->row().maximum, 0);
-    test::scriptReadItem(rnd, window, 15, maximum);
+    test::scriptItem(rnd, window, 15, maximum);
     chooseMaximum(r, 0);
     QCOMPARE(shared().NumeroMassimo, maximum);
     QCOMPARE(r.beads(), 15);
     QVERIFY(!r.box()->isEnabled() && r.text().isEmpty());
     QVERIFY(r.avantiEnabled());
 
-    test::scriptReadItem(rnd, window, 7, maximum);
+    test::scriptItem(rnd, window, 7, maximum);
     r.avanti();
     QCOMPARE(r.beads(), 7);
     QVERIFY(r.box()->isEnabled() && r.text().isEmpty());
     QVERIFY(!r.avantiEnabled());
     QCOMPARE(r.form->focusWidget(), r.box());
     QVERIFY(r.c("ComandoIconaSi")->visible());
-}
-
-void TestReadForms::checkOnPressOrRelease()
-{
-    test::TestRun run;
-    Reader onRelease{qobject_cast<ReadBeadsForm *>(ui::Forms::open(QStringLiteral("Form99b"), nullptr))};
-    onRelease.type(QStringLiteral("100"));
-    onRelease.press(Qt::Key_Return, QStringLiteral("\r"), QTest::Press);
-    QCOMPARE(onRelease.errati(), QStringLiteral("0"));
-    onRelease.press(Qt::Key_Return, QStringLiteral("\r"), QTest::Release);
-    QCOMPARE(onRelease.errati(), QStringLiteral(" 1"));
-    test::closeAllForms();
-
-    Reader onPress{qobject_cast<ReadBeadsForm *>(ui::Forms::open(QStringLiteral("Form999b"), nullptr))};
-    onPress.type(QStringLiteral("1000"));
-    onPress.press(Qt::Key_Return, QStringLiteral("\r"), QTest::Press);
-    QCOMPARE(onPress.errati(), QStringLiteral(" 1"));
-    onPress.press(Qt::Key_Return, QStringLiteral("\r"), QTest::Release);
-    QCOMPARE(onPress.errati(), QStringLiteral(" 1"));
 }
 
 void TestReadForms::drawsWithMaximum_data()

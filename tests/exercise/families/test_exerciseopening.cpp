@@ -1,0 +1,302 @@
+// The twenty exercise windows as they open: what each does while it loads
+// and when it is first shown, and one pupil's round in each, from the start
+// window through the main menu and back, with the Italian files.
+#include "BuildDriver.h"
+#include "LabelledView.h"
+#include "ReadPupil.h"
+#include "TestSupport.h"
+
+#include "app/Main.h"
+#include "app/SharedState.h"
+#include "app/SingleInstance.h"
+#include "ui/Forms.h"
+#include "ui/PaintedControls.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLocale>
+#include <QMenuBar>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace ortix;
+using namespace ortix::ui;
+using test::Pupil;
+
+namespace {
+
+// What a build window's target reads: its label, or the labels of Picture1
+// from left to right.
+QString targetRead(const Pupil &pupil)
+{
+    if (!pupil.c(QStringLiteral("Picture1")) || pupil.c(QStringLiteral("EtichettaNumero"))) {
+        return pupil.target();
+    }
+    QString text;
+    for (const test::SeenLabel &label : test::seenLabels(pupil.form)) {
+        text += label.text;
+    }
+    return text;
+}
+
+// The beads of every rod stand one above the other from bead 0 of the
+// units rod, a bead's height apart; where the frame is sized, nine beads
+// fill each rod, centred on it, and the separator lies on the fifth.
+void checkStacked(const ExerciseForm *form)
+{
+    const Palline &p = form->palline();
+    const double t0 = p.bead(Place::u, 0)->top();
+    const double h = p.bead(Place::u, 0)->height();
+    const bool sized = p.layout().variant == FrameVariant::SizingAndStacking;
+    for (Place place : p.layout().places) {
+        const ui::LineControl *rod = p.rod(place);
+        for (int i = 0; i < kBeadsPerRod; ++i) {
+            const ui::ShapeControl *bead = p.bead(place, i);
+            QCOMPARE(bead->top(), t0 - i * h);
+            if (sized) {
+                QCOMPARE(bead->height(), std::floor((rod->y2() - rod->y1()) / kBeadsPerRod));
+                QCOMPARE(bead->width(), h);
+                QCOMPARE(bead->left() + h / 2, rod->x1());
+            }
+        }
+    }
+    if (sized) {
+        QCOMPARE(p.separator()->y1(), p.bead(Place::u, 4)->top());
+        QCOMPARE(p.separator()->y2(), p.separator()->y1());
+    }
+}
+
+} // namespace
+
+class TestExerciseOpening : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        registerAllForms();
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    }
+    void loadAndShow_data();
+    void loadAndShow();
+    void roundFromTheMenu_data();
+    void roundFromTheMenu();
+};
+
+void TestExerciseOpening::loadAndShow_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("scoreZeroAtLoad");
+    QTest::addColumn<bool>("itemAtLoad");
+    QTest::addColumn<bool>("fullScreenAtLoad");
+    QTest::addColumn<int>("maximumAtLoad");
+    QTest::addColumn<int>("maximumShown");
+    // The menu bar of the build windows.
+    QTest::addColumn<QStringList>("menus");
+    const QStringList maximumThird = {"MenuAzzera", "MenuNumero", "mnuMassimo", "MenuInformazioni", "mnuEsci"};
+    // NumeroMassimo starts at 5 so that a window that does not set it shows.
+    QTest::newRow("Form4") << "Form4" << true << true << true << 5 << 5
+                           << QStringList{"MenuAzzera", "mnuNumeri", "MenuInformazioni", "mnuEsci"};
+    QTest::newRow("Form99a") << "Form99a" << true << true << false << 99 << 99 << maximumThird;
+    QTest::newRow("Form999a") << "Form999a" << true << false << false << 5 << 999 << maximumThird;
+    QTest::newRow("F9999a") << "F9999a" << true << false << false << 9999 << 9999
+                            << QStringList{"MenuAzzera", "mnuMassimo", "MenuNumero", "MenuInformazioni", "mnuEsci"};
+    QTest::newRow("Periodo1") << "Periodo1" << true << false << false << 5 << 5
+                              << QStringList{"MenuAzzera", "MenuNumero", "MenuInformazioni", "mnuEsci"};
+    QTest::newRow("Form4sem") << "Form4sem" << true << true << false << 5 << 5 << QStringList();
+    QTest::newRow("Form99sem") << "Form99sem" << false << false << false << 5 << 99 << QStringList();
+    QTest::newRow("Form6") << "Form6" << false << false << false << 5 << 5 << QStringList();
+    QTest::newRow("Form99b") << "Form99b" << true << false << false << 99 << 99 << QStringList();
+    QTest::newRow("F9999b") << "F9999b" << true << false << false << 5 << 9999 << QStringList();
+    QTest::newRow("Periodo3") << "Periodo3" << true << false << false << 5 << 9999 << QStringList();
+}
+
+void TestExerciseOpening::loadAndShow()
+{
+    QFETCH(QString, window);
+    QFETCH(bool, scoreZeroAtLoad);
+    QFETCH(bool, itemAtLoad);
+    QFETCH(bool, fullScreenAtLoad);
+    QFETCH(int, maximumAtLoad);
+    QFETCH(int, maximumShown);
+    QFETCH(QStringList, menus);
+    test::TestRun run;
+    SharedState &s = shared();
+    s.NumeroMassimo = 5;
+    s.TestoEsatti = QStringLiteral("Giuste");
+    s.TestoErrati = QStringLiteral("Sbagliate");
+    s.TestoOrdine_u = QStringLiteral("U");
+    s.ConteggioEsatti = 12;
+    s.ConteggioErrati = 7;
+
+    auto *form = qobject_cast<ExerciseForm *>(Forms::load(window));
+    QVERIFY(form);
+    QCOMPARE(s.ConteggioEsatti, qint16(scoreZeroAtLoad ? 0 : 12));
+    QCOMPARE(s.ConteggioErrati, qint16(scoreZeroAtLoad ? 0 : 7));
+    QCOMPARE(s.NumeroACaso != 0, itemAtLoad);
+    QCOMPARE(s.NumeroMassimo, maximumAtLoad);
+    QCOMPARE(form->width() == 15360.0, fullScreenAtLoad);
+
+    form->showForm();
+    QCOMPARE(form->left(), 0.0);
+    QCOMPARE(form->width(), 15360.0);
+    QCOMPARE(form->height(), 11520.0);
+    QCOMPARE(s.ConteggioEsatti, qint16(0));
+    QCOMPARE(s.ConteggioErrati, qint16(0));
+    QCOMPARE(s.NumeroMassimo, maximumShown);
+    Pupil pupil{form};
+    QCOMPARE(pupil.esatti(), QStringLiteral("0"));
+    QCOMPARE(pupil.c("LabelEST")->caption(), QStringLiteral("Giuste"));
+    QCOMPARE(pupil.c("LabelErt")->caption(), QStringLiteral("Sbagliate"));
+    QVERIFY(pupil.c("BottoneAvanti")->visible());
+    QVERIFY(!pupil.enabled("BottoneAvanti"));
+    QVERIFY(!pupil.rightIcon() && !pupil.wrongIcon());
+    // The frame keeps its layout at every size of the window.
+    if (form->palline().layout().variant != FrameVariant::NoLayout) {
+        checkStacked(form);
+        form->setWidth(12000);
+        form->setHeight(9000);
+        checkStacked(form);
+        form->setWidth(15360);
+        form->setHeight(11520);
+    }
+    if (auto *reading = qobject_cast<ReadBeadsForm *>(form)) {
+        test::Reader r{reading};
+        QCOMPARE(r.beads(), s.NumeroACaso);
+        QVERIFY(r.text().isEmpty() && r.box()->isEnabled());
+        // The box is first in the tab order, so it holds the focus once the
+        // window is active.
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QCOMPARE(form->focusWidget(), r.box());
+    } else {
+        QVERIFY(s.NumeroACaso >= 1);
+        QCOMPARE(pupil.c("Bot_u")->caption(), QStringLiteral("U"));
+        if (!menus.isEmpty()) {
+            QStringList menuBar;
+            for (const QAction *item : form->menuBar()->actions()) {
+                menuBar << item->objectName();
+            }
+            QCOMPARE(menuBar, menus);
+        }
+        for (const auto &[suffix, value] : pupil.places()) {
+            QCOMPARE(pupil.beads(suffix), 0);
+        }
+    }
+}
+
+void TestExerciseOpening::roundFromTheMenu_data()
+{
+    QTest::addColumn<QString>("menuButton");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("number");
+    // The target as the pupil reads it, or the answer the pupil types.
+    QTest::addColumn<QString>("text");
+    // The captions of the rod buttons, highest place first.
+    QTest::addColumn<QString>("rods");
+    QTest::newRow("Form4") << "Command17" << "Form4" << 7 << "SETTE" << "u";
+    QTest::newRow("Form99a") << "Command9" << "Form99a" << 47 << "QUARANTASETTE" << "da u";
+    QTest::newRow("Form999a") << "Command14" << "Form999a" << 725 << "SETTECENTOVENTICINQUE" << "h da u";
+    QTest::newRow("F9999a") << "Command13" << "F9999a" << 4725 << "QUATTROMILASETTECENTOVENTICINQUE" << "uk h da u";
+    QTest::newRow("Periodo1") << "Command4" << "Periodo1" << 205016 << "DUECENTOCINQUEMILASEDICI"
+                              << "hk dak uk h da u";
+    QTest::newRow("Form4sem") << "Command20" << "Form4sem" << 3 << "TRE" << "u";
+    QTest::newRow("Form99sem") << "Command6" << "Form99sem" << 17 << "DICIASSETTE" << "da u";
+    QTest::newRow("Form999sem") << "Command2" << "Form999sem" << 999 << "NOVECENTONOVANTANOVE" << "h da u";
+    QTest::newRow("F9999SEM") << "Command18" << "F9999SEM" << 9999 << "NOVEMILANOVECENTONOVANTANOVE"
+                              << "uk h da u";
+    QTest::newRow("Periodo1SEM") << "Command19" << "Periodo1SEM" << 999999
+                                 << "NOVECENTONOVANTANOVEMILANOVECENTONOVANTANOVE" << "hk dak uk h da u";
+    QTest::newRow("Form6") << "Command16" << "Form6" << 9 << "9" << "";
+    QTest::newRow("Form99b") << "Command35" << "Form99b" << 0 << "0" << "";
+    QTest::newRow("Form999b") << "Command10" << "Form999b" << 305 << "305" << "";
+    QTest::newRow("F9999b") << "Command11" << "F9999b" << 4025 << "4.025" << "";
+    QTest::newRow("Periodo2") << "Command8" << "Periodo2" << 120345 << "120.345" << "";
+    QTest::newRow("Form5") << "Command15" << "Form5" << 7 << "sette" << "";
+    QTest::newRow("Form99b1") << "Command5" << "Form99b1" << 28 << "ventotto" << "";
+    QTest::newRow("Form999b1") << "Command3" << "Form999b1" << 121 << "centoventuno" << "";
+    QTest::newRow("F9999c") << "Command12" << "F9999c" << 4025 << "quattromilaventicinque" << "";
+    QTest::newRow("Periodo3") << "Command7" << "Periodo3" << 120345 << "centoventimilatrecentoquarantacinque" << "";
+}
+
+void TestExerciseOpening::roundFromTheMenu()
+{
+    QFETCH(QString, menuButton);
+    QFETCH(QString, window);
+    QFETCH(int, number);
+    QFETCH(QString, text);
+    QFETCH(QString, rods);
+    test::TestRun run;
+    run.copyShippedLanguageFiles();
+    SingleInstance instance(QDir(run.folder()).filePath(QStringLiteral("ortix.lock")));
+    QVERIFY(Main(instance));
+    QTest::mouseClick(Forms::find(QStringLiteral("FormAvvio"))->control(QStringLiteral("BottoneAvvio"))->widget(),
+                      Qt::LeftButton);
+    test::flushDeletes();
+    Form *menu = Forms::find(QStringLiteral("FormMenu"));
+    QVERIFY(menu);
+
+    // The window's own draw rule turns the scripted values into `number`.
+    test::scriptItem(test::installScriptedRnd(), window, number);
+    QTest::mouseClick(menu->control(menuButton)->widget(), Qt::LeftButton);
+    test::flushDeletes();
+    Pupil pupil{Forms::find(window)};
+    QVERIFY(pupil.form);
+    QCOMPARE(Forms::all().size(), std::size_t(1));
+    QCOMPARE(pupil.form->width(), 15360.0);
+    QCOMPARE(shared().NumeroACaso, number);
+    QCOMPARE(pupil.c("LabelEST")->caption(), QStringLiteral("Esatti"));
+    QCOMPARE(pupil.esatti(), QStringLiteral("0"));
+
+    if (auto *reading = qobject_cast<ReadBeadsForm *>(pupil.form)) {
+        // Read the beads, write the number, press Enter.
+        test::Reader r{reading};
+        QCOMPARE(r.beads(), number);
+        r.type(text);
+        r.enter();
+        QVERIFY(r.avantiEnabled());
+        r.avanti();
+        QVERIFY(r.box()->isEnabled() && r.text().isEmpty());
+        QVERIFY(!r.avantiEnabled());
+    } else {
+        QStringList captions;
+        for (const auto &[suffix, value] : pupil.places()) {
+            captions << pupil.c("Bot_" + suffix)->caption();
+        }
+        QCOMPARE(captions.join(u' '), rods);
+        QCOMPARE(targetRead(pupil), text);
+        if (pupil.c(QStringLiteral("Shape1"), 0)) {
+            const auto squares = pupil.form->controlArray(QStringLiteral("Shape1"));
+            QCOMPARE(int(std::count_if(squares.begin(), squares.end(), [](const Control *c) { return c->visible(); })),
+                     number);
+        } else if (pupil.c(QStringLiteral("Picture1"))) {
+            const QString fault = test::layoutFault(pupil.form);
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        }
+        // Build it with clicks under the rods and confirm.
+        pupil.build(number);
+        pupil.conferma();
+        QVERIFY(pupil.enabled("BottoneAvanti") && !pupil.enabled("BottoneConferma"));
+        pupil.avanti();
+        QVERIFY(pupil.enabled("BottoneConferma") && !pupil.enabled("BottoneAvanti"));
+        for (const auto &[suffix, value] : pupil.places()) {
+            QCOMPARE(pupil.beads(suffix), 0);
+        }
+    }
+    QVERIFY(pupil.rightIcon());
+    QCOMPARE(pupil.esatti(), QStringLiteral(" 1"));
+    QCOMPARE(pupil.errati(), QStringLiteral("0"));
+    QVERIFY(run.fakes.sounds->played.last().contains(QStringLiteral("/suoni/si")));
+
+    // "Esci", Yes: back to the menu.
+    pupil.menu(QStringLiteral("mnuEsci"));
+    test::flushDeletes();
+    QVERIFY(!Forms::find(window));
+    QVERIFY(Forms::find(QStringLiteral("FormMenu")));
+    QCOMPARE(Forms::all().size(), std::size_t(1));
+}
+
+QTEST_MAIN(TestExerciseOpening)
+#include "test_exerciseopening.moc"
