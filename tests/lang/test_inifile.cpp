@@ -49,14 +49,11 @@ private slots:
     void readsSmallFiles_data();
     void readsSmallFiles();
     void cutsLongValuesTo511();
-    void missingFileFails();
     void emptyFileHasNoKeys();
     void largeFileTakesFirstLineOfKey_data();
     void largeFileTakesFirstLineOfKey();
-    void tooLargeFileIsUnreadable();
     void writeReplacesOneKeyAndKeepsTheRest();
-    void writeAddsKeyAndSection();
-    void writeCreatesFile();
+    void writeCreatesFileAddsKeyAndSection();
     void failedWriteKeepsOldFile();
     void readSeesChangesOnDisk();
     void decodesUtf8AndLegacyText();
@@ -83,19 +80,18 @@ void TestIniFile::readsSmallFiles_data()
                             "Label2(1).Caption=centinaia\r\n"
                             "[strings]\r\n"
                             "0001=second section of the same name\r\n";
+    // Also: only the first [Strings] section counts.
     QTest::newRow("quoted value") << file << "Strings" << "0001" << "Vuoi uscire?";
     QTest::newRow("blanks around key and value") << file << "Strings" << "0002" << "Esatti";
     QTest::newRow("single quotes") << file << "Strings" << "0003" << "Errati";
     QTest::newRow("quotes that do not match stay") << file << "Strings" << "0004" << "\"mismatched'";
     QTest::newRow("only one pair of quotes goes") << file << "Strings" << "0005" << "\"\"double\"\"";
     QTest::newRow("empty value") << file << "Strings" << "0006" << "";
-    QTest::newRow("section ignores case") << file << "STRINGS" << "0002" << "Esatti";
-    QTest::newRow("key ignores case") << file << "formmenu" << "COMMAND1.CAPTION" << "Esci";
+    QTest::newRow("section and key ignore case") << file << "formmenu" << "COMMAND1.CAPTION" << "Esci";
     QTest::newRow("array member key") << file << "FormMenu" << "Label2(1).Caption" << "centinaia";
     QTest::newRow("missing key") << file << "Strings" << "0099" << "";
     QTest::newRow("missing section") << file << "Nowhere" << "0001" << "";
     QTest::newRow("key of another section") << file << "FormMenu" << "0001" << "";
-    QTest::newRow("first section of a name wins") << file << "Strings" << "0001" << "Vuoi uscire?";
     QTest::newRow("LF line ends") << QByteArray("[A]\nk=v\n") << "A" << "k" << "v";
     QTest::newRow("no line end at the end") << QByteArray("[A]\r\nk=last") << "A" << "k" << "last";
 }
@@ -116,18 +112,9 @@ void TestIniFile::readsSmallFiles()
 void TestIniFile::cutsLongValuesTo511()
 {
     QTemporaryDir dir;
-    const QByteArray value(600, 'x');
-    const QString path = writeTemp(dir, QStringLiteral("t.lng"), "[S]\r\nk=" + value + "\r\n");
-    QCOMPARE(MLSReadIni(path, QStringLiteral("S"), QStringLiteral("k"))->size(), 511);
-    const QString quoted = writeTemp(dir, QStringLiteral("q.lng"), "[S]\r\nk=\"" + value + "\"\r\n");
+    // Quotes go first, then the cut: 511 letters and no quote.
+    const QString quoted = writeTemp(dir, QStringLiteral("q.lng"), "[S]\r\nk=\"" + QByteArray(600, 'x') + "\"\r\n");
     QCOMPARE(*MLSReadIni(quoted, QStringLiteral("S"), QStringLiteral("k")), QString(511, u'x'));
-}
-
-void TestIniFile::missingFileFails()
-{
-    QTemporaryDir dir;
-    QVERIFY(!MLSReadIni(QDir(dir.path()).filePath(QStringLiteral("none.lng")), QStringLiteral("S"), QStringLiteral("k")));
-    QVERIFY(!MLSReadIni(dir.path(), QStringLiteral("S"), QStringLiteral("k")));
 }
 
 void TestIniFile::emptyFileHasNoKeys()
@@ -151,7 +138,6 @@ void TestIniFile::largeFileTakesFirstLineOfKey_data()
     QTest::newRow("quotes dropped") << "Strings" << "0001" << "Domanda";
     QTest::newRow("unquoted value loses first and last character") << "Strings" << "0002" << "satt";
     QTest::newRow("value of one character") << "Strings" << "0003" << "";
-    QTest::newRow("empty value") << "Strings" << "0004" << "";
     QTest::newRow("key compared with its case") << "Strings" << "command1.caption" << "";
     QTest::newRow("missing key") << "Strings" << "0099" << "";
 }
@@ -165,19 +151,11 @@ void TestIniFile::largeFileTakesFirstLineOfKey()
     const QString path = writeTemp(dir, QStringLiteral("big.lng"),
                                    largeFile("[Form1]\r\nCommand1.Caption=\"Primo\"\r\n"
                                              "[Form2]\r\nCommand1.Caption=\"Secondo\"\r\n"
-                                             "[Strings]\r\n0001=\"Domanda\"\r\n0002=Esatti\r\n0003=x\r\n0004=\r\n"));
+                                             "[Strings]\r\n0001=\"Domanda\"\r\n0002=Esatti\r\n0003=x\r\n"));
     QVERIFY(QFileInfo(path).size() > kSmallIniFileLimit);
     const auto value = MLSReadIni(path, section, key);
     QVERIFY(value.has_value());
     QCOMPARE(*value, expected);
-}
-
-void TestIniFile::tooLargeFileIsUnreadable()
-{
-    QTemporaryDir dir;
-    QByteArray huge(kMaxIniFileSize + 10, 'a');
-    const QString path = writeTemp(dir, QStringLiteral("huge.lng"), "[S]\r\nk=v\r\n" + huge);
-    QVERIFY(!MLSReadIni(path, QStringLiteral("S"), QStringLiteral("k")));
 }
 
 void TestIniFile::writeReplacesOneKeyAndKeepsTheRest()
@@ -192,21 +170,16 @@ void TestIniFile::writeReplacesOneKeyAndKeepsTheRest()
     QCOMPARE(*MLSReadIni(path, QStringLiteral("Language"), QStringLiteral("CurrentLanguage")), QStringLiteral("English"));
 }
 
-void TestIniFile::writeAddsKeyAndSection()
+void TestIniFile::writeCreatesFileAddsKeyAndSection()
 {
     QTemporaryDir dir;
-    const QString path = writeTemp(dir, QStringLiteral("s.ini"), "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("s.ini"));
+    QVERIFY(MLSWriteIni(path, QStringLiteral("Language"), QStringLiteral("CurrentLanguage"), QString::fromUtf8("Français")));
+    QCOMPARE(readAll(path), QByteArray("[Language]\r\nCurrentLanguage=Fran\xc3\xa7" "ais\r\n"));
+    writeTemp(dir, QStringLiteral("s.ini"), "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
     QVERIFY(MLSWriteIni(path, QStringLiteral("A"), QStringLiteral("z"), QStringLiteral("3")));
     QVERIFY(MLSWriteIni(path, QStringLiteral("C"), QStringLiteral("w"), QStringLiteral("4")));
     QCOMPARE(readAll(path), QByteArray("[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n[C]\r\nw=4\r\n"));
-}
-
-void TestIniFile::writeCreatesFile()
-{
-    QTemporaryDir dir;
-    const QString path = QDir(dir.path()).filePath(QStringLiteral("LangSetting.ini"));
-    QVERIFY(MLSWriteIni(path, QStringLiteral("Language"), QStringLiteral("CurrentLanguage"), QString::fromUtf8("Français")));
-    QCOMPARE(readAll(path), QByteArray("[Language]\r\nCurrentLanguage=Fran\xc3\xa7" "ais\r\n"));
 }
 
 void TestIniFile::failedWriteKeepsOldFile()
@@ -230,6 +203,7 @@ void TestIniFile::readSeesChangesOnDisk()
     // Same size, rewritten in place at once.
     writeTemp(dir, QStringLiteral("t.lng"), "[S]\r\nk=two\r\n");
     QCOMPARE(*MLSReadIni(path, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("two"));
+    // Gone: no longer readable at all, though it was held a moment ago.
     QFile::remove(path);
     QVERIFY(!MLSReadIni(path, QStringLiteral("S"), QStringLiteral("k")));
 }
@@ -243,7 +217,6 @@ void TestIniFile::decodesUtf8AndLegacyText()
     const QString path = writeTemp(dir, QStringLiteral("old.lng"), "[FormMenu]\r\nLabel4.Caption=unit\xe0\r\n");
     QCOMPARE(*MLSReadIni(path, QStringLiteral("FormMenu"), QStringLiteral("Label4.Caption")), QString::fromUtf8("unità"));
 }
-
 
 void TestIniFile::splitsLinesAtEveryLineEnd_data()
 {

@@ -1,18 +1,24 @@
 #include "TestSupport.h"
 
+#include "app/SharedState.h"
 #include "ui/Form.h"
 #include "ui/Forms.h"
 #include "ui/MenuControl.h"
 #include "ui/PaintedControls.h"
+#include "ui/QtMessageBoxes.h"
+#include "ui/ToolkitLanguage.h"
 #include "ui/WidgetControls.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 
 using namespace ortix;
 using namespace ortix::ui;
@@ -62,6 +68,38 @@ private:
     QStringList &m_log;
 };
 
+void registerLifeForm(QStringList &log, const QString &name)
+{
+    Forms::registerForm(name, [&log, name] { return new LifeForm(log, name); });
+}
+
+struct Seen
+{
+    QString title;
+    QString text;
+    QStringList buttons;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Answers the box that is about to open by pressing the button with the
+// given role, after noting what it shows.
+void answerNextBox(Seen &seen, QMessageBox::ButtonRole role)
+{
+    QTimer::singleShot(0, [&seen, role] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        for (QAbstractButton *b : box->buttons()) {
+            seen.buttons << b->text().remove(u'&');
+            if (box->buttonRole(b) == role) {
+                QTimer::singleShot(0, b, &QAbstractButton::click);
+            }
+        }
+    });
+}
+
 } // namespace
 
 class TestControls : public QObject
@@ -69,21 +107,20 @@ class TestControls : public QObject
     Q_OBJECT
 
 private slots:
-    void collectionKeepsDesignOrderAndNames();
-    void twipsMapToPixels();
+    void designGivesControlsNamesAndPixels();
     void labelSizesItselfToCaption();
     void menuArrayGrowsAfterLastMember();
     void menuClickDoesNotToggleTick();
     void textBoxFilterReplacesAndDropsKeys();
     void buttonsReportMouseButtons();
-    void graphicalButtonShowsItsColour();
-    void shapesLetClicksThrough();
+    void paintedControlsShowColourAndShape();
     void lifeRunsInOrder();
-    void openingUnloadsTheOpener();
-    void closingLastWindowEndsProgram();
+    void openingUnloadsTheOpenerClosingTheLastEnds();
+    void yesNoTakeTheLanguageFileCaptions();
+    void toolkitTextsFollowTheLanguage();
 };
 
-void TestControls::collectionKeepsDesignOrderAndNames()
+void TestControls::designGivesControlsNamesAndPixels()
 {
     test::TestRun run;
     Form form(design());
@@ -98,14 +135,7 @@ void TestControls::collectionKeepsDesignOrderAndNames()
     QCOMPARE(form.controlArray(QStringLiteral("Label2")).size(), std::size_t(2));
     QVERIFY(form.findChild<QWidget *>(QStringLiteral("Command1")));
     QCOMPARE(form.findChild<QWidget *>(QStringLiteral("Command1"))->accessibleName(), QStringLiteral("Esci"));
-}
-
-void TestControls::twipsMapToPixels()
-{
-    test::TestRun run;
-    Form form(design());
-    QCOMPARE(form.scaleWidth(), 6000.0);
-    QCOMPARE(form.scaleHeight(), 4500.0);
+    // Twips to pixels, at 15 twips a pixel; positions keep their fractions.
     QCOMPARE(form.clientArea()->size(), QSize(400, 300));
     QWidget *b = form.control(QStringLiteral("Command1"))->widget();
     QCOMPARE(b->geometry(), QRect(200, 200, 100, 40));
@@ -219,7 +249,7 @@ void TestControls::buttonsReportMouseButtons()
     QCOMPARE(clicks, 2);
 }
 
-void TestControls::graphicalButtonShowsItsColour()
+void TestControls::paintedControlsShowColourAndShape()
 {
     test::TestRun run;
     Form form(design());
@@ -227,12 +257,7 @@ void TestControls::graphicalButtonShowsItsColour()
     QCOMPARE(b->widget()->palette().color(QPalette::Button), QColor(0xFF, 0, 0));
     b->setBackColor(QColor(0, 0x80, 0));
     QCOMPARE(b->widget()->palette().color(QPalette::Button), QColor(0, 0x80, 0));
-}
-
-void TestControls::shapesLetClicksThrough()
-{
-    test::TestRun run;
-    Form form(design());
+    // Shapes (the beads) let clicks through to what lies under them.
     auto *bead = qobject_cast<ShapeControl *>(form.control(QStringLiteral("pal_u"), 0));
     QVERIFY(bead->widget()->testAttribute(Qt::WA_TransparentForMouseEvents));
     // A circle takes the smaller side of its box, centred.
@@ -244,7 +269,7 @@ void TestControls::lifeRunsInOrder()
 {
     test::TestRun run;
     QStringList log;
-    Forms::registerForm(QStringLiteral("FormUno"), [&] { return new LifeForm(log, QStringLiteral("FormUno")); });
+    registerLifeForm(log, QStringLiteral("FormUno"));
     Form *form = Forms::open(QStringLiteral("FormUno"), nullptr);
     form->setWidth(form->width() / 2);
     // Showing again, or a message box over it, does not activate it again.
@@ -254,12 +279,12 @@ void TestControls::lifeRunsInOrder()
     QCOMPARE(log, QStringList({"FormUno.Load", "FormUno.Activate", "FormUno.Resize", "FormUno.Unload"}));
 }
 
-void TestControls::openingUnloadsTheOpener()
+void TestControls::openingUnloadsTheOpenerClosingTheLastEnds()
 {
     test::TestRun run;
     QStringList log;
-    Forms::registerForm(QStringLiteral("FormUno"), [&] { return new LifeForm(log, QStringLiteral("FormUno")); });
-    Forms::registerForm(QStringLiteral("FormDue"), [&] { return new LifeForm(log, QStringLiteral("FormDue")); });
+    registerLifeForm(log, QStringLiteral("FormUno"));
+    registerLifeForm(log, QStringLiteral("FormDue"));
     Form *first = Forms::open(QStringLiteral("FormUno"), nullptr);
     Form *second = Forms::open(QStringLiteral("FormDue"), first);
     QCOMPARE(Forms::all(), std::vector<Form *>{second});
@@ -270,18 +295,51 @@ void TestControls::openingUnloadsTheOpener()
     QCOMPARE(Forms::open(QStringLiteral("FormDue"), nullptr), second);
     QCOMPARE(Forms::open(QStringLiteral("Sconosciuta"), second), nullptr);
     QCOMPARE(Forms::all().size(), std::size_t(1));
-}
-
-void TestControls::closingLastWindowEndsProgram()
-{
-    test::TestRun run;
-    QStringList log;
-    Forms::registerForm(QStringLiteral("FormUno"), [&] { return new LifeForm(log, QStringLiteral("FormUno")); });
-    Form *form = Forms::open(QStringLiteral("FormUno"), nullptr);
-    form->close();
-    QCOMPARE(log.last(), QStringLiteral("FormUno.Unload"));
+    // Closing the last window ends the program.
+    second->close();
+    QCOMPARE(log.last(), QStringLiteral("FormDue.Unload"));
     QVERIFY(Forms::all().empty());
     QCOMPARE(run.fakes.end->ends, 1);
+}
+
+void TestControls::yesNoTakeTheLanguageFileCaptions()
+{
+    test::TestRun run;
+    run.writeFile(QStringLiteral("Test.lng"), "[Strings]\r\n0061=\"S\xc3\xac\"\r\n0062=\"No\"\r\n");
+    shared().MLSCurrentLanguage = QStringLiteral("Test");
+    QtMessageBoxes boxes;
+    Seen seen;
+    answerNextBox(seen, QMessageBox::NoRole);
+    QCOMPARE(boxes.show(nullptr, QStringLiteral("Vuoi uscire?"), QStringLiteral("Utilizzo dell'ortix"),
+                        MsgButtons::YesNo, MsgIcon::Question),
+             MsgAnswer::No);
+    QCOMPARE(seen.title, QStringLiteral("Utilizzo dell'ortix"));
+    QCOMPARE(seen.text, QStringLiteral("Vuoi uscire?"));
+    QCOMPARE(seen.icon, QMessageBox::Question);
+    QVERIFY(seen.buttons.contains(QString::fromUtf8("Sì")));
+
+    Seen again;
+    answerNextBox(again, QMessageBox::YesRole);
+    QCOMPARE(boxes.show(nullptr, QStringLiteral("?"), QString(), MsgButtons::YesNo, MsgIcon::None), MsgAnswer::Yes);
+}
+
+void TestControls::toolkitTextsFollowTheLanguage()
+{
+    test::TestRun run;
+    QtMessageBoxes boxes;
+    installToolkitLanguage(4);
+    Seen german;
+    answerNextBox(german, QMessageBox::YesRole);
+    boxes.show(nullptr, QStringLiteral("?"), QString(), MsgButtons::YesNo, MsgIcon::None);
+    installToolkitLanguage(2);
+    Seen english;
+    answerNextBox(english, QMessageBox::YesRole);
+    boxes.show(nullptr, QStringLiteral("?"), QString(), MsgButtons::YesNo, MsgIcon::None);
+    QVERIFY(english.buttons.contains(QStringLiteral("Yes")));
+    if (german.buttons == english.buttons) {
+        QSKIP("the toolkit's German texts are not installed");
+    }
+    QVERIFY(german.buttons.contains(QStringLiteral("Ja")));
 }
 
 QTEST_MAIN(TestControls)

@@ -36,14 +36,24 @@ struct Bound
     ClsResize resizer;
 };
 
-std::unique_ptr<Bound> bound()
+// A loaded window of the design with its resizer; the design layout is
+// recorded at once unless `record` is false.
+std::unique_ptr<Bound> bound(bool record = true)
 {
     auto b = std::make_unique<Bound>();
     b->form = std::make_unique<Form>(design());
     b->form->load();
     b->resizer.setSourceForm(b->form.get());
-    b->resizer.ReInitialise();
+    if (record) {
+        b->resizer.ReInitialise();
+    }
     return b;
+}
+
+// Left, top, width and height of a control, in twips.
+QRectF box(const Control *c)
+{
+    return QRectF(c->left(), c->top(), c->width(), c->height());
 }
 
 } // namespace
@@ -53,10 +63,8 @@ class TestResize : public QObject
     Q_OBJECT
 
 private slots:
-    void recordsDesignLayout();
     void halfWidthHalvesLeftAndWidthOnly();
-    void lineEndPointsScale();
-    void tagDirectivesSteerEdges();
+    void doubleSizeScalesAllButPinnedEdges();
     void repeatedResizingDoesNotDrift();
     void minimisedFormIsLeftAlone();
     void firstCallOnlyRecords();
@@ -64,66 +72,29 @@ private slots:
     void windowResizeRescalesThroughSharedObject();
 };
 
-void TestResize::recordsDesignLayout()
-{
-    test::TestRun run;
-    auto b = bound();
-    QCOMPARE(b->resizer.RecordedWidth(), 6000);
-    QCOMPARE(b->resizer.RecordedHeight(), 4500);
-    QCOMPARE(b->resizer.ControlRecords().size(), b->form->controls().size());
-    const auto &records = b->resizer.ControlRecords();
-    QCOMPARE(records[1].Left, 100);
-    QCOMPARE(records[1].Width, 1100);
-    // A menu item has no position: its values stay 0.
-    QCOMPARE(records.back().Left, 0);
-    QCOMPARE(records.back().Height, 0);
-}
-
 void TestResize::halfWidthHalvesLeftAndWidthOnly()
 {
     test::TestRun run;
     auto b = bound();
     b->form->setWidth(b->form->width() / 2);
     b->resizer.ResizeControls();
-    Control *c = b->form->control(QStringLiteral("Command1"));
-    QCOMPARE(c->left(), 600.0);
-    QCOMPARE(c->width(), 750.0);
-    QCOMPARE(c->top(), 900.0);
-    QCOMPARE(c->height(), 600.0);
+    QCOMPARE(box(b->form->control(QStringLiteral("Command1"))), QRectF(600, 900, 750, 600));
     // Contained controls scale with the window's factors too.
-    Control *option = b->form->control(QStringLiteral("Option1"), 0);
-    QCOMPARE(option->left(), 75.0);
-    QCOMPARE(option->width(), 750.0);
+    QCOMPARE(box(b->form->control(QStringLiteral("Option1"), 0)), QRectF(75, 450, 750, 300));
 }
 
-void TestResize::lineEndPointsScale()
-{
-    test::TestRun run;
-    auto b = bound();
-    b->form->setWidth(b->form->width() * 2);
-    b->resizer.ResizeControls();
-    Control *l = b->form->control(QStringLiteral("Line1"));
-    QCOMPARE(l->x1(), 200.0);
-    QCOMPARE(l->y1(), 200.0);
-    QCOMPARE(l->x2(), 2200.0);
-    QCOMPARE(l->y2(), 200.0);
-}
-
-void TestResize::tagDirectivesSteerEdges()
+void TestResize::doubleSizeScalesAllButPinnedEdges()
 {
     test::TestRun run;
     auto b = bound();
     b->form->setWidth(b->form->width() * 2);
     b->form->setHeight(b->form->scaleHeight() * 2 + (b->form->height() - b->form->scaleHeight()));
     b->resizer.ResizeControls();
-    Control *fixedSize = b->form->control(QStringLiteral("Label1"));
-    QCOMPARE(fixedSize->left(), 6000.0);
-    QCOMPARE(fixedSize->top(), 6000.0);
-    QCOMPARE(fixedSize->width(), 1200.0);
-    QCOMPARE(fixedSize->height(), 300.0);
-    Control *full = b->form->control(QStringLiteral("Label2"));
-    QCOMPARE(full->width(), 2400.0);
-    QCOMPARE(full->height(), 600.0);
+    // "@l,t": only left and top follow; a tag not starting with "@" lets all four.
+    QCOMPARE(box(b->form->control(QStringLiteral("Label1"))), QRectF(6000, 6000, 1200, 300));
+    QCOMPARE(box(b->form->control(QStringLiteral("Label2"))), QRectF(600, 6000, 2400, 600));
+    Control *l = b->form->control(QStringLiteral("Line1"));
+    QCOMPARE(QList<double>({l->x1(), l->y1(), l->x2(), l->y2()}), QList<double>({200.0, 400.0, 2200.0, 400.0}));
 
     QCOMPARE(ClsResize::edgesForTag(QStringLiteral("@wh")).left, false);
     QCOMPARE(ClsResize::edgesForTag(QStringLiteral("@wh")).height, true);
@@ -139,8 +110,7 @@ void TestResize::repeatedResizingDoesNotDrift()
         b->form->setWidth(designWidth * factor);
         b->resizer.ResizeControls();
     }
-    QCOMPARE(b->form->control(QStringLiteral("Command1"))->left(), 1200.0);
-    QCOMPARE(b->form->control(QStringLiteral("Command1"))->width(), 1500.0);
+    QCOMPARE(box(b->form->control(QStringLiteral("Command1"))), QRectF(1200, 900, 1500, 600));
 }
 
 void TestResize::minimisedFormIsLeftAlone()
@@ -162,35 +132,26 @@ void TestResize::minimisedFormIsLeftAlone()
 void TestResize::firstCallOnlyRecords()
 {
     test::TestRun run;
-    Form form(design());
-    form.load();
-    ClsResize resizer;
-    resizer.setSourceForm(&form);
-    QVERIFY(resizer.PositionsPending());
-    form.setWidth(form.width() * 2);
-    resizer.ResizeControls();
-    QVERIFY(!resizer.PositionsPending());
-    QCOMPARE(resizer.RecordedWidth(), 12000);
-    QCOMPARE(form.control(QStringLiteral("Command1"))->left(), 1200.0);
+    auto b = bound(false);
+    QVERIFY(b->resizer.PositionsPending());
+    b->form->setWidth(b->form->width() * 2);
+    b->resizer.ResizeControls();
+    QVERIFY(!b->resizer.PositionsPending());
+    QCOMPARE(b->resizer.RecordedWidth(), 12000);
+    QCOMPARE(b->form->control(QStringLiteral("Command1"))->left(), 1200.0);
 }
 
 void TestResize::sizeFormToScreen()
 {
     test::TestRun run;
     // 1024 x 768 pixels at 15 twips a pixel: 15360 x 11520 twips.
-    Form form(design());
-    form.load();
-    ClsResize resizer;
-    resizer.setSourceForm(&form);
-    resizer.SizeFormToScreen(75);
-    QCOMPARE(form.width(), 11520.0);
-    QCOMPARE(form.height(), 8640.0);
-    QCOMPARE(form.left(), 1920.0);
-    QCOMPARE(form.top(), 1440.0);
-    QCOMPARE(resizer.RecordedWidth(), 6000);
+    auto b = bound(false);
+    b->resizer.SizeFormToScreen(75);
+    QCOMPARE(QRectF(b->form->left(), b->form->top(), b->form->width(), b->form->height()),
+             QRectF(1920, 1440, 11520, 8640));
+    QCOMPARE(b->resizer.RecordedWidth(), 6000);
     // The controls follow the new client area.
-    const double factor = form.scaleWidth() / 6000.0;
-    QCOMPARE(form.control(QStringLiteral("Command1"))->left(), 1200.0 * factor);
+    QCOMPARE(b->form->control(QStringLiteral("Command1"))->left(), 1200.0 * b->form->scaleWidth() / 6000.0);
 }
 
 void TestResize::windowResizeRescalesThroughSharedObject()
