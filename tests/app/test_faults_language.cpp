@@ -41,14 +41,6 @@ QByteArray decoyLanguage()
     return text;
 }
 
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 // The designed caption of a window, from a copy that has not loaded.
 QString designedCaption(const QString &form)
 {
@@ -90,6 +82,7 @@ void workEveryWindow(test::TestRun &run, Form *menu)
         menu = test::leaveWindow(window, *run.fakes.messages);
         QVERIFY2(menu, qPrintable(route.form));
         // The quit question was asked, with whatever text there was.
+        QVERIFY2(!run.fakes.messages->shown.empty(), qPrintable(route.form));
         QCOMPARE(run.fakes.messages->shown.front().buttons, MsgButtons::YesNo);
         QVERIFY(!textsOf(menu).contains(kDecoy));
     }
@@ -102,34 +95,9 @@ class TestFaultsLanguage : public QObject
     Q_OBJECT
 
 private slots:
-    void noLanguageFileAtAll();
     void choiceNamesNoUsableFile_data();
     void choiceNamesNoUsableFile();
 };
-
-void TestFaultsLanguage::noLanguageFileAtAll()
-{
-    test::TestRun run;
-    SingleInstance instance(QDir(run.folder()).filePath(QStringLiteral("ortix.lock")));
-    Form *menu = test::startProgram(instance);
-    QVERIFY(menu);
-    QCOMPARE(menu->caption(), designedCaption(QStringLiteral("FormMenu")));
-    QCOMPARE(shared().LinguaNumeri, QStringLiteral("1"));
-    workEveryWindow(run, menu);
-    menu = Forms::find(QStringLiteral("FormMenu"));
-    QVERIFY(menu);
-    // Each showing of the menu says that there is no language file.
-    const auto &told = run.fakes.messages->shown;
-    QVERIFY(std::any_of(told.begin(), told.end(), [](const auto &shown) {
-        return shown.text == QString::fromUtf8("Non è presente alcun file di linguaggio!");
-    }));
-    QCOMPARE(menu->controlArray(QStringLiteral("mnuLanguage")).size(), std::size_t(1));
-    // The quit question has no text, and still quits.
-    run.fakes.messages->answers = {MsgAnswer::Yes};
-    test::leftClick(menu->control(QStringLiteral("Command1")));
-    QCOMPARE(run.fakes.end->ends, 1);
-    QVERIFY(Forms::all().empty());
-}
 
 void TestFaultsLanguage::choiceNamesNoUsableFile_data()
 {
@@ -145,29 +113,32 @@ void TestFaultsLanguage::choiceNamesNoUsableFile_data()
     QTest::newRow("no key") << head;
     QTest::newRow("no LangSetting.ini") << QByteArray();
     QTest::newRow("a folder named LangSetting.ini") << QByteArray("<folder>");
+    QTest::newRow("no language file at all") << QByteArray("<no files>");
 }
 
 // The program starts in its designed texts, never in a file outside its
 // folder; once the pupil picks a language, that one is used and saved.
+// Without any language file the menu says so, and "Esci" still quits.
 void TestFaultsLanguage::choiceNamesNoUsableFile()
 {
     QFETCH(QByteArray, setting);
+    const bool noFiles = setting == "<no files>";
     test::TestRun run;
     // The program's folder lies one level down, with a decoy beside it and
     // another in a folder of its own.
     const QString program = QDir(run.folder()).filePath(QStringLiteral("program"));
-    QVERIFY(QDir().mkpath(program));
+    QVERIFY(QDir().mkpath(QDir(program).filePath(QStringLiteral("sub"))));
     const QDir shipped(QStringLiteral(ORTIX_DATA_DIR));
     for (const QString &name : shipped.entryList({QStringLiteral("*.lng")}, QDir::Files)) {
-        QVERIFY(QFile::copy(shipped.filePath(name), QDir(program).filePath(name)));
+        QVERIFY(noFiles || QFile::copy(shipped.filePath(name), QDir(program).filePath(name)));
     }
-    writeBytes(QDir(run.folder()).filePath(QStringLiteral("Fuori.lng")), decoyLanguage());
-    writeBytes(QDir(program).filePath(QStringLiteral("sub/Dentro.lng")), decoyLanguage());
+    run.writeFile(QStringLiteral("Fuori.lng"), decoyLanguage());
+    run.writeFile(QStringLiteral("program/sub/Dentro.lng"), decoyLanguage());
     const QString settingPath = QDir(program).filePath(QStringLiteral("LangSetting.ini"));
     if (setting == "<folder>") {
         QVERIFY(QDir().mkpath(settingPath));
-    } else if (!setting.isEmpty()) {
-        writeBytes(settingPath, setting.replace("@ROOT@", run.folder().toUtf8()));
+    } else if (!setting.isEmpty() && !noFiles) {
+        run.writeFile(settingPath, setting.replace("@ROOT@", run.folder().toUtf8()));
     }
     setProgramFolder(program);
 
@@ -176,12 +147,30 @@ void TestFaultsLanguage::choiceNamesNoUsableFile()
     QVERIFY(menu);
     QCOMPARE(menu->caption(), designedCaption(QStringLiteral("FormMenu")));
     QCOMPARE(shared().LinguaNumeri, QStringLiteral("1"));
-    QCOMPARE(menu->controlArray(QStringLiteral("mnuLanguage")).size(), std::size_t(6));
-    for (Control *item : menu->controlArray(QStringLiteral("mnuLanguage"))) {
-        QVERIFY(!item->checked());
+    QCOMPARE(menu->controlArray(QStringLiteral("mnuLanguage")).size(), std::size_t(noFiles ? 1 : 6));
+    if (noFiles) {
+        QCOMPARE(menu->control(QStringLiteral("Command1"))->caption(), QStringLiteral("Esci"));
+        QCOMPARE(shared().TestoEsatti, QString());
+        QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
+        const auto told = run.fakes.messages->shown.front();
+        QCOMPARE(told.text, QString::fromUtf8("Non è presente alcun file di linguaggio!"));
+        QCOMPARE(told.title, QString());
+        QCOMPARE(told.icon, MsgIcon::None);
+    } else {
+        for (Control *item : menu->controlArray(QStringLiteral("mnuLanguage"))) {
+            QVERIFY(!item->checked());
+        }
+        QVERIFY(run.fakes.messages->shown.empty());
     }
-    QVERIFY(run.fakes.messages->shown.empty());
     workEveryWindow(run, menu);
+    if (noFiles) {
+        // The quit question has no text, and still quits.
+        run.fakes.messages->answers = {MsgAnswer::Yes};
+        test::leftClick(Forms::find(QStringLiteral("FormMenu"))->control(QStringLiteral("Command1")));
+        QCOMPARE(run.fakes.end->ends, 1);
+        QVERIFY(Forms::all().empty());
+        return;
+    }
 
     // Choosing a language puts things right for the rest of the run.
     menu = Forms::find(QStringLiteral("FormMenu"));
@@ -189,15 +178,12 @@ void TestFaultsLanguage::choiceNamesNoUsableFile()
     test::chooseMenu(menu, QStringLiteral("mnuLanguage"), english);
     QCOMPARE(shared().LinguaNumeri, QStringLiteral("2"));
     QVERIFY(menu->caption() != designedCaption(QStringLiteral("FormMenu")));
-    QFile saved(settingPath);
+    QVERIFY(menu->control(QStringLiteral("mnuLanguage"), english)->checked());
     if (setting == "<folder>") {
-        // Nowhere to save it: the folder stays a folder.
-        QVERIFY(QFileInfo(settingPath).isDir());
+        QVERIFY(QFileInfo(settingPath).isDir()); // nowhere to save it
     } else {
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QVERIFY(saved.readAll().contains("CurrentLanguage=English\r\n"));
+        QVERIFY(run.readFile(QStringLiteral("program/LangSetting.ini")).contains("CurrentLanguage=English\r\n"));
     }
-    QCOMPARE(menu->control(QStringLiteral("mnuLanguage"), english)->checked(), true);
 }
 
 QTEST_MAIN(TestFaultsLanguage)

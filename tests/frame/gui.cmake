@@ -1,4 +1,2 @@
-ortix_add_test(test_framelayout test_framelayout.cpp)
 ortix_add_test(test_formortix test_formortix.cpp)
-ortix_add_test(test_frameprinting test_frameprinting.cpp)
 ortix_add_test(test_framesettingsbounds test_framesettingsbounds.cpp)

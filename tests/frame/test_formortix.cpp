@@ -4,6 +4,8 @@
 #include "app/ProgramFolder.h"
 #include "app/SharedState.h"
 #include "frame/Formortix.h"
+#include "frame/FrameLayout.h"
+#include "frame/FrameSettings.h"
 #include "lang/LanguageSupport.h"
 #include "ui/Forms.h"
 #include "ui/MenuControl.h"
@@ -27,29 +29,10 @@ QString settingsFile(const test::TestRun &run, const char *name = "ortix.INI")
     return QDir(run.fakes.folders->settingsRoot()).filePath(QStringLiteral("ImpostazioniProgrammiQuirn/") + name);
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
-
-void writeSettings(const test::TestRun &run, const QByteArray &text)
-{
-    QDir().mkpath(QFileInfo(settingsFile(run)).path());
-    QFile file(settingsFile(run));
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
-}
-
 Formortix *openFrame()
 {
     registerAllForms();
     return qobject_cast<Formortix *>(Forms::open(QStringLiteral("Formortix"), nullptr));
-}
-
-void closeFrame(Form *frame)
-{
-    frame->close();
-    test::flushDeletes();
 }
 
 void menu(Form *form, const char *name)
@@ -107,6 +90,13 @@ int rodsShown(const Form *form)
     return shown;
 }
 
+// The printed picture's colour at a point of the client area, in twips.
+QColor printedAt(const test::TestRun &run, const Form &form, QPointF twips)
+{
+    const QImage &page = run.fakes.printing->lastPage;
+    return page.pixelColor((twips * (page.width() / form.scaleWidth())).toPoint());
+}
+
 } // namespace
 
 class TestFormortix : public QObject
@@ -118,9 +108,7 @@ private slots:
     void settingsSurviveARestartAndThePanelsEsci();
     void layoutFollowsTheWindow();
     void clicksAddAndRemoveBeadsWithSounds();
-    void badSettingsFiles_data();
-    void badSettingsFiles();
-    void settingsFolderWithoutRights();
+    void printsTheFrameOnWhite();
 };
 
 void TestFormortix::firstStart()
@@ -134,14 +122,10 @@ void TestFormortix::firstStart()
     auto *frame = qobject_cast<Formortix *>(Forms::find(QStringLiteral("Formortix")));
     QVERIFY(frame);
     QCOMPARE(Forms::all().size(), std::size_t(1));
-    QCOMPARE(frame->caption(), QStringLiteral("Uso dell'ortix - ortix libero"));
-    QCOMPARE(frame->control(QStringLiteral("mnuStampa"))->caption(), QStringLiteral("Stampa          "));
-    QCOMPARE(frame->backColor(), QColor(0xFF, 0xC0, 0xFF));
     QCOMPARE(frame->width(), 15360.0);
 
     QVERIFY(!id("0041").isEmpty());
-    QCOMPARE(readAll(settingsFile(run, "leggimi.txt")),
-             (id("0041") + "\r\n \r\n" + id("0042") + "\r\n \r\n" + id("0043") + "\r\n").toUtf8());
+    QCOMPARE(run.readFile(settingsFile(run, "leggimi.txt")), leggimiText(id("0041"), id("0042"), id("0043")));
     QVERIFY(!QFile::exists(settingsFile(run)));
 
     QCOMPARE(rodsShown(frame), 6);
@@ -152,23 +136,30 @@ void TestFormortix::firstStart()
         QCOMPARE(beadsShown(frame, r), 0);
     }
     QCOMPARE(captions, QStringList({"u", "da", "h", "uk", "dak", "hk"}));
-    // Units on the right.
-    QVERIFY(frame->control(QStringLiteral("FiloOrtix"), 1)->x1() > frame->control(QStringLiteral("FiloOrtix"), 2)->x1());
     QCOMPARE(frame->control(QStringLiteral("Command2"), 1)->widget()->cursor().shape(), Qt::BitmapCursor);
 
     // Closing by the title bar keeps the settings.
-    closeFrame(frame);
-    QCOMPARE(readAll(settingsFile(run)), QByteArray("6\r\n9\r\n"));
+    frame->close();
+    test::flushDeletes();
+    QCOMPARE(run.readFile(settingsFile(run)), QByteArray("6\r\n9\r\n"));
 }
 
 void TestFormortix::settingsSurviveARestartAndThePanelsEsci()
 {
     test::TestRun run;
     run.copyShippedLanguageFiles();
+    // A settings folder made by hand, without the read-me: the read-me is
+    // added and the settings kept.
+    QVERIFY(QDir().mkpath(QFileInfo(settingsFile(run)).path()));
+    run.writeFile(settingsFile(run), "2\r\n7\r\n");
     Formortix *frame = openFrame();
+    QVERIFY(QFile::exists(settingsFile(run, "leggimi.txt")));
+    QCOMPARE(rodsShown(frame), 2);
+    QCOMPARE(frame->PallinePerFilo(), 7);
+
     configure(frame, 4, 11);
     QVERIFY(!frame->control(QStringLiteral("Frame1"))->visible());
-    QCOMPARE(readAll(settingsFile(run)), QByteArray("4\r\n18\r\n"));
+    QCOMPARE(run.readFile(settingsFile(run)), QByteArray("4\r\n18\r\n"));
     QCOMPARE(rodsShown(frame), 4);
     QCOMPARE(frame->control(QStringLiteral("Command2"), 1)->caption(), QString());
 
@@ -195,7 +186,7 @@ void TestFormortix::settingsSurviveARestartAndThePanelsEsci()
     menu(frame, "mnuEsci");
     test::flushDeletes();
     QVERIFY(Forms::find(QStringLiteral("FormMenu")));
-    QCOMPARE(readAll(settingsFile(run)), QByteArray("4\r\n18\r\n"));
+    QCOMPARE(run.readFile(settingsFile(run)), QByteArray("4\r\n18\r\n"));
 
     frame = openFrame();
     QCOMPARE(frame->PallinePerFilo(), 18);
@@ -205,6 +196,16 @@ void TestFormortix::settingsSurviveARestartAndThePanelsEsci()
 
 void TestFormortix::layoutFollowsTheWindow()
 {
+    // Worked by hand: step = width / (rods + 1) in single precision, rod r at
+    // Int((rods + 1 - r) * step); beads never thinner than one twip.
+    const QList<int> designX{9205, 7671, 6137, 4602, 3068, 1534};
+    for (int r = 1; r <= 6; ++r) {
+        QCOMPARE(rodX(10740, 6, r), designX.at(r - 1));
+    }
+    QCOMPARE(rodX(12000, 1, 1), 6000);
+    QCOMPARE(beadSide(6957, 18), 386);
+    QCOMPARE(beadSide(5, 9), 1);
+
     test::TestRun run;
     Formortix *frame = openFrame();
     // A resize keeps the beads, laid out for the new width:
@@ -286,68 +287,41 @@ void TestFormortix::clicksAddAndRemoveBeadsWithSounds()
     QCOMPARE(run.fakes.sounds->played.size(), 1);
 }
 
-void TestFormortix::badSettingsFiles_data()
+// The page shows the frame on white paper; a page kept as a PDF file is
+// named in a message.
+void TestFormortix::printsTheFrameOnWhite()
 {
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<int>("rods");
-    QTest::addColumn<int>("beads");
-
-    QTest::newRow("commas and blanks") << QByteArray(" 2 , 5 ") << 2 << 5;
-    QTest::newRow("empty") << QByteArray() << 6 << 9;
-    QTest::newRow("one number") << QByteArray("3\r\n") << 6 << 9;
-    QTest::newRow("text") << QByteArray("tre\r\nnove\r\n") << 6 << 9;
-    QTest::newRow("no rods") << QByteArray("0\r\n9\r\n") << 6 << 9;
-    QTest::newRow("seven rods") << QByteArray("7\r\n9\r\n") << 6 << 9;
-    QTest::newRow("scroll position instead of 18") << QByteArray("3\r\n11\r\n") << 6 << 9;
-    QTest::newRow("19 beads") << QByteArray("3\r\n19\r\n") << 6 << 9;
-    QTest::newRow("negative beads") << QByteArray("3\r\n-4\r\n") << 6 << 9;
-}
-
-void TestFormortix::badSettingsFiles()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(int, rods);
-    QFETCH(int, beads);
+    QCOMPARE(pdfFileName(QStringLiteral("ortix"), QDateTime(QDate(2026, 12, 6), QTime(15, 30, 59))),
+             QStringLiteral("ortix-2026-12-06-1530.pdf"));
     test::TestRun run;
-    writeSettings(run, text);
+    run.copyShippedLanguageFiles();
     Formortix *frame = openFrame();
-    QCOMPARE(rodsShown(frame), rods);
-    click(frame, rods, Qt::LeftButton, beads + 1);
-    QCOMPARE(beadsShown(frame, rods), beads);
+    click(frame, 2);
+    menu(frame, "mnuStampa");
+    QCOMPARE(frame->backColor(), Formortix::kSfondo);
+    QCOMPARE(run.fakes.printing->files.size(), 1);
+    QCOMPARE(test::pdfPageCount(run.fakes.printing->files.at(0)), 1);
+    QVERIFY(run.fakes.messages->shown.empty());
+
+    // White paper, the red bead of rod 2 (beside its rod), the blue button of rod 1.
+    const Control *bead = frame->pallina(2, 0);
+    const QPointF inBead(bead->left() + bead->width() / 4, bead->top() + bead->height() / 2);
+    QCOMPARE(printedAt(run, *frame, QPointF(30, 30)), QColor(Qt::white));
+    QCOMPARE(printedAt(run, *frame, inBead), QColor(0xFF, 0x00, 0x00));
+    QCOMPARE(printedAt(run, *frame, inBead - QPointF(0, bead->height())), QColor(Qt::white));
+    const Control *button = frame->control(QStringLiteral("Command2"), 1);
+    QCOMPARE(printedAt(run, *frame, QPointF(button->left() + 60, button->top() + 60)), QColor(0x00, 0x00, 0xFF));
+    const Control *rod = frame->control(QStringLiteral("FiloOrtix"), 3);
+    QCOMPARE(printedAt(run, *frame, QPointF(rod->x1(), rod->y1() + 200)), QColor(Qt::black));
+
+    run.fakes.printing->answer = PrintOutcome::SavedAsPdf;
+    menu(frame, "mnuStampa");
     QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
-}
-
-void TestFormortix::settingsFolderWithoutRights()
-{
-    test::TestRun run;
-    test::ObeyFilePermissions obey;
-    const QString folder = QFileInfo(settingsFile(run)).path();
-    // A folder made by hand, without the read-me: it is added, the settings kept.
-    writeSettings(run, "2\r\n7\r\n");
-    Formortix *frame = openFrame();
-    QVERIFY(QFile::exists(settingsFile(run, "leggimi.txt")));
-    QCOMPARE(frame->PallinePerFilo(), 7);
-
-    // A folder that refuses writing: the old settings survive whole.
-    test::setFolderWritable(folder, false);
-    configure(frame, 5, 3);
-    QCOMPARE(rodsShown(frame), 5);
-    closeFrame(frame);
-    test::setFolderWritable(folder, true);
-    QCOMPARE(readAll(settingsFile(run)), QByteArray("2\r\n7\r\n"));
-    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
-
-    // A root where the folder cannot even be made: the frame works with 6 and 9.
-    QDir(folder).removeRecursively();
-    test::setFolderWritable(run.fakes.folders->settingsRoot(), false);
-    frame = openFrame();
-    QCOMPARE(rodsShown(frame), 6);
-    click(frame, 6, Qt::LeftButton, 2);
-    QCOMPARE(beadsShown(frame, 6), 2);
-    configure(frame, 1, 1);
-    closeFrame(frame);
-    test::setFolderWritable(run.fakes.folders->settingsRoot(), true);
-    QVERIFY(!QFileInfo::exists(folder));
+    const auto &told = run.fakes.messages->shown[0];
+    QCOMPARE(told.icon, MsgIcon::Information);
+    QVERIFY(!id("0060").isEmpty());
+    QVERIFY(told.text.startsWith(id("0060")));
+    QVERIFY(told.text.endsWith(QDir::toNativeSeparators(run.fakes.printing->files.at(1))));
 }
 
 QTEST_MAIN(TestFormortix)

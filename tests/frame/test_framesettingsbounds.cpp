@@ -32,25 +32,6 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
-// head, then a hole up to size: no disk used, read as NUL bytes.
-bool writeSparse(const QString &path, const QByteArray &head, qint64 size)
-{
-    QFile file(path);
-    return writeFile(path, head) && file.open(QIODevice::ReadWrite) && file.resize(size);
-}
-
-// The settings read from an "ortix.INI" holding exactly these bytes; none
-// when the file could not be written.
-std::optional<FrameSettings> loadWritten(const QByteArray &bytes)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("ortix.INI"));
-    if (!writeFile(path, bytes)) {
-        return std::nullopt;
-    }
-    return loadFrameSettings(path);
-}
-
 qint64 peakMemoryMiB()
 {
     rusage usage {};
@@ -66,64 +47,53 @@ class TestFrameSettingsBounds : public QObject
 
 private slots:
     void hugeSparseFileGivesDefaultsAtOnce();
-    void oneLineWithoutLineEnd_data();
-    void oneLineWithoutLineEnd();
-    void binaryData_data();
-    void binaryData();
+    void strangeContents_data();
+    void strangeContents();
     void notOrdinaryFiles_data();
     void notOrdinaryFiles();
-    void frameStartsWithDefaultsFromAHugeFile();
 };
 
+// 300 MB that use no disk (a hole, read as NUL bytes): neither read whole
+// nor kept; the frame starts with the defaults and closing puts them in place.
 void TestFrameSettingsBounds::hugeSparseFileGivesDefaultsAtOnce()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("ortix.INI"));
+    test::TestRun run;
+    const QString folder = QDir(run.fakes.folders->settingsRoot()).filePath(QStringLiteral("ImpostazioniProgrammiQuirn"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = QDir(folder).filePath(QStringLiteral("ortix.INI"));
     const qint64 size = qint64(300) * 1024 * 1024;
-    QVERIFY(writeSparse(path, "3\r\n18\r\n", size));
+    QFile file(path);
+    QVERIFY(writeFile(path, "3\r\n18\r\n") && file.open(QIODevice::ReadWrite) && file.resize(size));
+    file.close();
     QCOMPARE(QFileInfo(path).size(), size);
     const qint64 before = peakMemoryMiB();
     QCOMPARE(readSmallFile(path, kFrameSettingsMaxBytes), std::nullopt);
     QCOMPARE(loadFrameSettings(path), kDefaults);
     QVERIFY2(peakMemoryMiB() - before < 32, qPrintable(QStringLiteral("%1 MiB more").arg(peakMemoryMiB() - before)));
+
+    registerAllForms();
+    auto *frame = qobject_cast<Formortix *>(ui::Forms::open(QStringLiteral("Formortix"), nullptr));
+    QVERIFY(frame);
+    QCOMPARE(frame->NumeroFili(), 6);
+    QCOMPARE(frame->PallinePerFilo(), 9);
+    frame->close();
+    test::flushDeletes();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("6\r\n9\r\n"));
 }
 
-void TestFrameSettingsBounds::oneLineWithoutLineEnd_data()
-{
-    QTest::addColumn<QByteArray>("head");
-    QTest::addColumn<char>("filler");
-    QTest::addColumn<qint64>("size");
-    QTest::addColumn<FrameSettings>("expected");
-
-    const qint64 bound = kFrameSettingsMaxBytes;
-    QTest::newRow("two numbers then letters, at the bound") << QByteArray("2,7,") << 'x' << bound << FrameSettings{2, 7};
-    QTest::newRow("two numbers then letters, a byte over") << QByteArray("2,7,") << 'x' << bound + 1 << kDefaults;
-    QTest::newRow("a number of 64 KiB digits") << QByteArray("3,") << '4' << bound << kDefaults;
-    QTest::newRow("blanks, then the numbers at the end") << QByteArray() << ' ' << bound << FrameSettings{5, 10};
-    QTest::newRow("4 MiB of digits") << QByteArray() << '1' << qint64(4) * 1024 * 1024 << kDefaults;
-}
-
-void TestFrameSettingsBounds::oneLineWithoutLineEnd()
-{
-    QFETCH(QByteArray, head);
-    QFETCH(char, filler);
-    QFETCH(qint64, size);
-    QFETCH(FrameSettings, expected);
-    QByteArray bytes = head;
-    const QByteArray tail = head.isEmpty() && filler == ' ' ? QByteArray("5 10") : QByteArray();
-    bytes += QByteArray(size - head.size() - tail.size(), filler) + tail;
-    QCOMPARE(qint64(bytes.size()), size);
-    QVERIFY(!bytes.contains('\n'));
-
-    const std::optional<FrameSettings> loaded = loadWritten(bytes);
-    QVERIFY(loaded);
-    QCOMPARE(*loaded, expected);
-}
-
-void TestFrameSettingsBounds::binaryData_data()
+void TestFrameSettingsBounds::strangeContents_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<FrameSettings>("expected");
+
+    // One line without line end, at the bound (64 KiB) and one byte past it.
+    const qsizetype bound = kFrameSettingsMaxBytes;
+    QTest::newRow("two numbers then letters, at the bound") << "2,7," + QByteArray(bound - 4, 'x') << FrameSettings{2, 7};
+    QTest::newRow("two numbers then letters, a byte over") << "2,7," + QByteArray(bound - 3, 'x') << kDefaults;
+    QTest::newRow("a number of 64 KiB digits") << "3," + QByteArray(bound - 2, '4') << kDefaults;
+    QTest::newRow("blanks, then the numbers at the end") << QByteArray(bound - 4, ' ') + "5 10" << FrameSettings{5, 10};
+    QTest::newRow("4 MiB of digits") << QByteArray(4 * 1024 * 1024, '1') << kDefaults;
 
     QByteArray noise;
     for (int i = 0; i < 5000; ++i) {
@@ -137,13 +107,14 @@ void TestFrameSettingsBounds::binaryData_data()
     QTest::newRow("byte order mark of UTF-16") << QByteArray("\xFF\xFE" "4\0\r\0\n\0" "5\0", 10) << kDefaults;
 }
 
-void TestFrameSettingsBounds::binaryData()
+void TestFrameSettingsBounds::strangeContents()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(FrameSettings, expected);
-    const std::optional<FrameSettings> loaded = loadWritten(bytes);
-    QVERIFY(loaded);
-    QCOMPARE(*loaded, expected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ortix.INI"));
+    QVERIFY(writeFile(path, bytes));
+    QCOMPARE(loadFrameSettings(path), expected);
 }
 
 void TestFrameSettingsBounds::notOrdinaryFiles_data()
@@ -166,27 +137,6 @@ void TestFrameSettingsBounds::notOrdinaryFiles()
     // Neither waits for a writer nor reads forever.
     QCOMPARE(readSmallFile(path, kFrameSettingsMaxBytes), std::nullopt);
     QCOMPARE(loadFrameSettings(path), kDefaults);
-}
-
-void TestFrameSettingsBounds::frameStartsWithDefaultsFromAHugeFile()
-{
-    test::TestRun run;
-    const QString folder = QDir(run.fakes.folders->settingsRoot()).filePath(QStringLiteral("ImpostazioniProgrammiQuirn"));
-    QVERIFY(QDir().mkpath(folder));
-    const QString path = QDir(folder).filePath(QStringLiteral("ortix.INI"));
-    QVERIFY(writeSparse(path, "2\r\n5\r\n", qint64(300) * 1024 * 1024));
-
-    registerAllForms();
-    auto *frame = qobject_cast<Formortix *>(ui::Forms::open(QStringLiteral("Formortix"), nullptr));
-    QVERIFY(frame);
-    QCOMPARE(frame->NumeroFili(), 6);
-    QCOMPARE(frame->PallinePerFilo(), 9);
-    // Closing keeps the settings in use: the huge file gives way to them.
-    frame->close();
-    test::flushDeletes();
-    QFile saved(path);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), QByteArray("6\r\n9\r\n"));
 }
 
 QTEST_MAIN(TestFrameSettingsBounds)
