@@ -21,6 +21,8 @@ namespace ortix::test {
 
 using namespace ui;
 
+const MenuRoute kFreeFrame{QStringLiteral("Command21"), QStringLiteral("Formortix")};
+
 std::vector<MenuRoute> registeredRoutes()
 {
     registerAllForms();
@@ -82,6 +84,18 @@ void chooseMenu(Form *form, const QString &name, int index)
     if (auto *item = qobject_cast<MenuControl *>(form->control(name, index))) {
         item->trigger();
     }
+}
+
+void chooseMaximum(Form *form, int option)
+{
+    chooseMenu(form, QStringLiteral("mnuMassimo"));
+    pickMaximumOption(form, option);
+}
+
+void pickMaximumOption(Form *form, int option)
+{
+    QWidget *w = form->control(QStringLiteral("OpzioneNumeroMassimo"), option)->widget();
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
 }
 
 int languageItem(Form *menu, const QString &caption)
@@ -159,17 +173,6 @@ void clickAvantiIfAnswered(ExerciseForm *form)
     }
 }
 
-void build(BuildForm *form, qint32 number)
-{
-    leftClick(form->control(QStringLiteral("Bot_ricomincia")));
-    for (const auto &[place, digit] : digitsOf(*form, number)) {
-        Control *rod = form->control(QStringLiteral("Bot_") + suffixOf(place));
-        for (int i = 0; i < digit; ++i) {
-            leftClick(rod);
-        }
-    }
-}
-
 void write(ReadBeadsForm *form, const QString &text)
 {
     QLineEdit *box = form->answerBox()->lineEdit();
@@ -186,7 +189,7 @@ void answer(ExerciseForm *form, bool right)
     clickAvantiIfAnswered(form);
     const qint32 target = shared().NumeroACaso;
     if (auto *builder = qobject_cast<BuildForm *>(form)) {
-        build(builder, target);
+        buildNumber(builder, target);
         if (!right) {
             // One bead more or less on the units rod.
             Control *units = builder->control(QStringLiteral("Bot_u"));
@@ -210,6 +213,17 @@ void answer(ExerciseForm *form, bool right)
 
 } // namespace
 
+void buildNumber(BuildForm *form, qint32 number)
+{
+    leftClick(form->control(QStringLiteral("Bot_ricomincia")));
+    for (const auto &[place, digit] : digitsOf(*form, number)) {
+        Control *rod = form->control(QStringLiteral("Bot_") + suffixOf(place));
+        for (int i = 0; i < digit; ++i) {
+            leftClick(rod);
+        }
+    }
+}
+
 QString rightAnswer(const ReadBeadsForm &form)
 {
     const qint32 number = shared().NumeroACaso;
@@ -224,7 +238,12 @@ QString rightAnswer(const ReadBeadsForm &form)
 
 int beadRun(const ExerciseForm &form, Place place)
 {
-    const auto beads = form.controlArray(QStringLiteral("pal_") + suffixOf(place));
+    return beadRun(form, suffixOf(place));
+}
+
+int beadRun(const ui::Form &form, const QString &suffix)
+{
+    const auto beads = form.controlArray(QStringLiteral("pal_") + suffix);
     int shown = 0;
     while (shown < int(beads.size()) && beads[std::size_t(shown)]->visible()) {
         ++shown;
@@ -290,8 +309,6 @@ void clickFrameRod(Formortix &frame, int rod, Qt::MouseButton button, int times)
     }
 }
 
-namespace {
-// Clicks one of a scroll bar's arrows.
 void scrollArrow(Formortix &frame, const char *bar, bool right, int times)
 {
     QWidget *w = frame.control(QString::fromLatin1(bar))->widget();
@@ -299,7 +316,6 @@ void scrollArrow(Formortix &frame, const char *bar, bool right, int times)
         QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(right ? w->width() - 4 : 4, w->height() / 2));
     }
 }
-} // namespace
 
 void configureFrame(Formortix &frame, int rods, int beadsPosition)
 {

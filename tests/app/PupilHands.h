@@ -16,6 +16,7 @@
 #include <vector>
 
 namespace ortix {
+class BuildForm;
 class Formortix;
 class SingleInstance;
 class ReadBeadsForm;
@@ -34,6 +35,9 @@ struct MenuRoute
 // are named once in the test's output and left out.
 std::vector<MenuRoute> registeredRoutes();
 
+// The free frame's button in the main menu.
+extern const MenuRoute kFreeFrame;
+
 // Starts the program (Main) and presses "Avvio": the main menu, or none.
 ui::Form *startProgram(SingleInstance &instance);
 
@@ -50,6 +54,11 @@ void chooseMenu(ui::Form *form, const QString &name, int index = -1);
 // The item of the language menu with this caption; -1 when there is none.
 int languageItem(ui::Form *menu, const QString &caption);
 
+// Picks an option of the open maximum chooser, clicking its round button;
+// chooseMaximum opens the chooser by its menu first.
+void pickMaximumOption(ui::Form *form, int option);
+void chooseMaximum(ui::Form *form, int option);
+
 // Types every character as a keyboard delivers it (any character, not
 // only ASCII), then Enter, Backspace and End as their keys do.
 void typeText(QWidget *box, const QString &text);
@@ -60,6 +69,10 @@ void pressEnd(QWidget *box);
 // The text with the blanks at its ends removed (only blanks).
 QString withoutOuterBlanks(const QString &text);
 
+// Empties the frame by "Ricomincia" and clicks each rod as many times as
+// the digit of `number` there.
+void buildNumber(BuildForm *form, qint32 number);
+
 // The answer a pupil who reads the beads right writes: the words in the
 // number-word language, upper case letter by letter, or the digits, in
 // threes with the locale's separator where the window wants them so.
@@ -68,6 +81,7 @@ QString rightAnswer(const ReadBeadsForm &form);
 // The beads shown on one rod, counted from the bottom; -1 when a shown bead
 // stands above a hidden one.
 int beadRun(const ExerciseForm &form, Place place);
+int beadRun(const ui::Form &form, const QString &suffix);
 // The number the shown beads make, -1 when a rod has a gap.
 qint32 beadsNumber(const ExerciseForm &form);
 
@@ -85,5 +99,7 @@ int frameRodsShown(const Formortix &frame);
 int frameBeadRun(const Formortix &frame, int rod);
 void clickFrameRod(Formortix &frame, int rod, Qt::MouseButton button, int times = 1);
 void configureFrame(Formortix &frame, int rods, int beadsPosition);
+// Clicks the left or right arrow of one of the panel's scroll bars.
+void scrollArrow(Formortix &frame, const char *bar, bool right, int times = 1);
 
 } // namespace ortix::test

@@ -28,20 +28,12 @@ QString shippedText(const test::TestRun &run, const char *language, const QStrin
     return lang::MLSReadIni(file, section, key).value_or(QString());
 }
 
-// The free frame's button in the main menu.
-const test::MenuRoute kFrame{QStringLiteral("Command21"), QStringLiteral("Formortix")};
-
-QString settingsFolder(const test::TestRun &run)
-{
-    return QDir(run.fakes.folders->settingsRoot()).filePath(QStringLiteral("ImpostazioniProgrammiQuirn"));
-}
-
 // A settings folder that holds its read-me and the settings 2 and 7.
 void writeSettingsFolder(const test::TestRun &run)
 {
-    QVERIFY(QDir().mkpath(settingsFolder(run)));
-    run.writeFile(QDir(settingsFolder(run)).filePath(QStringLiteral("leggimi.txt")), "leggimi\r\n");
-    run.writeFile(QDir(settingsFolder(run)).filePath(QStringLiteral("ortix.INI")), "2\r\n7\r\n");
+    QVERIFY(QDir().mkpath(run.frameSettingsFolder()));
+    run.writeFile(QDir(run.frameSettingsFolder()).filePath(QStringLiteral("leggimi.txt")), "leggimi\r\n");
+    run.writeFile(QDir(run.frameSettingsFolder()).filePath(QStringLiteral("ortix.INI")), "2\r\n7\r\n");
 }
 
 // A snapshot without the pupil's own folders, which lie in "user".
@@ -139,7 +131,7 @@ void TestFaultsFiles::settingsFolderRefused()
     test::TestRun run;
     run.copyShippedLanguageFiles();
     const QString root = run.fakes.folders->settingsRoot();
-    const QString folder = settingsFolder(run);
+    const QString folder = run.frameSettingsFolder();
     QVERIFY(QDir().mkpath(root));
     test::ObeyFilePermissions obey;
     switch (fault) {
@@ -160,12 +152,12 @@ void TestFaultsFiles::settingsFolderRefused()
     }
     const auto before = test::folderSnapshot(root);
 
-    SingleInstance instance(QDir(run.folder()).filePath(QStringLiteral("ortix.lock")));
+    SingleInstance instance(run.lockPath());
     Form *menu = test::startProgram(instance);
     QVERIFY(menu);
     // Twice: what the first visit could not save does not come back half-done.
     for (int visit = 0; visit < 2; ++visit) {
-        auto *frame = qobject_cast<Formortix *>(test::openRoute(menu, kFrame));
+        auto *frame = qobject_cast<Formortix *>(test::openRoute(menu, test::kFreeFrame));
         QVERIFY(frame);
         QCOMPARE(test::frameRodsShown(*frame), rods);
         QCOMPARE(frame->PallinePerFilo(), beads);
@@ -216,12 +208,12 @@ void TestFaultsFiles::fullDiskWhileSaving()
     QCOMPARE(menu->caption(), shippedText(run, "English", QStringLiteral("FormMenu"), QStringLiteral("FormMenu.Caption")));
     QCOMPARE(test::snapshotDifference(before, test::folderSnapshot(run.folder())), QString());
 
-    auto *frame = qobject_cast<Formortix *>(test::openRoute(menu, kFrame));
+    auto *frame = qobject_cast<Formortix *>(test::openRoute(menu, test::kFreeFrame));
     QVERIFY(frame);
     QCOMPARE(test::frameRodsShown(*frame), 2);
     {
         test::FullDisk full{rlim_t(room)};
-        QVERIFY(test::FullDisk::refusesWriting(settingsFolder(run), 16));
+        QVERIFY(test::FullDisk::refusesWriting(run.frameSettingsFolder(), 16));
         // "Conferma" saves, and so does leaving the window.
         test::configureFrame(*frame, 5, 3);
         QCOMPARE(test::frameRodsShown(*frame), 5);
@@ -232,7 +224,7 @@ void TestFaultsFiles::fullDiskWhileSaving()
     QVERIFY(menu->control(QStringLiteral("mnuLanguage"), english)->checked());
     QCOMPARE(test::snapshotDifference(before, test::folderSnapshot(run.folder())), QString());
 
-    frame = qobject_cast<Formortix *>(test::openRoute(menu, kFrame));
+    frame = qobject_cast<Formortix *>(test::openRoute(menu, test::kFreeFrame));
     QVERIFY(frame);
     QCOMPARE(test::frameRodsShown(*frame), 2);
     QCOMPARE(frame->PallinePerFilo(), 7);

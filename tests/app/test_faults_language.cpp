@@ -142,7 +142,7 @@ void TestFaultsLanguage::choiceNamesNoUsableFile()
     }
     setProgramFolder(program);
 
-    SingleInstance instance(QDir(run.folder()).filePath(QStringLiteral("ortix.lock")));
+    SingleInstance instance(run.lockPath());
     Form *menu = test::startProgram(instance);
     QVERIFY(menu);
     QCOMPARE(menu->caption(), designedCaption(QStringLiteral("FormMenu")));

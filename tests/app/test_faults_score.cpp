@@ -9,7 +9,6 @@
 #include "app/SingleInstance.h"
 #include "ui/Forms.h"
 
-#include <QDir>
 #include <QTest>
 
 using namespace ortix;
@@ -27,7 +26,7 @@ void TestFaultsScore::countersStopAtTheirLargestValue()
 {
     test::TestRun run;
     run.copyShippedLanguageFiles();
-    SingleInstance instance(QDir(run.folder()).filePath(QStringLiteral("ortix.lock")));
+    SingleInstance instance(run.lockPath());
     Form *menu = test::startProgram(instance);
     QVERIFY(menu);
     int windows = 0;

@@ -40,9 +40,6 @@ public:
 
 enum class Waves { Missing, Empty, CutShort, Noise, Folders, Whole };
 
-// The free frame's button in the main menu.
-const test::MenuRoute kFrame{QStringLiteral("Command21"), QStringLiteral("Formortix")};
-
 void putWaves(const test::TestRun &run, Waves kind)
 {
     if (kind == Waves::Missing) {
@@ -111,7 +108,7 @@ void TestFaultsServices::wavesMissingOrDamaged()
     ListeningPlayer &player = *listening;
     services().sounds = std::move(listening);
 
-    SingleInstance instance(QDir(run.folder()).filePath(QStringLiteral("ortix.lock")));
+    SingleInstance instance(run.lockPath());
     Form *menu = test::startProgram(instance);
     QVERIFY(menu);
     QVERIFY(shared().SuoniAttivati);
@@ -158,10 +155,10 @@ void TestFaultsServices::noPrinter()
     test::TestRun run;
     run.copyShippedLanguageFiles();
     services().printing = std::make_unique<SystemPrinting>();
-    SingleInstance instance(QDir(run.folder()).filePath(QStringLiteral("ortix.lock")));
+    SingleInstance instance(run.lockPath());
     Form *menu = test::startProgram(instance);
     QVERIFY(menu);
-    auto *frame = qobject_cast<Formortix *>(test::openRoute(menu, kFrame));
+    auto *frame = qobject_cast<Formortix *>(test::openRoute(menu, test::kFreeFrame));
     QVERIFY(frame);
     test::clickFrameRod(*frame, 1, Qt::LeftButton, 3);
     test::clickFrameRod(*frame, 2, Qt::LeftButton);

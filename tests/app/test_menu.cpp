@@ -25,11 +25,6 @@ const QByteArray kBeta = "[FormAvvio]\r\nFormAvvio.Caption=\"Beta start\"\r\nBot
                          "[Strings]\r\n0000=\"GERMAN\"\r\n0002=\"Richtig\"\r\n0012=\"Schon offen\"\r\n"
                          "0013=\"Ortix\"\r\n";
 
-QString lockPath(const test::TestRun &run)
-{
-    return QDir(run.folder()).filePath(QStringLiteral("ortix.lock"));
-}
-
 } // namespace
 
 class TestMenu : public QObject
@@ -46,7 +41,7 @@ void TestMenu::startWindowMenuAndQuit()
 {
     test::TestRun run;
     run.copyShippedLanguageFiles();
-    SingleInstance instance(lockPath(run));
+    SingleInstance instance(run.lockPath());
     QVERIFY(Main(instance));
     Form *avvio = Forms::find(QStringLiteral("FormAvvio"));
     QVERIFY(avvio);
@@ -57,12 +52,9 @@ void TestMenu::startWindowMenuAndQuit()
     test::flushDeletes();
     Form *menu = Forms::find(QStringLiteral("FormMenu"));
     QVERIFY(menu);
-    QCOMPARE(Forms::all().size(), std::size_t(1));
     QCOMPARE(QRectF(menu->left(), menu->top(), menu->width(), menu->height()), QRectF(0, 0, 15360, 11520));
+    // The shared resizer holds the menu (how it rescales: test_resize).
     QCOMPARE(Ridimensionatore()->SourceForm(), menu);
-    // The controls follow the window: the grid's last column ends near the right edge.
-    Control *lastColumn = menu->control(QStringLiteral("Command8"));
-    QCOMPARE(lastColumn->left() + lastColumn->width(), 10280.0 * menu->scaleWidth() / 10410.0);
     // The shipped files are listed by name, the Italian one ticked.
     QStringList captions;
     for (Control *item : menu->controlArray(QStringLiteral("mnuLanguage"))) {
@@ -78,7 +70,6 @@ void TestMenu::startWindowMenuAndQuit()
     QVERIFY(!shared().SuoniAttivati);
     Form *window = test::openRoute(menu, test::registeredRoutes().front());
     QVERIFY(window);
-    QCOMPARE(Forms::all().size(), std::size_t(1));
 
     menu = test::leaveWindow(window, *run.fakes.messages);
     QVERIFY(menu);
@@ -115,7 +106,7 @@ void TestMenu::languageMenuSwitchesAndIsRemembered()
     run.writeFile(QStringLiteral("Beta.lng"), kBeta);
     run.writeFile(QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=Beta\r\n");
     {
-        SingleInstance instance(lockPath(run));
+        SingleInstance instance(run.lockPath());
         Form *menu = test::startProgram(instance);
         QVERIFY(menu);
         QCOMPARE(menu->caption(), QStringLiteral("Beta menu"));
@@ -138,7 +129,7 @@ void TestMenu::languageMenuSwitchesAndIsRemembered()
     // The next start opens in the chosen language.
     test::closeAllForms();
     resetShared();
-    SingleInstance again(lockPath(run));
+    SingleInstance again(run.lockPath());
     QVERIFY(Main(again));
     QCOMPARE(Forms::find(QStringLiteral("FormAvvio"))->caption(), QStringLiteral("Alfa start"));
     QCOMPARE(shared().TestoEsatti, QStringLiteral("Right"));
@@ -150,9 +141,9 @@ void TestMenu::singleInstanceLock()
     run.writeFile(QStringLiteral("Beta.lng"), kBeta);
     run.writeFile(QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=Beta\r\n");
     {
-        SingleInstance first(lockPath(run));
+        SingleInstance first(run.lockPath());
         QVERIFY(first.acquire());
-        SingleInstance second(lockPath(run));
+        SingleInstance second(run.lockPath());
         QVERIFY(!Main(second));
         QVERIFY(Forms::all().empty());
         QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
@@ -162,7 +153,7 @@ void TestMenu::singleInstanceLock()
     }
     // The lock of an instance that died: its process no longer exists.
     run.writeFile(QStringLiteral("ortix.lock"), "2147483646\nortix\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    SingleInstance instance(lockPath(run));
+    SingleInstance instance(run.lockPath());
     QVERIFY(instance.acquire());
 }
 

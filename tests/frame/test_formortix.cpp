@@ -1,3 +1,4 @@
+#include "PupilHands.h"
 #include "TestSupport.h"
 
 #include "app/Main.h"
@@ -8,7 +9,6 @@
 #include "frame/FrameSettings.h"
 #include "lang/LanguageSupport.h"
 #include "ui/Forms.h"
-#include "ui/MenuControl.h"
 
 #include <QDir>
 #include <QMouseEvent>
@@ -26,7 +26,7 @@ QString id(const char *stringId)
 
 QString settingsFile(const test::TestRun &run, const char *name = "ortix.INI")
 {
-    return QDir(run.fakes.folders->settingsRoot()).filePath(QStringLiteral("ImpostazioniProgrammiQuirn/") + name);
+    return QDir(run.frameSettingsFolder()).filePath(QString::fromLatin1(name));
 }
 
 Formortix *openFrame()
@@ -35,59 +35,9 @@ Formortix *openFrame()
     return qobject_cast<Formortix *>(Forms::open(QStringLiteral("Formortix"), nullptr));
 }
 
-void menu(Form *form, const char *name)
+void menu(Formortix *frame, const char *name)
 {
-    qobject_cast<MenuControl *>(form->control(QString::fromLatin1(name)))->trigger();
-}
-
-void click(Form *form, int rod, Qt::MouseButton button = Qt::LeftButton, int times = 1)
-{
-    for (int i = 0; i < times; ++i) {
-        QTest::mouseClick(form->control(QStringLiteral("Command2"), rod)->widget(), button);
-    }
-}
-
-// Clicks one of a scroll bar's arrows.
-void arrow(Form *form, const char *bar, bool right, int times = 1)
-{
-    QWidget *w = form->control(QString::fromLatin1(bar))->widget();
-    for (int i = 0; i < times; ++i) {
-        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(right ? w->width() - 4 : 4, w->height() / 2));
-    }
-}
-
-// Sets the panel's scroll bars with their arrows and confirms.
-void configure(Form *form, int rods, int scrollPosition)
-{
-    menu(form, "mnuConfigura");
-    arrow(form, "HScroll1", false, 6);
-    arrow(form, "HScroll1", true, rods - 1);
-    arrow(form, "HScroll2", false, 11);
-    arrow(form, "HScroll2", true, scrollPosition - 1);
-    QTest::mouseClick(form->control(QStringLiteral("Command1"))->widget(), Qt::LeftButton);
-}
-
-int beadsShown(const Formortix *frame, int rod)
-{
-    int shown = 0;
-    for (int k = 0; k < 18; ++k) {
-        shown += frame->pallina(rod, k)->visible() ? 1 : 0;
-    }
-    return shown;
-}
-
-// Rods shown with their buttons; -1 when a rod and its button disagree.
-int rodsShown(const Form *form)
-{
-    int shown = 0;
-    for (int r = 0; r <= 6; ++r) {
-        const bool rod = form->control(QStringLiteral("FiloOrtix"), r)->visible();
-        if (form->control(QStringLiteral("Command2"), r)->visible() != rod) {
-            return -1;
-        }
-        shown += rod ? 1 : 0;
-    }
-    return shown;
+    test::chooseMenu(frame, QString::fromLatin1(name));
 }
 
 // The printed picture's colour at a point of the client area, in twips.
@@ -116,24 +66,19 @@ void TestFormortix::firstStart()
     test::TestRun run;
     run.copyShippedLanguageFiles();
     registerAllForms();
-    Form *menuForm = Forms::open(QStringLiteral("FormMenu"), nullptr);
-    QTest::mouseClick(menuForm->control(QStringLiteral("Command21"))->widget(), Qt::LeftButton);
-    test::flushDeletes();
-    auto *frame = qobject_cast<Formortix *>(Forms::find(QStringLiteral("Formortix")));
+    auto *frame = qobject_cast<Formortix *>(test::openRoute(Forms::open(QStringLiteral("FormMenu"), nullptr), test::kFreeFrame));
     QVERIFY(frame);
-    QCOMPARE(Forms::all().size(), std::size_t(1));
     QCOMPARE(frame->width(), 15360.0);
 
     QVERIFY(!id("0041").isEmpty());
     QCOMPARE(run.readFile(settingsFile(run, "leggimi.txt")), leggimiText(id("0041"), id("0042"), id("0043")));
     QVERIFY(!QFile::exists(settingsFile(run)));
 
-    QCOMPARE(rodsShown(frame), 6);
+    QCOMPARE(test::frameRodsShown(*frame), 6);
     QVERIFY(!frame->control(QStringLiteral("FiloOrtix"), 0)->visible());
     QStringList captions;
     for (int r = 1; r <= 6; ++r) {
         captions << frame->control(QStringLiteral("Command2"), r)->caption();
-        QCOMPARE(beadsShown(frame, r), 0);
     }
     QCOMPARE(captions, QStringList({"u", "da", "h", "uk", "dak", "hk"}));
     QCOMPARE(frame->control(QStringLiteral("Command2"), 1)->widget()->cursor().shape(), Qt::BitmapCursor);
@@ -154,18 +99,18 @@ void TestFormortix::settingsSurviveARestartAndThePanelsEsci()
     run.writeFile(settingsFile(run), "2\r\n7\r\n");
     Formortix *frame = openFrame();
     QVERIFY(QFile::exists(settingsFile(run, "leggimi.txt")));
-    QCOMPARE(rodsShown(frame), 2);
+    QCOMPARE(test::frameRodsShown(*frame), 2);
     QCOMPARE(frame->PallinePerFilo(), 7);
 
-    configure(frame, 4, 11);
+    test::configureFrame(*frame, 4, 11);
     QVERIFY(!frame->control(QStringLiteral("Frame1"))->visible());
     QCOMPARE(run.readFile(settingsFile(run)), QByteArray("4\r\n18\r\n"));
-    QCOMPARE(rodsShown(frame), 4);
+    QCOMPARE(test::frameRodsShown(*frame), 4);
     QCOMPARE(frame->control(QStringLiteral("Command2"), 1)->caption(), QString());
 
     // 18 beads fill a rod, each on the one below; the 19th is refused.
-    click(frame, 4, Qt::LeftButton, 19);
-    QCOMPARE(beadsShown(frame, 4), 18);
+    test::clickFrameRod(*frame, 4, Qt::LeftButton, 19);
+    QCOMPARE(test::frameBeadRun(*frame, 4), 18);
     QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
     QCOMPARE(run.fakes.messages->shown[0].text, id("0026"));
     const Control *rod = frame->control(QStringLiteral("FiloOrtix"), 4);
@@ -177,7 +122,7 @@ void TestFormortix::settingsSurviveARestartAndThePanelsEsci()
     QCOMPARE(frame->control(QStringLiteral("Label2"))->caption(), QStringLiteral("4"));
     QCOMPARE(frame->control(QStringLiteral("HScroll2"))->value(), 11);
     QCOMPARE(frame->control(QStringLiteral("Label4"))->caption(), id("0038"));
-    arrow(frame, "HScroll2", false);
+    test::scrollArrow(*frame, "HScroll2", false);
     QCOMPARE(frame->control(QStringLiteral("Label4"))->caption(), QStringLiteral("10"));
     run.fakes.messages->answers = {MsgAnswer::No, MsgAnswer::Yes};
     menu(frame, "mnuEsci");
@@ -190,8 +135,8 @@ void TestFormortix::settingsSurviveARestartAndThePanelsEsci()
 
     frame = openFrame();
     QCOMPARE(frame->PallinePerFilo(), 18);
-    QCOMPARE(rodsShown(frame), 4);
-    QCOMPARE(beadsShown(frame, 4), 0);
+    QCOMPARE(test::frameRodsShown(*frame), 4);
+    QCOMPARE(test::frameBeadRun(*frame, 4), 0);
 }
 
 void TestFormortix::layoutFollowsTheWindow()
@@ -210,19 +155,19 @@ void TestFormortix::layoutFollowsTheWindow()
     Formortix *frame = openFrame();
     // A resize keeps the beads, laid out for the new width:
     // 6 rods on 12000 twips, rod 1 at Int(6 * 12000 / 7) = 10285.
-    click(frame, 1, Qt::LeftButton, 3);
+    test::clickFrameRod(*frame, 1, Qt::LeftButton, 3);
     frame->setWidth(12000);
     QCOMPARE(frame->width(), 12000.0);
-    QCOMPARE(beadsShown(frame, 1), 3);
+    QCOMPARE(test::frameBeadRun(*frame, 1), 3);
     const Control *rod = frame->control(QStringLiteral("FiloOrtix"), 1);
     QCOMPARE(rod->x1(), 10285.0);
     QCOMPARE(frame->pallina(1, 2)->left() + frame->DimPallina() / 2.0, 10285.0);
     QCOMPARE(frame->pallina(1, 2)->top() + 3 * frame->DimPallina(), rod->y2());
 
     // 3 rods: step 3000, rods at 9000, 6000 and 3000; "Conferma" empties.
-    configure(frame, 3, 9);
-    QCOMPARE(rodsShown(frame), 3);
-    QCOMPARE(beadsShown(frame, 1), 0);
+    test::configureFrame(*frame, 3, 9);
+    QCOMPARE(test::frameRodsShown(*frame), 3);
+    QCOMPARE(test::frameBeadRun(*frame, 1), 0);
     const double xs[] = {9000, 6000, 3000};
     for (int r = 1; r <= 3; ++r) {
         const Control *button = frame->control(QStringLiteral("Command2"), r);
@@ -230,7 +175,7 @@ void TestFormortix::layoutFollowsTheWindow()
         QCOMPARE(frame->control(QStringLiteral("FiloOrtix"), r)->x2(), xs[r - 1]);
         QCOMPARE(button->left(), xs[r - 1] - std::floor(button->width() / 2));
     }
-    click(frame, 1);
+    test::clickFrameRod(*frame, 1, Qt::LeftButton);
     QCOMPARE(frame->pallina(1, 0)->left(), 9000 - frame->DimPallina() / 2.0);
 }
 
@@ -239,8 +184,8 @@ void TestFormortix::clicksAddAndRemoveBeadsWithSounds()
     test::TestRun run;
     run.copyShippedLanguageFiles();
     Formortix *frame = openFrame();
-    click(frame, 1, Qt::LeftButton, 10);
-    QCOMPARE(beadsShown(frame, 1), 9);
+    test::clickFrameRod(*frame, 1, Qt::LeftButton, 10);
+    QCOMPARE(test::frameBeadRun(*frame, 1), 9);
     QCOMPARE(run.fakes.sounds->played.size(), 9);
     QVERIFY(run.fakes.sounds->played.at(0).endsWith(QStringLiteral("suoni/pop1.wav")));
     QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
@@ -252,14 +197,14 @@ void TestFormortix::clicksAddAndRemoveBeadsWithSounds()
 
     // The right button takes the top bead; the left one puts it back in place.
     const QPointF place(frame->pallina(1, 8)->left(), frame->pallina(1, 8)->top());
-    click(frame, 1, Qt::RightButton);
+    test::clickFrameRod(*frame, 1, Qt::RightButton);
     QVERIFY(!frame->pallina(1, 8)->visible());
     QVERIFY(run.fakes.sounds->played.last().endsWith(QStringLiteral("suoni/blip01.wav")));
-    click(frame, 1);
+    test::clickFrameRod(*frame, 1, Qt::LeftButton);
     QVERIFY(frame->pallina(1, 8)->visible());
     QCOMPARE(QPointF(frame->pallina(1, 8)->left(), frame->pallina(1, 8)->top()), place);
-    click(frame, 1, Qt::MiddleButton);
-    QCOMPARE(beadsShown(frame, 1), 8);
+    test::clickFrameRod(*frame, 1, Qt::MiddleButton);
+    QCOMPARE(test::frameBeadRun(*frame, 1), 8);
 
     // A quick second click arrives as a double click and counts too.
     QWidget *button = frame->control(QStringLiteral("Command2"), 3)->widget();
@@ -267,22 +212,22 @@ void TestFormortix::clicksAddAndRemoveBeadsWithSounds()
     QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)),
                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(button, &second);
-    QCOMPARE(beadsShown(frame, 3), 2);
+    QCOMPARE(test::frameBeadRun(*frame, 3), 2);
 
     run.fakes.messages->shown.clear();
     run.fakes.sounds->played.clear();
-    click(frame, 2, Qt::RightButton);
+    test::clickFrameRod(*frame, 2, Qt::RightButton);
     QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
     QCOMPARE(run.fakes.messages->shown[0].text, id("0027"));
     QVERIFY(run.fakes.sounds->played.isEmpty());
 
     menu(frame, "mnuSvuota");
-    QCOMPARE(beadsShown(frame, 1) + beadsShown(frame, 3), 0);
+    QCOMPARE(test::frameBeadRun(*frame, 1) + test::frameBeadRun(*frame, 3), 0);
     QCOMPARE(run.fakes.sounds->played, QStringList{programFile(QStringLiteral("suoni/up05.wav"))});
 
     shared().SuoniAttivati = false;
-    click(frame, 2, Qt::LeftButton, 2);
-    click(frame, 2, Qt::RightButton);
+    test::clickFrameRod(*frame, 2, Qt::LeftButton, 2);
+    test::clickFrameRod(*frame, 2, Qt::RightButton);
     menu(frame, "mnuSvuota");
     QCOMPARE(run.fakes.sounds->played.size(), 1);
 }
@@ -296,11 +241,10 @@ void TestFormortix::printsTheFrameOnWhite()
     test::TestRun run;
     run.copyShippedLanguageFiles();
     Formortix *frame = openFrame();
-    click(frame, 2);
+    test::clickFrameRod(*frame, 2, Qt::LeftButton);
     menu(frame, "mnuStampa");
-    QCOMPARE(frame->backColor(), Formortix::kSfondo);
+    // One page, and the window's own colour back afterwards: test_faults_services.
     QCOMPARE(run.fakes.printing->files.size(), 1);
-    QCOMPARE(test::pdfPageCount(run.fakes.printing->files.at(0)), 1);
     QVERIFY(run.fakes.messages->shown.empty());
 
     // White paper, the red bead of rod 2 (beside its rod), the blue button of rod 1.

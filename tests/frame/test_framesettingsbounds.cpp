@@ -13,7 +13,6 @@
 
 #include <optional>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace ortix;
@@ -25,19 +24,6 @@ using namespace ortix;
 namespace {
 
 const FrameSettings kDefaults{6, 9};
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-qint64 peakMemoryMiB()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return qint64(usage.ru_maxrss) / 1024;
-}
 
 } // namespace
 
@@ -58,18 +44,14 @@ private slots:
 void TestFrameSettingsBounds::hugeSparseFileGivesDefaultsAtOnce()
 {
     test::TestRun run;
-    const QString folder = QDir(run.fakes.folders->settingsRoot()).filePath(QStringLiteral("ImpostazioniProgrammiQuirn"));
-    QVERIFY(QDir().mkpath(folder));
-    const QString path = QDir(folder).filePath(QStringLiteral("ortix.INI"));
+    QVERIFY(QDir().mkpath(run.frameSettingsFolder()));
     const qint64 size = qint64(300) * 1024 * 1024;
-    QFile file(path);
-    QVERIFY(writeFile(path, "3\r\n18\r\n") && file.open(QIODevice::ReadWrite) && file.resize(size));
-    file.close();
+    const QString path = test::sparseFile(run.frameSettingsFolder(), QStringLiteral("ortix.INI"), "3\r\n18\r\n", size);
     QCOMPARE(QFileInfo(path).size(), size);
-    const qint64 before = peakMemoryMiB();
+    const qint64 before = test::peakMemoryMiB();
     QCOMPARE(readSmallFile(path, kFrameSettingsMaxBytes), std::nullopt);
     QCOMPARE(loadFrameSettings(path), kDefaults);
-    QVERIFY2(peakMemoryMiB() - before < 32, qPrintable(QStringLiteral("%1 MiB more").arg(peakMemoryMiB() - before)));
+    QVERIFY2(test::peakMemoryMiB() - before < 32, qPrintable(QStringLiteral("%1 MiB more").arg(test::peakMemoryMiB() - before)));
 
     registerAllForms();
     auto *frame = qobject_cast<Formortix *>(ui::Forms::open(QStringLiteral("Formortix"), nullptr));
@@ -78,8 +60,7 @@ void TestFrameSettingsBounds::hugeSparseFileGivesDefaultsAtOnce()
     QCOMPARE(frame->PallinePerFilo(), 9);
     frame->close();
     test::flushDeletes();
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("6\r\n9\r\n"));
+    QCOMPARE(test::readBytes(path), QByteArray("6\r\n9\r\n"));
 }
 
 void TestFrameSettingsBounds::strangeContents_data()
@@ -112,8 +93,8 @@ void TestFrameSettingsBounds::strangeContents()
     QFETCH(QByteArray, bytes);
     QFETCH(FrameSettings, expected);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("ortix.INI"));
-    QVERIFY(writeFile(path, bytes));
+    const QString path = test::writeFileIn(dir.path(), QStringLiteral("ortix.INI"), bytes);
+    QVERIFY(!path.isEmpty());
     QCOMPARE(loadFrameSettings(path), expected);
 }
 

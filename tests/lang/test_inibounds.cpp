@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace ortix;
@@ -24,36 +23,6 @@ using namespace ortix::lang;
 // program with its design texts.
 
 namespace {
-
-QString writeTemp(const QString &folder, const QString &name, const QByteArray &bytes)
-{
-    const QString path = QDir(folder).filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
-        return QString();
-    }
-    return path;
-}
-
-// A file of the given size that holds only `head`: the rest is a hole,
-// which costs no disk and reads as NUL bytes.
-QString sparseFile(const QString &folder, const QString &name, const QByteArray &head, qint64 size)
-{
-    const QString path = writeTemp(folder, name, head);
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadWrite) || !file.resize(size)) {
-        return QString();
-    }
-    return path;
-}
-
-// The most memory the process has held so far, in MiB.
-qint64 peakMemoryMiB()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return qint64(usage.ru_maxrss) / 1024;
-}
 
 QString readValue(const QString &path, const char *section, const char *key)
 {
@@ -96,7 +65,7 @@ void TestIniBounds::sizeBoundIsExact()
     QFETCH(bool, readable);
     QTemporaryDir dir;
     // The line rule of large files: the first line that starts with the key.
-    const QString path = sparseFile(dir.path(), QStringLiteral("big.lng"), "k=\"found\"\r\n", size);
+    const QString path = test::sparseFile(dir.path(), QStringLiteral("big.lng"), "k=\"found\"\r\n", size);
     QVERIFY(!path.isEmpty());
     QCOMPARE(readValue(path, "S", "k"), readable ? QStringLiteral("found") : QStringLiteral("<unreadable>"));
     // A file too large to read is not rewritten either: its other lines would be lost.
@@ -115,7 +84,7 @@ void TestIniBounds::oneLineOfFourMiBWithoutLineEnd()
     // key, "=", a quote, 4 MiB less 4 letters, a quote: exactly the bound.
     QByteArray line = "k=\"" + QByteArray(kMaxIniFileSize - 4, 'x') + '"';
     QCOMPARE(qint64(line.size()), kMaxIniFileSize);
-    const QString path = writeTemp(dir.path(), QStringLiteral("line.lng"), line);
+    const QString path = test::writeFileIn(dir.path(), QStringLiteral("line.lng"), line);
     const auto value = MLSReadIni(path, QStringLiteral("S"), QStringLiteral("k"));
     QVERIFY(value.has_value());
     QCOMPARE(value->size(), kMaxIniFileSize - 4);
@@ -123,7 +92,7 @@ void TestIniBounds::oneLineOfFourMiBWithoutLineEnd()
     QCOMPARE(readValue(path, "S", "other"), QString());
 
     line += 'x';
-    const QString over = writeTemp(dir.path(), QStringLiteral("over.lng"), line);
+    const QString over = test::writeFileIn(dir.path(), QStringLiteral("over.lng"), line);
     QCOMPARE(readValue(over, "S", "k"), QStringLiteral("<unreadable>"));
 }
 
@@ -150,7 +119,7 @@ void TestIniBounds::lineBoundIsExact()
     const QByteArray bytes = "k=\"found\"" + lineEnd.repeated(lines);
     QVERIFY(bytes.size() > kSmallIniFileLimit && bytes.size() <= kMaxIniFileSize);
     QTemporaryDir dir;
-    const QString path = writeTemp(dir.path(), QStringLiteral("lines.lng"), bytes);
+    const QString path = test::writeFileIn(dir.path(), QStringLiteral("lines.lng"), bytes);
     QCOMPARE(readValue(path, "S", "k"), readable ? QStringLiteral("found") : QStringLiteral("<unreadable>"));
     // Asked again, the answer is the same.
     QCOMPARE(readValue(path, "S", "k"), readable ? QStringLiteral("found") : QStringLiteral("<unreadable>"));
@@ -166,12 +135,12 @@ void TestIniBounds::binaryDataWithNuls()
     }
     // Small: sections and keys still count, NUL or not.
     const QByteArray entry("\r\n[S]\r\nk=\"a\0b\"\r\n", 16);
-    const QString small = writeTemp(dir.path(), QStringLiteral("small.lng"), junk + entry + junk);
+    const QString small = test::writeFileIn(dir.path(), QStringLiteral("small.lng"), junk + entry + junk);
     QCOMPARE(readValue(small, "S", "k"), QString::fromLatin1("a\0b", 3));
     QCOMPARE(readValue(small, "S", "missing"), QString());
 
     // Large: NUL bytes throughout, then the key's line.
-    const QString large = writeTemp(dir.path(), QStringLiteral("large.lng"),
+    const QString large = test::writeFileIn(dir.path(), QStringLiteral("large.lng"),
                                     QByteArray(kSmallIniFileLimit, '\0') + "\nk=\"after\"\n" + junk);
     QCOMPARE(readValue(large, "S", "k"), QStringLiteral("after"));
     QCOMPARE(readValue(large, "S", "missing"), QString());
@@ -194,7 +163,7 @@ void TestIniBounds::sizeOfReadingRuleChangesAfter64000Bytes()
     QByteArray bytes = body + QByteArray(size - body.size() - 2, '-') + "\r\n";
     QCOMPARE(qint64(bytes.size()), size);
     QTemporaryDir dir;
-    const QString path = writeTemp(dir.path(), QStringLiteral("edge.lng"), bytes);
+    const QString path = test::writeFileIn(dir.path(), QStringLiteral("edge.lng"), bytes);
     QCOMPARE(readValue(path, "Second", "k"), expected);
 }
 
@@ -226,7 +195,7 @@ void TestIniBounds::byteOrderMarksAtTheStart()
 {
     for (const int marks : {1, 3}) {
         QTemporaryDir dir;
-        const QString path = writeTemp(dir.path(), QStringLiteral("marks.ini"),
+        const QString path = test::writeFileIn(dir.path(), QStringLiteral("marks.ini"),
                                        QByteArray("\xEF\xBB\xBF").repeated(marks) + "[Strings]\r\n0001=\"tre\"\r\n");
         QCOMPARE(readValue(path, "Strings", "0001"), QStringLiteral("tre"));
         // A rewrite keeps what the file said and gives back what it wrote.
@@ -243,13 +212,13 @@ void TestIniBounds::tooLargeLanguageFileKeepsDesignTexts()
     // line too many) to be a language file.
     const QByteArray translated = "[FormMenu]\r\nFormMenu.Caption=\"Menu\"\r\nCommand1.Caption=\"Quit\"\r\n"
                                   "[Strings]\r\n0001=\"Quit?\"\r\n";
-    QVERIFY(!sparseFile(run.folder(), QStringLiteral("Huge.lng"), translated, qint64(300) * 1024 * 1024).isEmpty());
+    QVERIFY(!test::sparseFile(run.folder(), QStringLiteral("Huge.lng"), translated, qint64(300) * 1024 * 1024).isEmpty());
     run.writeFile(QStringLiteral("Lines.lng"), translated + QByteArray("\r\n").repeated(kMaxIniLines));
     for (const char *language : {"Huge", "Lines"}) {
         shared().MLSCurrentLanguage = QString::fromLatin1(language);
         FormMenu form;
         form.setTag(QStringLiteral("designed"));
-        const qint64 before = peakMemoryMiB();
+        const qint64 before = test::peakMemoryMiB();
         lang::MLSTranslateForm(form);
         QCOMPARE(form.caption(), FormMenu::design().caption);
         QCOMPARE(form.tag(), QStringLiteral("designed"));
@@ -257,14 +226,14 @@ void TestIniBounds::tooLargeLanguageFileKeepsDesignTexts()
         QCOMPARE(form.control(QStringLiteral("Label4"))->caption(), QString::fromUtf8("unità"));
         QCOMPARE(MLSGetString(QStringLiteral("0001")), QString());
         // Reading the huge one would have held its 300 MiB (and twice that as text).
-        QVERIFY2(peakMemoryMiB() - before < 32, qPrintable(QStringLiteral("%1 MiB more").arg(peakMemoryMiB() - before)));
+        QVERIFY2(test::peakMemoryMiB() - before < 32, qPrintable(QStringLiteral("%1 MiB more").arg(test::peakMemoryMiB() - before)));
     }
 }
 
 void TestIniBounds::tooLargeSettingKeepsTheProgramGoing()
 {
     test::TestRun run;
-    const QString path = sparseFile(run.folder(), QStringLiteral("LangSetting.ini"),
+    const QString path = test::sparseFile(run.folder(), QStringLiteral("LangSetting.ini"),
                                     "[Language]\r\nCurrentLanguage=English\r\n", kMaxIniFileSize * 2);
     QVERIFY(!path.isEmpty());
     QCOMPARE(readCurrentLanguage(), QString());

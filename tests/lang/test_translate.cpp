@@ -3,7 +3,6 @@
 #include "app/SharedState.h"
 #include "lang/LanguageSupport.h"
 #include "lang/TranslateForm.h"
-#include "ui/ClsResize.h"
 #include "ui/Form.h"
 
 #include <QTest>
@@ -39,10 +38,8 @@ class TestTranslate : public QObject
 private slots:
     void translatesCaptionsTipsAndTags();
     void missingTextsKeepDesignTexts();
-    void tagFromFileSteersResizing();
     void getStringAndNumberLanguage_data();
     void getStringAndNumberLanguage();
-    void pathsNeverNameALanguage();
     void elevenToNineteenParts();
 };
 
@@ -74,43 +71,21 @@ void TestTranslate::translatesCaptionsTipsAndTags()
     QCOMPARE(form.control(QStringLiteral("mnuEsci"))->action()->text(), QStringLiteral("&Quit"));
 }
 
+// A file without the keys: the window's own caption and tag are emptied,
+// the controls keep theirs. (Without any file every window keeps its
+// design: test_faults_language.)
 void TestTranslate::missingTextsKeepDesignTexts()
 {
-    // No file: nothing changes. A file without the keys: the window's own
-    // caption and tag are emptied, the controls keep theirs.
-    for (const bool fileExists : {false, true}) {
-        test::TestRun run;
-        if (fileExists) {
-            run.writeFile(QStringLiteral("Vuota.lng"), "[Strings]\r\n0001=\"x\"\r\n");
-        }
-        shared().MLSCurrentLanguage = QStringLiteral("Vuota");
-        Form form(sampleDesign());
-        form.setTag(QStringLiteral("designed"));
-        lang::MLSTranslateForm(form);
-        QCOMPARE(form.caption(), fileExists ? QString() : QStringLiteral("Prova"));
-        QCOMPARE(form.tag(), fileExists ? QString() : QStringLiteral("designed"));
-        QCOMPARE(form.control(QStringLiteral("Label2"), 1)->caption(), QStringLiteral("uno"));
-        QCOMPARE(form.control(QStringLiteral("Command2"))->toolTipText(), QStringLiteral("suggerimento"));
-    }
-}
-
-void TestTranslate::tagFromFileSteersResizing()
-{
     test::TestRun run;
-    run.writeFile(QStringLiteral("Prova.lng"), "[FormProva]\r\nCommand1.Tag=\"@l,t\"\r\n");
-    shared().MLSCurrentLanguage = QStringLiteral("Prova");
+    run.writeFile(QStringLiteral("Vuota.lng"), "[Strings]\r\n0001=\"x\"\r\n");
+    shared().MLSCurrentLanguage = QStringLiteral("Vuota");
     Form form(sampleDesign());
-    form.load();
+    form.setTag(QStringLiteral("designed"));
     lang::MLSTranslateForm(form);
-    ClsResize resizer;
-    resizer.setSourceForm(&form);
-    resizer.ReInitialise();
-    form.setWidth(form.width() * 2);
-    resizer.ResizeControls();
-    Control *steered = form.control(QStringLiteral("Command1"));
-    QCOMPARE(steered->left(), 6000.0);
-    QCOMPARE(steered->width(), 1500.0);
-    QCOMPARE(form.control(QStringLiteral("Command2"))->width(), 3000.0);
+    QCOMPARE(form.caption(), QString());
+    QCOMPARE(form.tag(), QString());
+    QCOMPARE(form.control(QStringLiteral("Label2"), 1)->caption(), QStringLiteral("uno"));
+    QCOMPARE(form.control(QStringLiteral("Command2"))->toolTipText(), QStringLiteral("suggerimento"));
 }
 
 void TestTranslate::getStringAndNumberLanguage_data()
@@ -118,7 +93,6 @@ void TestTranslate::getStringAndNumberLanguage_data()
     QTest::addColumn<QByteArray>("strings");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("German") << QByteArray("0000=\"GERMAN\"") << "" << "4";
     QTest::newRow("blanks and case") << QByteArray("0000=\"  albanian \"") << "" << "6";
     QTest::newRow("unknown keeps the current one") << QByteArray("0000=\"KLINGON\"") << "3" << "3";
     QTest::newRow("unknown at start is Italian") << QByteArray("0000=\"KLINGON\"") << "" << "1";
@@ -140,22 +114,12 @@ void TestTranslate::getStringAndNumberLanguage()
     QCOMPARE(shared().LinguaNumeri, expected);
 }
 
-void TestTranslate::pathsNeverNameALanguage()
-{
-    test::TestRun run;
-    run.writeFile(QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=sub/Test\r\n");
-    QDir(run.folder()).mkdir(QStringLiteral("sub"));
-    run.writeFile(QStringLiteral("sub/Test.lng"), "[Strings]\r\n0002=\"Esatti\"\r\n");
-    QCOMPARE(lang::MLSGetString(QStringLiteral("0002")), QString());
-}
-
 void TestTranslate::elevenToNineteenParts()
 {
     test::TestRun run;
     shared().LinguaNumeri = QStringLiteral("4");
     lang::PreparaPartiUndiciDiciannove();
-    QCOMPARE(shared().ParteUnita[2], QString::fromUtf8("Zwö"));
-    QCOMPARE(shared().ParteDecina[2], QStringLiteral("lf"));
+    // How the parts split twelve: test_labelledforms.
     QCOMPARE(shared().ParteUnita[0], QString());
     QCOMPARE(shared().ParteUnita[10], QString());
     // A code that names no language leaves the parts as they were.

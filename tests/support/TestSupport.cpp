@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 
+#include <sys/resource.h>
 #include <linux/capability.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -169,6 +170,16 @@ TestRun::~TestRun()
     setProgramFolder(QString());
 }
 
+QString TestRun::lockPath() const
+{
+    return QDir(folder()).filePath(QStringLiteral("ortix.lock"));
+}
+
+QString TestRun::frameSettingsFolder() const
+{
+    return QDir(fakes.folders->settingsRoot()).filePath(QStringLiteral("ImpostazioniProgrammiQuirn"));
+}
+
 void TestRun::copyShippedLanguageFiles() const
 {
     const QDir data(QStringLiteral(ORTIX_DATA_DIR));
@@ -180,18 +191,69 @@ void TestRun::copyShippedLanguageFiles() const
 
 void TestRun::writeFile(const QString &name, const QByteArray &bytes) const
 {
-    QFile file(QDir(folder()).filePath(name));
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(bytes);
+    writeFileIn(folder(), name, bytes);
 }
 
 QByteArray TestRun::readFile(const QString &name) const
 {
-    QFile file(QDir(folder()).filePath(name));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return QByteArray();
+    return readBytes(QDir(folder()).filePath(name));
+}
+
+float ScriptedRnd::next()
+{
+    ++calls;
+    if (!script.empty()) {
+        const float value = script.front();
+        script.pop_front();
+        return value;
     }
-    return file.readAll();
+    return m_fallback.next();
+}
+
+ScriptedRnd &installScriptedRnd()
+{
+    auto generator = std::make_unique<ScriptedRnd>();
+    ScriptedRnd &installed = *generator;
+    setRnd(std::move(generator));
+    return installed;
+}
+
+float pick(int whole, int n)
+{
+    return float((whole + 0.5) / n);
+}
+
+QString writeFileIn(const QString &folder, const QString &name, const QByteArray &bytes)
+{
+    const QString path = QDir(folder).filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+        return QString();
+    }
+    return path;
+}
+
+QString sparseFile(const QString &folder, const QString &name, const QByteArray &head, qint64 size)
+{
+    const QString path = writeFileIn(folder, name, head);
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadWrite) || !file.resize(size)) {
+        return QString();
+    }
+    return path;
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+qint64 peakMemoryMiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return qint64(usage.ru_maxrss) / 1024;
 }
 
 } // namespace ortix::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Rnd.h"
 #include "ui/Services.h"
 #include "ui/SoundPlayer.h"
 
@@ -116,6 +117,10 @@ public:
     void copyShippedLanguageFiles() const;
     void writeFile(const QString &name, const QByteArray &bytes) const;
     QByteArray readFile(const QString &name) const;
+    // Where the program's lock (that keeps a second instance out) lies.
+    QString lockPath() const;
+    // The free frame's settings folder in the user's folders.
+    QString frameSettingsFolder() const;
 
 private:
     QTemporaryDir m_folder;
@@ -139,6 +144,37 @@ private:
 
 // Makes a folder read-only (or writable again).
 void setFolderWritable(const QString &folder, bool writable);
+
+// A generator that gives the values it is told to, then seeded ones; it
+// counts every draw.
+class ScriptedRnd : public Rnd
+{
+public:
+    float next() override;
+    std::deque<float> script;
+    int calls = 0;
+
+private:
+    SeededRnd m_fallback{7};
+};
+
+// A ScriptedRnd installed as the program's generator.
+ScriptedRnd &installScriptedRnd();
+
+// A value v for which Int(v * n) gives `whole`.
+float pick(int whole, int n);
+
+// Writes a file of `folder`: its path, or an empty text when it could not
+// be written whole.
+QString writeFileIn(const QString &folder, const QString &name, const QByteArray &bytes);
+// A file of the given size that holds only `head`: the rest is a hole,
+// which costs no disk and reads as NUL bytes. Its path, or an empty text.
+QString sparseFile(const QString &folder, const QString &name, const QByteArray &head, qint64 size);
+// A file's bytes; empty when it cannot be read.
+QByteArray readBytes(const QString &path);
+
+// The most memory the process has held so far, in MiB.
+qint64 peakMemoryMiB();
 
 // Unloads and deletes every open window now.
 void closeAllForms();

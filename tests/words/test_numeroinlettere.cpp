@@ -55,7 +55,6 @@ private slots:
     void linguaInTesto();
     void maiuscolo_data();
     void maiuscolo();
-    void paroleDelConvertitore();
 };
 
 void TestNumeroInLettere::parole_data()
@@ -304,13 +303,6 @@ void TestNumeroInLettere::maiuscolo()
     QFETCH(QString, testo);
     QFETCH(QString, atteso);
     QCOMPARE(MaiuscoloPerCarattere(testo), atteso);
-}
-
-void TestNumeroInLettere::paroleDelConvertitore()
-{
-    QCOMPARE(MaiuscoloPerCarattere(NumeroInLettere(5, LinguaTedesco)), u"FÜNF"_s);
-    QCOMPARE(MaiuscoloPerCarattere(NumeroInLettere(30, LinguaTedesco)), u"DREIßIG"_s);
-    QCOMPARE(MaiuscoloPerCarattere(NumeroInLettere(100, LinguaSpagnolo)), u"CIENTO "_s);
 }
 
 QTEST_APPLESS_MAIN(TestNumeroInLettere)

@@ -1,7 +1,6 @@
-// The rules of the exercise frame that need no window: the score, the
-// number texts and the wrapping of long number words.
-#include "exercise/engine/NumberText.h"
-#include "exercise/engine/Score.h"
+// The wrapping of long number words. The score's top (32767) is checked in
+// every window by test_faults_score, the number texts of the targets by the
+// random pupil after every event.
 #include "exercise/engine/TextWrap.h"
 
 #include <QFont>
@@ -15,39 +14,8 @@ class TestExerciseEngine : public QObject
     Q_OBJECT
 
 private slots:
-    void scoreStopsAtTheTop();
-    void numberTexts_data();
-    void numberTexts();
     void longWordsWrap();
 };
-
-void TestExerciseEngine::scoreStopsAtTheTop()
-{
-    QCOMPARE(testoConteggio(contaUnaInPiu(0)), QStringLiteral(" 1"));
-    QCOMPARE(contaUnaInPiu(32766), qint16(32767));
-    QCOMPARE(contaUnaInPiu(32767), qint16(32767));
-}
-
-void TestExerciseEngine::numberTexts_data()
-{
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("withSign");
-    QTest::addColumn<QString>("grouped");
-    QTest::newRow("5") << 5 << " 5" << " 5";
-    QTest::newRow("725") << 725 << " 725" << " 725";
-    QTest::newRow("1000") << 1000 << " 1000" << "1 000";
-    QTest::newRow("4025") << 4025 << " 4025" << "4 025";
-    QTest::newRow("205006") << 205006 << " 205006" << "205 006";
-}
-
-void TestExerciseEngine::numberTexts()
-{
-    QFETCH(int, number);
-    QFETCH(QString, withSign);
-    QFETCH(QString, grouped);
-    QCOMPARE(testoConSegno(number), withSign);
-    QCOMPARE(testoATreCifre(number), grouped);
-}
 
 void TestExerciseEngine::longWordsWrap()
 {

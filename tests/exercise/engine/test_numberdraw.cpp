@@ -1,6 +1,7 @@
 // The draw of a new item. Which window uses which rule is checked through
 // the windows themselves (test_exerciseopening).
-#include "app/Rnd.h"
+#include "TestSupport.h"
+
 #include "exercise/engine/NumberDraw.h"
 
 #include <QList>
@@ -8,43 +9,14 @@
 #include <QTest>
 
 using namespace ortix;
+using test::pick;
 
 namespace {
 
 using Shares = QMap<int, double>;
 
-// Hands out the given values in order and records any call beyond them.
-class ScriptedRnd : public Rnd
-{
-public:
-    explicit ScriptedRnd(QList<float> values)
-        : m_values(std::move(values))
-    {
-    }
-    float next() override
-    {
-        if (m_next >= m_values.size()) {
-            ++m_overruns;
-            return 0.0f;
-        }
-        return m_values.at(m_next++);
-    }
-    bool usedExactly() const { return m_overruns == 0 && m_next == m_values.size(); }
-
-private:
-    QList<float> m_values;
-    qsizetype m_next = 0;
-    int m_overruns = 0;
-};
-
 // The largest single-precision value below 1.
 constexpr float kAlmostOne = 0.99999994f;
-
-// A value v for which Int(v * n) == i.
-float pick(int i, int n)
-{
-    return (static_cast<float>(i) + 0.5f) / static_cast<float>(n);
-}
 
 // w / 2^24, exact in single precision.
 float exact24(quint32 w)
@@ -169,9 +141,11 @@ void TestNumberDraw::draws()
     QFETCH(int, maximum);
     QFETCH(QList<float>, values);
     QFETCH(int, expected);
-    ScriptedRnd rnd(values);
+    test::ScriptedRnd rnd;
+    rnd.script.assign(values.begin(), values.end());
     QCOMPARE(drawNumber(rule, maximum, rnd), expected);
-    QVERIFY(rnd.usedExactly());
+    // Every value, and no more.
+    QCOMPARE(rnd.calls, int(values.size()));
 }
 
 void TestNumberDraw::patternShares_data()

@@ -1,55 +1,21 @@
 #pragma once
 
-#include "app/Rnd.h"
+#include "PupilHands.h"
+#include "TestSupport.h"
+
 #include "exercise/engine/ExerciseForm.h"
+#include "exercise/families/BuildForm.h"
 #include "ui/Control.h"
 #include "ui/Form.h"
-#include "ui/MenuControl.h"
+#include "ui/Forms.h"
 
 #include <QTest>
 
 #include <algorithm>
-#include <deque>
 #include <utility>
 #include <vector>
 
 namespace ortix::test {
-
-// A generator that gives the values it is told to, then seeded ones; it
-// counts every draw.
-class ScriptedRnd : public Rnd
-{
-public:
-    float next() override
-    {
-        ++calls;
-        if (!script.empty()) {
-            const float value = script.front();
-            script.pop_front();
-            return value;
-        }
-        return m_fallback.next();
-    }
-    std::deque<float> script;
-    int calls = 0;
-
-private:
-    SeededRnd m_fallback{7};
-};
-
-inline ScriptedRnd &installScriptedRnd()
-{
-    auto generator = std::make_unique<ScriptedRnd>();
-    ScriptedRnd &installed = *generator;
-    setRnd(std::move(generator));
-    return installed;
-}
-
-// Rnd values that make Int(Rnd * n) give `whole`.
-inline float pick(int whole, int n)
-{
-    return float((whole + 0.5) / n);
-}
 
 // The maximum a window draws its first item with: 99, 999 or 9999.
 inline int startMaximum(const QString &window)
@@ -94,6 +60,13 @@ inline void scriptItem(ScriptedRnd &rnd, const QString &window, int number, int 
     }
 }
 
+// Opens a window whose first item is `number`.
+inline ui::Form *openWithItem(ScriptedRnd &rnd, const QString &window, int number)
+{
+    scriptItem(rnd, window, number);
+    return ui::Forms::open(window, nullptr);
+}
+
 // A build window driven as a pupil drives it: clicks under the rods,
 // "Conferma", "Ricomincia", "avanti", the menus.
 struct Pupil
@@ -101,7 +74,7 @@ struct Pupil
     ui::Form *form = nullptr;
 
     ui::Control *c(const QString &name, int index = -1) const { return form->control(name, index); }
-    void click(const QString &name) const { QTest::mouseClick(c(name)->widget(), Qt::LeftButton); }
+    void click(const QString &name) const { leftClick(c(name)); }
     void rod(const QString &suffix, int clicks, Qt::MouseButton button = Qt::LeftButton) const
     {
         for (int i = 0; i < clicks; ++i) {
@@ -111,13 +84,8 @@ struct Pupil
     void conferma() const { click(QStringLiteral("BottoneConferma")); }
     void ricomincia() const { click(QStringLiteral("Bot_ricomincia")); }
     void avanti() const { click(QStringLiteral("BottoneAvanti")); }
-    void menu(const QString &name) const { qobject_cast<ui::MenuControl *>(c(name))->trigger(); }
-    // Picks an option of the maximum chooser, clicking its round button.
-    void choose(int option) const
-    {
-        QWidget *w = c(QStringLiteral("OpzioneNumeroMassimo"), option)->widget();
-        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
-    }
+    void menu(const QString &name) const { chooseMenu(form, name); }
+    void choose(int option) const { pickMaximumOption(form, option); }
     bool enabled(const QString &name) const { return c(name)->enabled(); }
     // Which of "Conferma", "Ricomincia" and "avanti" can be pressed, in that order.
     QString buttons() const
@@ -132,21 +100,8 @@ struct Pupil
         }
         return on.join(u' ');
     }
-    // The beads shown on a rod; fails the test if they are not a run from the bottom.
-    int beads(const QString &suffix) const
-    {
-        const auto all = form->controlArray(QStringLiteral("pal_") + suffix);
-        std::size_t shown = 0;
-        while (shown < all.size() && all[shown]->visible()) {
-            ++shown;
-        }
-        for (std::size_t i = shown; i < all.size(); ++i) {
-            if (all[i]->visible()) {
-                QTest::qFail("a bead is shown above a hidden one", __FILE__, __LINE__);
-            }
-        }
-        return int(shown);
-    }
+    // The beads shown on a rod; -1 when they are not a run from the bottom.
+    int beads(const QString &suffix) const { return beadRun(*form, suffix); }
     // The places of the window (suffix and value), highest first.
     std::vector<std::pair<QString, int>> places() const
     {
@@ -156,14 +111,7 @@ struct Pupil
         }
         return all;
     }
-    // Clicks each rod as many times as the digit of `number` there.
-    void build(int number) const
-    {
-        for (const auto &[suffix, value] : places()) {
-            rod(suffix, number / value);
-            number %= value;
-        }
-    }
+    void build(int number) const { buildNumber(qobject_cast<BuildForm *>(form), number); }
     QString target() const { return c(QStringLiteral("EtichettaNumero"))->caption(); }
     QString esatti() const { return c(QStringLiteral("EtichettaEsatti"))->caption(); }
     QString errati() const { return c(QStringLiteral("EtichettaErrati"))->caption(); }

@@ -20,46 +20,26 @@ struct Reader
     ui::Control *c(const QString &name, int index = -1) const { return form->control(name, index); }
     QLineEdit *box() const { return form->answerBox()->lineEdit(); }
     QString text() const { return box()->text(); }
-    // ASCII keys, one click each.
-    void type(const QString &ascii) const { QTest::keyClicks(box(), ascii); }
-    // Any other character, as a keyboard layout delivers it.
-    void typeChar(const QString &ch) const
-    {
-        QTest::sendKeyEvent(QTest::Click, box(), Qt::Key_unknown, ch, Qt::NoModifier);
-    }
+    // Any characters, as a keyboard delivers them.
+    void type(const QString &keys) const { typeText(box(), keys); }
     void press(Qt::Key key, const QString &text, QTest::KeyAction action = QTest::Click) const
     {
         QTest::sendKeyEvent(action, box(), key, text, Qt::NoModifier);
     }
-    void enter() const { press(Qt::Key_Return, QStringLiteral("\r")); }
+    void enter() const { pressEnter(box()); }
     // Empties the box with Backspace, the one editing key every box lets through.
-    void erase() const
+    void answer(const QString &keys) const
     {
-        QTest::keyClick(box(), Qt::Key_End);
+        pressEnd(box());
         while (!text().isEmpty()) {
-            press(Qt::Key_Backspace, QStringLiteral("\b"));
+            pressBackspace(box());
         }
-    }
-    void answer(const QString &ascii) const
-    {
-        erase();
-        type(ascii);
+        type(keys);
         enter();
     }
-    void avanti() const { QTest::mouseClick(c(QStringLiteral("BottoneAvanti"))->widget(), Qt::LeftButton); }
-    // The number the beads show, rod by rod.
-    int beads() const
-    {
-        int number = 0;
-        for (Place place : form->palline().layout().places) {
-            int shown = 0;
-            for (ui::Control *bead : form->controlArray(QStringLiteral("pal_") + suffixOf(place))) {
-                shown += bead->visible() ? 1 : 0;
-            }
-            number += shown * valueOf(place);
-        }
-        return number;
-    }
+    void avanti() const { leftClick(c(QStringLiteral("BottoneAvanti"))); }
+    // The number the beads show, -1 when a rod has a gap.
+    int beads() const { return beadsNumber(*form); }
     QString esatti() const { return c(QStringLiteral("EtichettaEsatti"))->caption(); }
     QString errati() const { return c(QStringLiteral("EtichettaErrati"))->caption(); }
     bool avantiEnabled() const { return c(QStringLiteral("BottoneAvanti"))->enabled(); }
@@ -68,8 +48,7 @@ struct Reader
 // Opens a read window whose first item is `number`.
 inline Reader openReading(ScriptedRnd &rnd, const QString &window, int number)
 {
-    scriptItem(rnd, window, number);
-    return Reader{qobject_cast<ReadBeadsForm *>(ui::Forms::open(window, nullptr))};
+    return Reader{qobject_cast<ReadBeadsForm *>(openWithItem(rnd, window, number))};
 }
 
 } // namespace ortix::test

@@ -6,3 +6,7 @@ ortix_add_test(test_buildforms test_buildforms.cpp BuildDriver.h)
 ortix_add_test(test_labelledforms test_labelledforms.cpp LabelledView.h BuildDriver.h)
 # The read-the-beads windows: the number written in digits or in words.
 ortix_add_test(test_readforms test_readforms.cpp ReadPupil.h BuildDriver.h)
+# The pupil's hands of the whole-program tests drive these windows too.
+foreach(name test_exerciseopening test_buildforms test_labelledforms test_readforms)
+    target_link_libraries(${name} PRIVATE ortix_pupilhands)
+endforeach()
