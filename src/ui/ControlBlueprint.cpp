@@ -3,11 +3,13 @@
 namespace ortix::ui {
 
 namespace {
-ControlBlueprint make(ControlKind kind, const QString &name, double left, double top, double width, double height)
+ControlBlueprint make(ControlKind kind, const QString &name, double left, double top, double width, double height,
+                      const QString &caption = QString())
 {
     ControlBlueprint blueprint;
     blueprint.kind = kind;
     blueprint.name = name;
+    blueprint.caption = caption;
     blueprint.left = left;
     blueprint.top = top;
     blueprint.width = width;
@@ -17,28 +19,23 @@ ControlBlueprint make(ControlKind kind, const QString &name, double left, double
 } // namespace
 
 ControlBlueprint label(const QString &name, double left, double top, double width, double height,
-                  const QString &caption)
+                       const QString &caption)
 {
-    ControlBlueprint blueprint = make(ControlKind::Label, name, left, top, width, height);
-    blueprint.caption = caption;
-    return blueprint;
+    return make(ControlKind::Label, name, left, top, width, height, caption);
 }
 
 ControlBlueprint button(const QString &name, double left, double top, double width, double height,
-                   const QString &caption)
+                        const QString &caption)
 {
-    ControlBlueprint blueprint = make(ControlKind::CommandButton, name, left, top, width, height);
-    blueprint.caption = caption;
+    ControlBlueprint blueprint = make(ControlKind::CommandButton, name, left, top, width, height, caption);
     blueprint.alignment = TextAlignment::Center;
     return blueprint;
 }
 
 ControlBlueprint checkBox(const QString &name, double left, double top, double width, double height,
-                     const QString &caption)
+                          const QString &caption)
 {
-    ControlBlueprint blueprint = make(ControlKind::CheckBox, name, left, top, width, height);
-    blueprint.caption = caption;
-    return blueprint;
+    return make(ControlKind::CheckBox, name, left, top, width, height, caption);
 }
 
 ControlBlueprint textBox(const QString &name, double left, double top, double width, double height)
@@ -47,20 +44,17 @@ ControlBlueprint textBox(const QString &name, double left, double top, double wi
 }
 
 ControlBlueprint optionButton(const QString &name, int index, double left, double top, double width,
-                         double height, const QString &caption)
+                              double height, const QString &caption)
 {
-    ControlBlueprint blueprint = make(ControlKind::OptionButton, name, left, top, width, height);
+    ControlBlueprint blueprint = make(ControlKind::OptionButton, name, left, top, width, height, caption);
     blueprint.index = index;
-    blueprint.caption = caption;
     return blueprint;
 }
 
 ControlBlueprint frame(const QString &name, double left, double top, double width, double height,
-                  const QString &caption)
+                       const QString &caption)
 {
-    ControlBlueprint blueprint = make(ControlKind::Frame, name, left, top, width, height);
-    blueprint.caption = caption;
-    return blueprint;
+    return make(ControlKind::Frame, name, left, top, width, height, caption);
 }
 
 ControlBlueprint pictureBox(const QString &name, double left, double top, double width, double height)
@@ -74,7 +68,7 @@ ControlBlueprint image(const QString &name, double left, double top, double widt
 }
 
 ControlBlueprint shape(const QString &name, ShapeKind kind, double left, double top, double width,
-                  double height, const QColor &fill)
+                       double height, const QColor &fill)
 {
     ControlBlueprint blueprint = make(ControlKind::Shape, name, left, top, width, height);
     blueprint.shape = kind;
@@ -90,7 +84,7 @@ ControlBlueprint line(const QString &name, double x1, double y1, double x2, doub
 }
 
 ControlBlueprint hScrollBar(const QString &name, double left, double top, double width, double height, int min,
-                       int max, int value)
+                            int max, int value)
 {
     ControlBlueprint blueprint = make(ControlKind::HScrollBar, name, left, top, width, height);
     blueprint.min = min;

@@ -157,23 +157,23 @@ struct ControlBlueprint
 };
 
 ControlBlueprint label(const QString &name, double left, double top, double width, double height,
-                  const QString &caption);
+                       const QString &caption);
 ControlBlueprint button(const QString &name, double left, double top, double width, double height,
-                   const QString &caption);
+                        const QString &caption);
 ControlBlueprint checkBox(const QString &name, double left, double top, double width, double height,
-                     const QString &caption);
+                          const QString &caption);
 ControlBlueprint textBox(const QString &name, double left, double top, double width, double height);
 ControlBlueprint optionButton(const QString &name, int index, double left, double top, double width,
-                         double height, const QString &caption);
+                              double height, const QString &caption);
 ControlBlueprint frame(const QString &name, double left, double top, double width, double height,
-                  const QString &caption);
+                       const QString &caption);
 ControlBlueprint pictureBox(const QString &name, double left, double top, double width, double height);
 ControlBlueprint image(const QString &name, double left, double top, double width, double height);
 ControlBlueprint shape(const QString &name, ShapeKind kind, double left, double top, double width,
-                  double height, const QColor &fill);
+                       double height, const QColor &fill);
 ControlBlueprint line(const QString &name, double x1, double y1, double x2, double y2, int borderWidth = 1);
 ControlBlueprint hScrollBar(const QString &name, double left, double top, double width, double height, int min,
-                       int max, int value);
+                            int max, int value);
 // A menu item; `parentMenu` empty puts it on the menu bar.
 ControlBlueprint menuItem(const QString &name, const QString &caption, const QString &parentMenu = QString());
 

@@ -79,7 +79,7 @@ ControlBlueprint maximumMenu(MaximumRange range)
 } // namespace
 
 FormBlueprint exerciseFormBlueprint(const ExerciseWindow &row, const std::vector<ControlBlueprint> &familyControls,
-                          const std::vector<ControlBlueprint> &familyMenus)
+                                    const std::vector<ControlBlueprint> &familyMenus)
 {
     FormBlueprint blueprint;
     blueprint.name = row.name;

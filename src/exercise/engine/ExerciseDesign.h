@@ -48,6 +48,6 @@ inline const QString kFace = QStringLiteral("Arial");
 // "Informazioni", "Esci". Designed with the background #00FFFF, which the
 // first item replaces.
 ui::FormBlueprint exerciseFormBlueprint(const ExerciseWindow &row, const std::vector<ui::ControlBlueprint> &familyControls,
-                              const std::vector<ui::ControlBlueprint> &familyMenus);
+                                        const std::vector<ui::ControlBlueprint> &familyMenus);
 
 } // namespace ortix

@@ -15,7 +15,7 @@ using namespace exerciseDesign;
 constexpr double kTitlePoints = 14;
 
 ui::ControlBlueprint title(const char *name, const char *caption, double left, double top, double width, double height,
-                      double points = kTitlePoints)
+                           double points = kTitlePoints)
 {
     return ui::label(QString::fromLatin1(name), left, top, width, height, QString::fromUtf8(caption))
         .withFont(kFace, points, true)
