@@ -14,19 +14,13 @@ namespace {
 
 FormBlueprint sampleDesign()
 {
-    FormBlueprint blueprint;
-    blueprint.name = QStringLiteral("FormProva");
-    blueprint.caption = QStringLiteral("Prova");
-    blueprint.scaleWidth = 6000;
-    blueprint.scaleHeight = 4500;
-    blueprint.controls = {
+    return test::sampleForm({
         label(QStringLiteral("Label2"), 100, 100, 1500, 300, QStringLiteral("zero")).at(0),
         label(QStringLiteral("Label2"), 100, 500, 1500, 300, QStringLiteral("uno")).at(1),
         button(QStringLiteral("Command1"), 3000, 3000, 1500, 600, QStringLiteral("Esci")),
         button(QStringLiteral("Command2"), 100, 3000, 1500, 600, QStringLiteral("Avanti")).withTip(QStringLiteral("suggerimento")),
         menuItem(QStringLiteral("mnuEsci"), QStringLiteral("Esci")),
-    };
-    return blueprint;
+    });
 }
 
 } // namespace

@@ -131,6 +131,17 @@ void flushDeletes()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+ui::FormBlueprint sampleForm(std::vector<ui::ControlBlueprint> controls)
+{
+    ui::FormBlueprint blueprint;
+    blueprint.name = QStringLiteral("FormProva");
+    blueprint.caption = QStringLiteral("Prova");
+    blueprint.scaleWidth = 6000;
+    blueprint.scaleHeight = 4500;
+    blueprint.controls = std::move(controls);
+    return blueprint;
+}
+
 void closeAllForms()
 {
     ui::Forms::closeAllWithoutHandlers();

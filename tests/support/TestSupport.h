@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Rnd.h"
+#include "ui/ControlBlueprint.h"
 #include "ui/Services.h"
 #include "ui/SoundPlayer.h"
 
@@ -175,6 +176,9 @@ QByteArray readBytes(const QString &path);
 
 // The most memory the process has held so far, in MiB.
 qint64 peakMemoryMiB();
+
+// A test window "FormProva" ("Prova"), 6000 x 4500 twips, of these controls.
+ui::FormBlueprint sampleForm(std::vector<ui::ControlBlueprint> controls);
 
 // Unloads and deletes every open window now.
 void closeAllForms();

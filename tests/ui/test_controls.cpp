@@ -26,12 +26,7 @@ namespace {
 
 FormBlueprint design(const QString &name = QStringLiteral("FormProva"))
 {
-    FormBlueprint blueprint;
-    blueprint.name = name;
-    blueprint.caption = QStringLiteral("Prova");
-    blueprint.scaleWidth = 6000;
-    blueprint.scaleHeight = 4500;
-    blueprint.controls = {
+    FormBlueprint blueprint = test::sampleForm({
         label(QStringLiteral("Label2"), 1500, 150, 1500, 300, QStringLiteral("zero")).at(0),
         label(QStringLiteral("Label2"), 1500, 600, 1500, 300, QStringLiteral("uno")).at(1),
         label(QStringLiteral("Etichetta"), 0, 0, 100, 100, QStringLiteral("x")).sizedToCaption(),
@@ -42,7 +37,8 @@ FormBlueprint design(const QString &name = QStringLiteral("FormProva"))
         menuItem(QStringLiteral("mnuLingue"), QStringLiteral("Lingua")),
         menuItem(QStringLiteral("mnuLingua"), QStringLiteral("Italiano"), QStringLiteral("mnuLingue")).at(0),
         menuItem(QStringLiteral("mnuEsci"), QStringLiteral("Esci")),
-    };
+    });
+    blueprint.name = name;
     blueprint.controls[4].graphical = true;
     return blueprint;
 }

@@ -13,12 +13,7 @@ namespace {
 
 FormBlueprint design()
 {
-    FormBlueprint blueprint;
-    blueprint.name = QStringLiteral("FormProva");
-    blueprint.caption = QStringLiteral("Prova");
-    blueprint.scaleWidth = 6000;
-    blueprint.scaleHeight = 4500;
-    blueprint.controls = {
+    return test::sampleForm({
         button(QStringLiteral("Command1"), 1200, 900, 1500, 600, QStringLiteral("uno")),
         line(QStringLiteral("Line1"), 100, 200, 1100, 200),
         label(QStringLiteral("Label1"), 3000, 3000, 1200, 300, QStringLiteral("fermo")).withTag(QStringLiteral("@l,t")),
@@ -26,8 +21,7 @@ FormBlueprint design()
         frame(QStringLiteral("Frame1"), 3000, 300, 2400, 1800, QStringLiteral("cornice")),
         optionButton(QStringLiteral("Option1"), 0, 150, 450, 1500, 300, QStringLiteral("a")).in(QStringLiteral("Frame1")),
         menuItem(QStringLiteral("mnuEsci"), QStringLiteral("Esci")),
-    };
-    return blueprint;
+    });
 }
 
 struct Bound
