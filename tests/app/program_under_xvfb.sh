@@ -13,7 +13,22 @@ chmod 700 "$scratch/runtime"
 export XDG_RUNTIME_DIR="$scratch/runtime"
 unset QT_QPA_PLATFORM
 
-exec xvfb-run -a -e "$scratch/xvfb.log" -s "-screen 0 1024x768x24" sh -c '
+# The server picks a free display number itself and writes it once it
+# accepts clients: no fixed number that another virtual display may hold.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+i=0
+until [ "$(wc -l <"$scratch/display")" -ge 1 ]; do
+    i=$((i + 1))
+    if [ $i -ge 300 ] || ! kill -0 $xvfb 2>/dev/null; then
+        echo "FAIL: the virtual display did not start"; cat "$scratch/xvfb.log"; exit 1
+    fi
+    sleep 0.1
+done
+export DISPLAY=":$(cat "$scratch/display")"
+
+sh -c '
 program="$1"
 scratch="$2"
 # On a loaded machine the display may take a moment to accept clients.

@@ -27,12 +27,15 @@ struct Reader
         QTest::sendKeyEvent(action, box(), key, text, Qt::NoModifier);
     }
     void enter() const { pressEnter(box()); }
-    // Empties the box with Backspace, the one editing key every box lets through.
+    // Empties the box with Backspace, the one editing key every box lets
+    // through; a Backspace that takes nothing away fails at once.
     void answer(const QString &keys) const
     {
         pressEnd(box());
         while (!text().isEmpty()) {
+            const qsizetype before = text().size();
             pressBackspace(box());
+            QVERIFY2(text().size() < before, "Backspace took nothing out of the answer box");
         }
         type(keys);
         enter();
