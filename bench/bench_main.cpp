@@ -29,6 +29,8 @@ int main(int argc, char *argv[])
     ortix::ui::installFontSubstitutes();
     ortix::ui::installRealServices();
     ortix::setProgramFolder(QStringLiteral(ORTIX_BENCH_PROGRAM_FOLDER));
+    // The user's own language choice plays no part in the measures.
+    ortix::setUserFolder(QStringLiteral(ORTIX_BENCH_PROGRAM_FOLDER "/no-user-folder"));
     QTextStream out(stdout);
     out << "Ortix benchmark (medians; build type " << ORTIX_BENCH_BUILD_TYPE << ")\n";
     // First, while the process is small: it reports how much it grows.

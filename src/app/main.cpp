@@ -1,3 +1,5 @@
+#include "app/AppIdentity.h"
+#include "app/CommandLine.h"
 #include "app/Main.h"
 #include "app/SingleInstance.h"
 #include "ui/Fonts.h"
@@ -26,6 +28,10 @@ bool displayAvailable()
 
 int main(int argc, char *argv[])
 {
+    const ortix::CommandLine commandLine = ortix::parseCommandLine(ortix::argumentsOf(argc, argv));
+    if (commandLine.outcome != ortix::CommandLine::Outcome::Run) {
+        return ortix::answerCommandLine(commandLine);
+    }
     if (!displayAvailable()) {
         std::fprintf(stderr, "ortix: no display found (DISPLAY is not set); "
                              "run it on a desktop, or without one under Xvfb: xvfb-run -a %s\n",
@@ -33,9 +39,10 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ortix"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Ortix"));
-    QApplication::setApplicationVersion(QStringLiteral(ORTIX_VERSION));
+    ortix::applyAppIdentity();
+    if (!ortix::useLanguageOfCommandLine(commandLine)) {
+        return 2;
+    }
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         QApplication::setStyle(fusion);
     }

@@ -4,6 +4,9 @@
 #include "app/SharedState.h"
 #include "lang/IniFile.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <array>
 
 namespace ortix::lang {
@@ -11,6 +14,11 @@ namespace ortix::lang {
 QString langSettingPath()
 {
     return programFile(QString::fromLatin1(kLangSettingFile));
+}
+
+QString userLangSettingPath()
+{
+    return QDir(userFolder()).filePath(QString::fromLatin1(kLangSettingFile));
 }
 
 std::optional<QString> languageFilePath(const QString &language)
@@ -32,6 +40,33 @@ std::optional<QString> &unsavedChoice()
     static std::optional<QString> choice;
     return choice;
 }
+
+QString readChoice(const QString &file)
+{
+    return MLSReadIni(file, QStringLiteral("Language"), QStringLiteral("CurrentLanguage")).value_or(QString());
+}
+
+bool writeChoice(const QString &file, const QString &language)
+{
+    return MLSWriteIni(file, QStringLiteral("Language"), QStringLiteral("CurrentLanguage"), language);
+}
+// Writes a file whose folder may have to be made; a folder made for
+// nothing (a full disk) does not stay behind.
+bool writeChoiceInNewFolder(const QString &file, const QString &language)
+{
+    const QString folder = QFileInfo(file).path();
+    const bool existed = QFileInfo::exists(folder);
+    if (!QDir().mkpath(folder)) {
+        return false;
+    }
+    if (writeChoice(file, language)) {
+        return true;
+    }
+    if (!existed) {
+        QDir().rmdir(folder);
+    }
+    return false;
+}
 } // namespace
 
 QString readCurrentLanguage()
@@ -39,20 +74,31 @@ QString readCurrentLanguage()
     if (unsavedChoice()) {
         return *unsavedChoice();
     }
-    return MLSReadIni(langSettingPath(), QStringLiteral("Language"), QStringLiteral("CurrentLanguage"))
-        .value_or(QString());
+    const QString own = readChoice(userLangSettingPath());
+    return own.isEmpty() ? readChoice(langSettingPath()) : own;
 }
 
 bool writeCurrentLanguage(const QString &language)
 {
-    const bool saved = MLSWriteIni(langSettingPath(), QStringLiteral("Language"),
-                                   QStringLiteral("CurrentLanguage"), language);
+    const QString own = userLangSettingPath();
+    bool saved = false;
+    if (QFileInfo::exists(own)) {
+        saved = writeChoice(own, language);
+    } else {
+        // An installed program's folder is read-only for the pupil.
+        saved = writeChoice(langSettingPath(), language) || writeChoiceInNewFolder(own, language);
+    }
     if (saved) {
         unsavedChoice().reset();
     } else {
         unsavedChoice() = language;
     }
     return saved;
+}
+
+void chooseLanguageForThisRun(const QString &language)
+{
+    unsavedChoice() = language;
 }
 
 void forgetUnsavedLanguage()

@@ -9,18 +9,29 @@ namespace ortix::lang {
 inline constexpr auto kLangSettingFile = "LangSetting.ini";
 inline constexpr auto kLanguageExtension = ".lng";
 
-// LangSetting.ini in the program's folder.
+// LangSetting.ini in the program's folder: the language every user starts
+// in, which a teacher may set for everyone.
 QString langSettingPath();
+// The user's own LangSetting.ini, in the user's folder; when it names a
+// language, it wins over the program folder's.
+QString userLangSettingPath();
 
 // The file of a language, or nothing when the name cannot name a file of
 // the program's folder (empty, or holding a path).
 std::optional<QString> languageFilePath(const QString &language);
 
-// CurrentLanguage of LangSetting.ini; empty when the file or key is missing.
+// CurrentLanguage of the user's own LangSetting.ini, else of the program
+// folder's; empty when neither names one.
 QString readCurrentLanguage();
-// Writes the choice back; false when it could not be saved, in which case
-// readCurrentLanguage gives the choice until the end of the run.
+// Writes the choice back where the next start reads it: into the user's own
+// file when there is one, else into the program folder's, and into the
+// user's own when the program folder's cannot be written. False when it
+// could not be saved, in which case readCurrentLanguage gives the choice
+// until the end of the run.
 bool writeCurrentLanguage(const QString &language);
+// A language for this run only, saved nowhere; a choice made later in the
+// menu replaces it and is saved as usual.
+void chooseLanguageForThisRun(const QString &language);
 // Tests start each case as a new run.
 void forgetUnsavedLanguage();
 

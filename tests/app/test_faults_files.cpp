@@ -10,6 +10,7 @@
 #include "app/SingleInstance.h"
 #include "frame/Formortix.h"
 #include "lang/IniFile.h"
+#include "lang/LanguageSupport.h"
 #include "ui/Forms.h"
 
 #include <QDir>
@@ -62,7 +63,8 @@ private slots:
 };
 
 // The language chosen in the menu holds for the whole run, in every window,
-// the number words included, while LangSetting.ini stays as it was.
+// the number words included, while the program folder's LangSetting.ini
+// stays as it was; the user's own file keeps the choice for the next start.
 void TestFaultsFiles::readOnlyProgramFolder()
 {
     test::TestRun run;
@@ -104,6 +106,19 @@ void TestFaultsFiles::readOnlyProgramFolder()
         QVERIFY(menu->control(QStringLiteral("mnuLanguage"), english)->checked());
         QCOMPARE(shared().LinguaNumeri, QStringLiteral("2"));
     }
+
+    // The choice went to the user's own LangSetting.ini, and the next start
+    // opens in it, the folder still read-only.
+    QCOMPARE(test::readBytes(lang::userLangSettingPath()), QByteArray("[Language]\r\nCurrentLanguage=English\r\n"));
+    test::closeAllForms();
+    resetShared();
+    lang::forgetUnsavedLanguage();
+    SingleInstance again(QDir(lockFolder.path()).filePath(QStringLiteral("again.lock")));
+    menu = test::startProgram(again);
+    QVERIFY(menu);
+    QCOMPARE(menu->caption(), shippedText(run, "English", QStringLiteral("FormMenu"), QStringLiteral("FormMenu.Caption")));
+    QVERIFY(menu->control(QStringLiteral("mnuLanguage"), english)->checked());
+    QCOMPARE(shared().LinguaNumeri, QStringLiteral("2"));
 
     test::setFolderWritable(run.folder(), true);
     // Nothing of the program's folder changed (LangSetting.ini included), and

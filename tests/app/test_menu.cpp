@@ -1,7 +1,10 @@
+#include "FaultSupport.h"
 #include "PupilHands.h"
 #include "TestSupport.h"
 
+#include "app/CommandLine.h"
 #include "app/Main.h"
+#include "app/ProgramFolder.h"
 #include "app/SharedState.h"
 #include "app/SingleInstance.h"
 #include "lang/LanguageSupport.h"
@@ -10,6 +13,7 @@
 #include "ui/Forms.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace ortix;
@@ -34,6 +38,7 @@ class TestMenu : public QObject
 private slots:
     void startWindowMenuAndQuit();
     void languageMenuSwitchesAndIsRemembered();
+    void usersOwnLanguageWins();
     void singleInstanceLock();
 };
 
@@ -133,6 +138,64 @@ void TestMenu::languageMenuSwitchesAndIsRemembered()
     QVERIFY(Main(again));
     QCOMPARE(Forms::find(QStringLiteral("FormAvvio"))->caption(), QStringLiteral("Alfa start"));
     QCOMPARE(shared().TestoEsatti, QStringLiteral("Right"));
+    // A writable program folder keeps the choice itself.
+    QVERIFY(!QFileInfo::exists(lang::userLangSettingPath()));
+}
+
+// The user's own LangSetting.ini wins over the program folder's, which stays
+// the default for everyone; the user's later choices go to the user's file.
+// A language given on the command line holds for that run only.
+void TestMenu::usersOwnLanguageWins()
+{
+    test::TestRun run;
+    run.writeFile(QStringLiteral("Alfa.lng"), kAlfa);
+    run.writeFile(QStringLiteral("Beta.lng"), kBeta);
+    const QByteArray everyone = "[Language]\r\nCurrentLanguage=Alfa\r\n";
+    run.writeFile(QStringLiteral("LangSetting.ini"), everyone);
+    QVERIFY(QDir().mkpath(userFolder()));
+    run.writeFile(lang::userLangSettingPath(), "[language]\r\ncurrentlanguage = Beta\r\n");
+    const auto restart = [&] {
+        test::closeAllForms();
+        resetShared();
+        lang::forgetUnsavedLanguage();
+    };
+    {
+        SingleInstance instance(run.lockPath());
+        Form *menu = test::startProgram(instance);
+        QVERIFY(menu);
+        QCOMPARE(menu->caption(), QStringLiteral("Beta menu"));
+        QVERIFY(menu->control(QStringLiteral("mnuLanguage"), 1)->checked());
+        test::chooseMenu(menu, QStringLiteral("mnuLanguage"), 0);
+        QCOMPARE(menu->caption(), QStringLiteral("Alfa menu"));
+        test::chooseMenu(menu, QStringLiteral("mnuLanguage"), 1);
+        test::chooseMenu(menu, QStringLiteral("mnuLanguage"), 0);
+    }
+    QCOMPARE(run.readFile(QStringLiteral("LangSetting.ini")), everyone);
+    QCOMPARE(test::readBytes(lang::userLangSettingPath()), QByteArray("[language]\r\nCurrentLanguage=Alfa\r\n"));
+
+    // --language beta: this run only, in any letter case; nothing is saved.
+    restart();
+    const auto before = test::folderSnapshot(run.folder());
+    CommandLine commandLine = parseCommandLine({QStringLiteral("ortix"), QStringLiteral("--language"), QStringLiteral("beta")});
+    QCOMPARE(commandLine.outcome, CommandLine::Outcome::Run);
+    QVERIFY(useLanguageOfCommandLine(commandLine));
+    {
+        SingleInstance instance(run.lockPath());
+        Form *menu = test::startProgram(instance);
+        QVERIFY(menu);
+        QCOMPARE(menu->caption(), QStringLiteral("Beta menu"));
+        QVERIFY(menu->control(QStringLiteral("mnuLanguage"), 1)->checked());
+    }
+    QCOMPARE(test::snapshotDifference(before, test::folderSnapshot(run.folder())), QString());
+    commandLine.language = QStringLiteral("../Alfa");
+    QVERIFY(!useLanguageOfCommandLine(commandLine));
+
+    // Without the user's file the program folder's default holds again.
+    restart();
+    QVERIFY(QFile::remove(lang::userLangSettingPath()));
+    SingleInstance again(run.lockPath());
+    QVERIFY(Main(again));
+    QCOMPARE(Forms::find(QStringLiteral("FormAvvio"))->caption(), QStringLiteral("Alfa start"));
 }
 
 void TestMenu::singleInstanceLock()

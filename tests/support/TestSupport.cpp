@@ -172,6 +172,7 @@ TestRun::TestRun(quint32 seed)
     s.printing = std::move(printing);
     s.folders = std::move(folders);
     setProgramFolder(m_folder.path());
+    setUserFolder(QDir(fakes.folders->settingsRoot()).filePath(QStringLiteral("ortix")));
 }
 
 TestRun::~TestRun()
@@ -179,6 +180,7 @@ TestRun::~TestRun()
     closeAllForms();
     ui::releaseResizer();
     setProgramFolder(QString());
+    setUserFolder(QString());
 }
 
 QString TestRun::lockPath() const
