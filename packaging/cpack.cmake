@@ -17,8 +17,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "place-value exercises on a counting frame
-Ortix teaches primary-school pupils place value with a counting frame:
+# The summary above is the first line; this is the long description.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Ortix teaches primary-school pupils place value with a counting frame:
 vertical rods, one per decimal place, with coloured beads. Pupils build a
 shown number by clicking under the rods, or read the beads and type the
 number in digits or in words. Every answer gets a right or wrong picture,

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs what Ortix needs, builds it with AddressSanitizer and
 # UndefinedBehaviorSanitizer, warnings as errors, and runs every test
-# headless.
+# headless; then builds and checks the Debian package, and runs the fuzz
+# targets.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-tests"
@@ -14,7 +15,13 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd "$build"
 ctest --output-on-failure -j"$(nproc)"
 
-# Second stage: every fuzz target (tests/fuzz) for 20 seconds, built with
+# The Debian package: a Release build of the program alone, lintian, and
+# the package unpacked into a temporary root and started there under Xvfb
+# (scripts/check-package.sh).
+"$root/scripts/make-package.sh" "$root/build-package" >/dev/null
+"$root/scripts/check-package.sh" "$root"/build-package/ortix_*_amd64.deb
+
+# Then every fuzz target (tests/fuzz) for 20 seconds, built with
 # clang, libFuzzer, ASan and UBSan. Each runs on a copy of its seeds, so the
 # committed corpus stays as it is; inputs that break a target are kept in
 # build-fuzz/artifacts.
