@@ -6,6 +6,8 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-"$root/build-package"}
+# dpkg-buildflags maps the current folder out of the binary: keep it fixed.
+cd "$root"
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 launcher=""
 if command -v ccache >/dev/null 2>&1; then
