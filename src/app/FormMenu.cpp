@@ -103,6 +103,10 @@ ui::FormBlueprint FormMenu::design()
     blueprint.controls.push_back(button(QStringLiteral("Command21"), 240, 4560, kButtonWidth, kButtonHeight,
                                    QStringLiteral("ortix libero")));
     blueprint.controls.push_back(checkBox(QStringLiteral("Check1"), 4680, 4680, 3135, 375, QStringLiteral("Suoni attivati")));
+    // Under the sound switch: the voice that reads the numbers aloud.
+    blueprint.controls.push_back(checkBox(QStringLiteral("Check2"), 4680, 5040, 3135, 375, QStringLiteral("Voce attivata"))
+                                     .withTip(QStringLiteral("Una voce legge ad alta voce il numero da formare, ogni "
+                                                             "risposta esatta e le palline dell'ortix libero")));
     blueprint.controls.push_back(button(QStringLiteral("Command1"), 8280, 4560, kButtonWidth, kButtonHeight, QStringLiteral("Esci")));
     blueprint.controls.push_back(menuItem(QStringLiteral("mnuLanguages"), QStringLiteral("Lingua")));
     blueprint.controls.push_back(menuItem(QStringLiteral("mnuLanguage"), QStringLiteral("Italiano"), QStringLiteral("mnuLanguages")).at(0));
@@ -116,6 +120,7 @@ FormMenu::FormMenu()
         control(text(route.button))->onClick = [this, &route] { openRoute(route); };
     }
     control(QStringLiteral("Check1"))->onClick = [this] { Check1_Click(); };
+    control(QStringLiteral("Check2"))->onClick = [this] { Check2_Click(); };
     control(QStringLiteral("Command1"))->onClick = [this] { Command1_Click(); };
     connectLanguageItem(control(QStringLiteral("mnuLanguage"), 0));
 }
@@ -132,8 +137,11 @@ void FormMenu::Form_Load()
     bindNewResizer(this, 75);
     Control *check = control(QStringLiteral("Check1"));
     check->setValue(shared().SuoniAttivati ? 1 : 0);
+    Control *voice = control(QStringLiteral("Check2"));
+    voice->setValue(shared().VoceAttivata ? 1 : 0);
     setBackColor(QColor::fromRgb(ColoreACaso()));
     check->setBackColor(backColor());
+    voice->setBackColor(backColor());
 }
 
 void FormMenu::Form_Activate()
@@ -197,6 +205,15 @@ void FormMenu::mnuLanguage_Click(int index)
 void FormMenu::Check1_Click()
 {
     shared().SuoniAttivati = control(QStringLiteral("Check1"))->value() == 1;
+}
+
+void FormMenu::Check2_Click()
+{
+    shared().VoceAttivata = control(QStringLiteral("Check2"))->value() == 1;
+    if (shared().VoceAttivata) {
+        // The engine gets ready in the background while the pupil chooses.
+        startSpeech();
+    }
 }
 
 void FormMenu::Command1_Click()

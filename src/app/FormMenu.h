@@ -7,7 +7,7 @@
 namespace ortix {
 
 // The main menu: twenty exercise buttons in a grid of ranges by kinds, the
-// free counting frame, the sound switch, the language menu and "Esci".
+// free counting frame, the sound and voice switches, the language menu and "Esci".
 class FormMenu : public ui::Form
 {
     Q_OBJECT
@@ -31,6 +31,7 @@ private:
     void MLSFillMenuLanguages();
     void mnuLanguage_Click(int index);
     void Check1_Click();
+    void Check2_Click();
     void Command1_Click();
     void openRoute(const Route &route);
     void connectLanguageItem(ui::Control *item);

@@ -13,6 +13,8 @@ struct SharedState
 {
     // Start-up and main menu.
     bool SuoniAttivati = true;
+    // The voice that reads the numbers aloud; off at every start.
+    bool VoceAttivata = false;
     qint32 NumeroMassimo = 99;
 
     // Language support.

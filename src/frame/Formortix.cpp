@@ -9,6 +9,7 @@
 #include "frame/FrameLayout.h"
 #include "frame/FramePicture.h"
 #include "lang/LanguageSupport.h"
+#include "lang/NumberVoice.h"
 #include "lang/TranslateForm.h"
 #include "ui/ClsResize.h"
 #include "ui/Services.h"
@@ -218,6 +219,19 @@ void Formortix::Command2_MouseDown(int index, int button)
         pallina(r, p - 1)->setVisible(false);
         SuonoTogli();
     }
+    if (const auto said = utteranceNow(VoiceWindow::FreeFrame, VoiceMoment::BeadsChanged, numeroMostrato())) {
+        sayNumber(said->number, said->language);
+    }
+}
+
+qint64 Formortix::numeroMostrato() const
+{
+    qint64 numero = 0;
+    qint64 posto = 1;
+    for (int r = 1; r <= m_NumeroFili; ++r, posto *= 10) {
+        numero += m_PallineSulFilo.at(r) * posto;
+    }
+    return numero;
 }
 
 void Formortix::mnuConfigura_Click()

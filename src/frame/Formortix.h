@@ -37,6 +37,8 @@ public:
     int PallinePerFilo() const { return m_PallinePerFilo; }
     int DimPallina() const { return m_DimPallina; }
     int PallineSulFilo(int r) const { return m_PallineSulFilo.at(r); }
+    // The number the beads show: each shown rod's beads times its place.
+    qint64 numeroMostrato() const;
     QString FileIni() const { return m_FileIni; }
     // Bead k (0 at the bottom) of rod r (1 to 6).
     ui::Control *pallina(int r, int k) const;

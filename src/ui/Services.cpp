@@ -3,7 +3,9 @@
 #include "ui/Forms.h"
 #include "ui/QtMessageBoxes.h"
 #include "ui/QtSoundPlayer.h"
+#include "ui/QtSpeech.h"
 #include "ui/SoundPlayer.h"
+#include "ui/Speech.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -69,6 +71,10 @@ void installRealServices()
     if (!s.sounds) {
         s.sounds = std::make_unique<QtSoundPlayer>();
     }
+    if (!s.speech) {
+        // Costs nothing until the voice is first used.
+        s.speech = std::make_unique<QtSpeech>();
+    }
     if (!s.screen) {
         s.screen = std::make_unique<PrimaryScreen>();
     }
@@ -94,6 +100,18 @@ void playSound(const QString &wavePath)
 {
     installRealServices();
     services().sounds->play(wavePath);
+}
+
+void startSpeech()
+{
+    installRealServices();
+    services().speech->start();
+}
+
+void sayNumber(qint64 number, QLocale::Language language)
+{
+    installRealServices();
+    services().speech->sayNumber(number, language);
 }
 
 QRect screenGeometry()

@@ -2,6 +2,7 @@
 
 #include "ui/Printing.h"
 
+#include <QLocale>
 #include <QRect>
 #include <QString>
 
@@ -12,6 +13,7 @@ class QWidget;
 namespace ortix::ui {
 
 class SoundPlayer;
+class Speech;
 
 enum class MsgButtons { Ok, YesNo };
 enum class MsgIcon { None, Critical, Question, Information, Exclamation };
@@ -61,6 +63,7 @@ struct Services
 {
     std::unique_ptr<MessageBoxes> messages;
     std::unique_ptr<SoundPlayer> sounds;
+    std::unique_ptr<Speech> speech;
     std::unique_ptr<ScreenInfo> screen;
     std::unique_ptr<ProgramEnd> end;
     std::unique_ptr<Printing> printing;
@@ -76,6 +79,8 @@ void installRealServices();
 MsgAnswer messageBox(QWidget *parent, const QString &text, const QString &title, MsgButtons buttons,
                      MsgIcon icon);
 void playSound(const QString &wavePath);
+void startSpeech();
+void sayNumber(qint64 number, QLocale::Language language);
 QRect screenGeometry();
 // The screen's size in twips.
 double screenWidthTwips();

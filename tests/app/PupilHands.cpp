@@ -79,6 +79,24 @@ void rightClick(Control *control)
     QTest::mouseClick(control->widget(), Qt::RightButton);
 }
 
+void clickCheckBox(Control *box)
+{
+    QWidget *widget = box->widget();
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+}
+
+void clickTarget(Form *form)
+{
+    Control *target = form->control(QStringLiteral("EtichettaNumero"));
+    for (Control *part : form->controlArray(QStringLiteral("EtichettaNumero"))) {
+        if (!target && part->visible() && !part->caption().isEmpty()) {
+            target = part;
+        }
+    }
+    QVERIFY2(target, qPrintable(form->name() + QStringLiteral(": no target to click")));
+    leftClick(target);
+}
+
 void chooseMenu(Form *form, const QString &name, int index)
 {
     if (auto *item = qobject_cast<MenuControl *>(form->control(name, index))) {

@@ -49,6 +49,11 @@ ui::Form *leaveWindow(ui::Form *window, RecordingMessageBoxes &messages);
 
 void leftClick(ui::Control *control);
 void rightClick(ui::Control *control);
+// Ticks or clears a check box by a click on its square.
+void clickCheckBox(ui::Control *box);
+// Clicks a build window's target where the pupil sees it: its label, or
+// in Picture1 the first part of it that holds text.
+void clickTarget(ui::Form *form);
 // Chooses a menu item, as clicking it does.
 void chooseMenu(ui::Form *form, const QString &name, int index = -1);
 // The item of the language menu with this caption; -1 when there is none.

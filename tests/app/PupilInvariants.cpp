@@ -267,6 +267,11 @@ QString menuHolds(const ui::Form &menu)
             .arg(menu.control(QStringLiteral("Check1"))->value())
             .arg(shared().SuoniAttivati);
     }
+    if ((menu.control(QStringLiteral("Check2"))->value() == 1) != shared().VoceAttivata) {
+        return QStringLiteral("the voice switch shows %1 for %2")
+            .arg(menu.control(QStringLiteral("Check2"))->value())
+            .arg(shared().VoceAttivata);
+    }
     int ticked = 0;
     for (const Control *item : menu.controlArray(QStringLiteral("mnuLanguage"))) {
         if (item->checked()) {

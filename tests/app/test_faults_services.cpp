@@ -1,5 +1,6 @@
 // The machine's own services failing the program: wave files missing or
-// damaged, no audio device, no printer. The windows go on as usual.
+// damaged, no audio device, no speech engine, no printer. The windows go on
+// as usual.
 
 #include "PupilHands.h"
 #include "TestSupport.h"
@@ -9,6 +10,7 @@
 #include "frame/Formortix.h"
 #include "ui/Forms.h"
 #include "ui/QtSoundPlayer.h"
+#include "ui/QtSpeech.h"
 #include "ui/Services.h"
 
 #include <QDir>
@@ -81,6 +83,9 @@ class TestFaultsServices : public QObject
 private slots:
     void wavesMissingOrDamaged_data();
     void wavesMissingOrDamaged();
+    void noSpeechEngine_data();
+    void noSpeechEngine();
+    void numbersAreHandedAsPlainDigits();
     void noPrinter();
 };
 
@@ -143,6 +148,70 @@ void TestFaultsServices::wavesMissingOrDamaged()
     // Ending the program lets go of every sound without waiting for one.
     test::closeAllForms();
     services().sounds.reset();
+}
+
+void TestFaultsServices::noSpeechEngine_data()
+{
+    QTest::addColumn<QString>("engine");
+    // speech-dispatcher not installed or not running: nothing answers.
+    QTest::newRow("speech-dispatcher unreachable") << QStringLiteral("speechd");
+    QTest::newRow("no such plug-in") << QStringLiteral("ortix-no-such-engine");
+}
+
+// The voice switched on where no engine can speak: every window goes on as
+// usual, nothing reaches an engine, and the speech thread ends with the
+// service.
+void TestFaultsServices::noSpeechEngine()
+{
+    QFETCH(QString, engine);
+    test::TestRun run;
+    run.copyShippedLanguageFiles();
+    // An address where no speech-dispatcher listens (left to itself, the
+    // plug-in would start one with the user's settings).
+    qputenv("SPEECHD_ADDRESS", "unix_socket:" + QDir(run.folder()).filePath(QStringLiteral("none.sock")).toLocal8Bit());
+    auto real = std::make_unique<QtSpeech>(engine);
+    QtSpeech &speech = *real;
+    services().speech = std::move(real);
+
+    SingleInstance instance(run.lockPath());
+    Form *menu = test::startProgram(instance);
+    QVERIFY(menu);
+    test::clickCheckBox(menu->control(QStringLiteral("Check2")));
+    QVERIFY(shared().VoceAttivata);
+    // A window of each kind: the voice is heard through their common frames.
+    const QStringList kinds = {"Form99sem", "Form99a", "Form99b1", "Form99b", "Formortix"};
+    for (const test::MenuRoute &route : test::registeredRoutes()) {
+        if (!kinds.contains(route.form)) {
+            continue;
+        }
+        Form *window = test::openRoute(menu, route);
+        QVERIFY2(window, qPrintable(route.form));
+        if (auto *exercise = qobject_cast<ExerciseForm *>(window)) {
+            test::answerRight(exercise);
+            QCOMPARE(shared().ConteggioEsatti, qint16(1));
+        } else if (auto *frame = qobject_cast<Formortix *>(window)) {
+            test::clickFrameRod(*frame, 1, Qt::LeftButton, 3);
+            QCOMPARE(test::frameBeadRun(*frame, 1), 3);
+        }
+        menu = test::leaveWindow(window, *run.fakes.messages);
+        QVERIFY2(menu, qPrintable(route.form));
+    }
+    QVERIFY(!speech.engineFound());
+    QCOMPARE(speech.handedToEngine(), QStringList());
+    test::closeAllForms();
+    services().speech.reset();
+    qunsetenv("SPEECHD_ADDRESS");
+}
+
+// Engines read plain digits as one number in all six languages; with the
+// locale's group separators several of them read the groups one by one.
+void TestFaultsServices::numbersAreHandedAsPlainDigits()
+{
+    for (QLocale::Language language : {QLocale::Italian, QLocale::English, QLocale::French, QLocale::German,
+                                       QLocale::Spanish, QLocale::Albanian}) {
+        QCOMPARE(QtSpeech::spokenText(345678, QLocale(language)), QStringLiteral("345678"));
+        QCOMPARE(QtSpeech::spokenText(0, QLocale(language)), QStringLiteral("0"));
+    }
 }
 
 // With no printer the page is kept as a PDF in the pupil's documents; where

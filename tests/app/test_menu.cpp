@@ -70,9 +70,17 @@ void TestMenu::startWindowMenuAndQuit()
     QCOMPARE(menu->control(QStringLiteral("Check1"))->backColor(), menu->backColor());
 
     // The sound switch and the language list survive a visit to a window.
-    QWidget *check = menu->control(QStringLiteral("Check1"))->widget();
-    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
+    test::clickCheckBox(menu->control(QStringLiteral("Check1")));
     QVERIFY(!shared().SuoniAttivati);
+    // The voice is off at every start; ticked, its engine starts getting
+    // ready (what it reads: test_exerciseopening, test_formortix).
+    Control *voice = menu->control(QStringLiteral("Check2"));
+    QCOMPARE(voice->value(), 0);
+    QVERIFY(!shared().VoceAttivata);
+    QCOMPARE(voice->backColor(), menu->backColor());
+    test::clickCheckBox(voice);
+    QVERIFY(shared().VoceAttivata);
+    QCOMPARE(run.fakes.speech->starts, 1);
     Form *window = test::openRoute(menu, test::registeredRoutes().front());
     QVERIFY(window);
 
@@ -80,6 +88,7 @@ void TestMenu::startWindowMenuAndQuit()
     QVERIFY(menu);
     QCOMPARE(menu->control(QStringLiteral("Check1"))->value(), 0);
     QVERIFY(!shared().SuoniAttivati);
+    QCOMPARE(menu->control(QStringLiteral("Check2"))->value(), 1);
     // The language list is built anew, not doubled.
     QCOMPARE(menu->controlArray(QStringLiteral("mnuLanguage")).size(), std::size_t(6));
 

@@ -4,6 +4,7 @@
 #include "app/Main.h"
 #include "app/ProgramFolder.h"
 #include "app/SharedState.h"
+#include "app/SingleInstance.h"
 #include "frame/Formortix.h"
 #include "frame/FrameLayout.h"
 #include "frame/FrameSettings.h"
@@ -58,6 +59,8 @@ private slots:
     void settingsSurviveARestartAndThePanelsEsci();
     void layoutFollowsTheWindow();
     void clicksAddAndRemoveBeadsWithSounds();
+    void beadsAreReadAloud_data();
+    void beadsAreReadAloud();
     void printsTheFrameOnWhite();
 };
 
@@ -230,6 +233,51 @@ void TestFormortix::clicksAddAndRemoveBeadsWithSounds()
     test::clickFrameRod(*frame, 2, Qt::RightButton);
     menu(frame, "mnuSvuota");
     QCOMPARE(run.fakes.sounds->played.size(), 1);
+    // The voice is off unless the pupil switches it on.
+    QVERIFY(run.fakes.speech->said.empty());
+}
+
+void TestFormortix::beadsAreReadAloud_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("voice");
+    QTest::newRow("it") << "Italiano" << "Italian";
+    QTest::newRow("en") << "English" << "English";
+    QTest::newRow("fr") << QString::fromUtf8("Français") << "French";
+    QTest::newRow("de") << "Deutsch" << "German";
+    QTest::newRow("es") << QString::fromUtf8("Español") << "Spanish";
+    QTest::newRow("sq") << "Shqip" << "Albanian";
+}
+
+// With the voice on, every bead put on or taken off is followed by the
+// number the beads show, in the number words' language.
+void TestFormortix::beadsAreReadAloud()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, voice);
+    test::TestRun run;
+    run.copyShippedLanguageFiles();
+    run.writeFile(QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=" + language.toUtf8() + "\r\n");
+    SingleInstance instance(run.lockPath());
+    Form *start = test::startProgram(instance);
+    QVERIFY(start);
+    test::clickCheckBox(start->control(QStringLiteral("Check2")));
+    auto *frame = qobject_cast<Formortix *>(test::openRoute(start, test::kFreeFrame));
+    QVERIFY(frame);
+    test::clickFrameRod(*frame, 2, Qt::LeftButton, 3);
+    test::clickFrameRod(*frame, 1, Qt::LeftButton);
+    test::clickFrameRod(*frame, 2, Qt::RightButton);
+    test::clickFrameRod(*frame, 6, Qt::LeftButton);
+    QStringList expected;
+    for (const char *number : {"10", "20", "30", "31", "21", "100021"}) {
+        expected << QString::fromLatin1(number) + u'/' + voice;
+    }
+    QCOMPARE(run.fakes.speech->heard(), expected);
+    // A click that changes no bead, and emptying the frame, read nothing.
+    test::clickFrameRod(*frame, 3, Qt::RightButton);
+    menu(frame, "mnuSvuota");
+    QCOMPARE(run.fakes.speech->heard(), expected);
+    QVERIFY(test::leaveWindow(frame, *run.fakes.messages));
 }
 
 // The page shows the frame on white paper; a page kept as a PDF file is

@@ -39,7 +39,8 @@ LanguageFile parse(const QString &path)
     file.size = bytes.size();
     QString section;
     for (const QString &line : lang::splitLines(lang::decodeText(bytes))) {
-        if (line.trimmed().isEmpty()) {
+        // Blank lines, and comments that tell translators what a key is for.
+        if (line.trimmed().isEmpty() || line.startsWith(u';')) {
             continue;
         }
         if (line.startsWith(u'[')) {

@@ -2,6 +2,7 @@
 
 #include "app/SharedState.h"
 #include "lang/LanguageSupport.h"
+#include "lang/NumberVoice.h"
 #include "lang/TranslateForm.h"
 #include "ui/Form.h"
 
@@ -35,6 +36,8 @@ private slots:
     void getStringAndNumberLanguage_data();
     void getStringAndNumberLanguage();
     void elevenToNineteenParts();
+    void whatTheVoiceReads_data();
+    void whatTheVoiceReads();
 };
 
 void TestTranslate::translatesCaptionsTipsAndTags()
@@ -120,6 +123,52 @@ void TestTranslate::elevenToNineteenParts()
     shared().LinguaNumeri = QStringLiteral("9");
     lang::PreparaPartiUndiciDiciannove();
     QCOMPARE(shared().ParteUnita[8], QStringLiteral("Acht"));
+}
+
+void TestTranslate::whatTheVoiceReads_data()
+{
+    QTest::addColumn<int>("window");
+    QTest::addColumn<int>("moment");
+    QTest::addColumn<bool>("voiceOn");
+    QTest::addColumn<QString>("linguaNumeri");
+    // "" when nothing is read.
+    QTest::addColumn<QString>("read");
+    const struct
+    {
+        VoiceWindow window;
+        const char *name;
+        // The moments it reads at, of NewItem, TargetClicked, RightAnswer, BeadsChanged.
+        bool reads[4];
+    } windows[] = {{VoiceWindow::Build, "build", {true, true, true, false}},
+                   {VoiceWindow::Write, "write", {false, false, true, false}},
+                   {VoiceWindow::FreeFrame, "free frame", {false, false, false, true}}};
+    for (const auto &w : windows) {
+        for (int moment = 0; moment < 4; ++moment) {
+            for (bool on : {true, false}) {
+                QTest::addRow("%s, moment %d, %s", w.name, moment, on ? "on" : "off")
+                    << int(w.window) << moment << on << "1" << (on && w.reads[moment] ? "47 Italian" : "");
+            }
+        }
+    }
+    // The voice speaks the number words' language; a text that names none
+    // gives Italian, as the words do.
+    const char *languages[][2] = {{"2", "English"}, {"3", "French"}, {"4", "German"}, {"5", "Spanish"},
+                                  {"6", "Albanian"}, {"", "Italian"}, {"7", "Italian"}};
+    for (const auto &[code, language] : languages) {
+        QTest::addRow("language \"%s\"", code) << int(VoiceWindow::Build) << int(VoiceMoment::NewItem) << true << code
+                                               << QStringLiteral("47 ") + QString::fromLatin1(language);
+    }
+}
+
+void TestTranslate::whatTheVoiceReads()
+{
+    QFETCH(int, window);
+    QFETCH(int, moment);
+    QFETCH(bool, voiceOn);
+    QFETCH(QString, linguaNumeri);
+    QFETCH(QString, read);
+    const auto said = utteranceFor(VoiceWindow(window), VoiceMoment(moment), 47, voiceOn, linguaNumeri);
+    QCOMPARE(said ? QString::number(said->number) + u' ' + QLocale::languageToString(said->language) : QString(), read);
 }
 
 QTEST_MAIN(TestTranslate)

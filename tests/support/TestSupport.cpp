@@ -37,6 +37,15 @@ ui::MsgAnswer RecordingMessageBoxes::show(QWidget *, const QString &text, const 
     return answer;
 }
 
+QStringList RecordingSpeech::heard() const
+{
+    QStringList lines;
+    for (const Said &s : said) {
+        lines << QString::number(s.number) + u'/' + QLocale::languageToString(s.language);
+    }
+    return lines;
+}
+
 void RecordingProgramEnd::endNow()
 {
     ++ends;
@@ -159,14 +168,16 @@ TestRun::TestRun(quint32 seed)
     auto &s = ui::services();
     auto messages = std::make_unique<RecordingMessageBoxes>();
     auto sounds = std::make_unique<RecordingSoundPlayer>();
+    auto speech = std::make_unique<RecordingSpeech>();
     auto screen = std::make_unique<FixedScreen>(QRect(0, 0, 1024, 768));
     auto end = std::make_unique<RecordingProgramEnd>();
     const QString user = QDir(m_folder.path()).filePath(QStringLiteral("user"));
     auto printing = std::make_unique<PdfPrinting>(QDir(user).filePath(QStringLiteral("printed")));
     auto folders = std::make_unique<FixedUserFolders>(user);
-    fakes = Fakes{messages.get(), sounds.get(), screen.get(), end.get(), printing.get(), folders.get()};
+    fakes = Fakes{messages.get(), sounds.get(), speech.get(), screen.get(), end.get(), printing.get(), folders.get()};
     s.messages = std::move(messages);
     s.sounds = std::move(sounds);
+    s.speech = std::move(speech);
     s.screen = std::move(screen);
     s.end = std::move(end);
     s.printing = std::move(printing);

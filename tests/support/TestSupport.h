@@ -4,6 +4,7 @@
 #include "ui/ControlBlueprint.h"
 #include "ui/Services.h"
 #include "ui/SoundPlayer.h"
+#include "ui/Speech.h"
 
 #include <QImage>
 #include <QStringList>
@@ -38,6 +39,28 @@ class RecordingSoundPlayer : public ui::SoundPlayer
 public:
     void play(const QString &wavePath) override { played.append(wavePath); }
     QStringList played;
+};
+
+// A speech engine that keeps every number it is asked to read, in order,
+// with the voice's language, and whether it was asked to start.
+class RecordingSpeech : public ui::Speech
+{
+public:
+    struct Said
+    {
+        qint64 number;
+        QLocale::Language language;
+        bool operator==(const Said &) const = default;
+    };
+    void start() override { ++starts; }
+    void sayNumber(qint64 number, QLocale::Language language) override { said.push_back({number, language}); }
+    // The numbers said, in order, each as "number/language" (47/Italian).
+    QStringList heard() const;
+    // Forgets what was said so far.
+    void clear() { said.clear(); }
+
+    std::vector<Said> said;
+    int starts = 0;
 };
 
 class FixedScreen : public ui::ScreenInfo
@@ -96,6 +119,7 @@ struct Fakes
 {
     RecordingMessageBoxes *messages = nullptr;
     RecordingSoundPlayer *sounds = nullptr;
+    RecordingSpeech *speech = nullptr;
     FixedScreen *screen = nullptr;
     RecordingProgramEnd *end = nullptr;
     PdfPrinting *printing = nullptr;

@@ -10,6 +10,7 @@
 #include "exercise/engine/Score.h"
 #include "lang/TranslateForm.h"
 #include "ui/ClsResize.h"
+#include "ui/Services.h"
 #include "ui/WidgetControls.h"
 
 #include <QLabel>
@@ -173,6 +174,14 @@ void ExerciseForm::NuovoNumero()
 {
     setBackColor(QColor::fromRgb(ColoreACaso()));
     startItem();
+    readAloud(VoiceMoment::NewItem);
+}
+
+void ExerciseForm::readAloud(VoiceMoment moment)
+{
+    if (const auto said = utteranceNow(voiceWindow(), moment, shared().NumeroACaso)) {
+        ui::sayNumber(said->number, said->language);
+    }
 }
 
 void ExerciseForm::drawNumeroACaso()
@@ -195,6 +204,7 @@ void ExerciseForm::SegnaEsatto()
     SharedState &s = shared();
     s.ConteggioEsatti = contaUnaInPiu(s.ConteggioEsatti);
     control(QStringLiteral("EtichettaEsatti"))->setCaption(testoConteggio(s.ConteggioEsatti));
+    readAloud(VoiceMoment::RightAnswer);
     emit scored(true);
 }
 

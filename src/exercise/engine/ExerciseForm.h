@@ -2,6 +2,7 @@
 
 #include "exercise/engine/ExerciseWindow.h"
 #include "exercise/engine/Palline.h"
+#include "lang/NumberVoice.h"
 #include "ui/Form.h"
 
 namespace ortix {
@@ -58,6 +59,12 @@ protected:
     virtual void afterAvanti() {}
     // After the controls have been rescaled to a new size.
     virtual void afterResize() {}
+    // How the voice treats the window: whether its item may be heard
+    // before it is answered.
+    virtual VoiceWindow voiceWindow() const = 0;
+
+    // Reads NumeroACaso aloud when the voice speaks at that moment.
+    void readAloud(VoiceMoment moment);
 
     // NumeroACaso = a number drawn by the window's rule.
     void drawNumeroACaso();

@@ -94,6 +94,19 @@ void BuildForm::connectControls()
     if (auto *target = controlAs<LabelControl>(QStringLiteral("EtichettaNumero"))) {
         target->label()->setAlignment(Qt::AlignCenter);
     }
+    // The labels inside Picture1 pass their clicks on to it, so each click
+    // on the target is heard once.
+    const auto clicked = [this](int, int, double, double) { EtichettaNumero_Click(); };
+    for (const char *name : {"EtichettaNumero", "Picture1"}) {
+        if (Control *target = control(QString::fromLatin1(name))) {
+            target->onMouseDown = clicked;
+        }
+    }
+}
+
+void BuildForm::EtichettaNumero_Click()
+{
+    readAloud(VoiceMoment::TargetClicked);
 }
 
 ui::Control *BuildForm::answerControl() const

@@ -54,6 +54,8 @@ public:
     void BottoneConferma_Click();
     void MenuCifre_Click();
     void MenuParole_Click();
+    // A click on the target (its label, or the box that holds it).
+    void EtichettaNumero_Click();
 
     // The target as text: digits (by the row's form) or upper-case words in
     // the number-word language.
@@ -75,6 +77,7 @@ protected:
     ui::Control *answerControl() const override;
     void resetMembers() override;
     void afterResize() override;
+    VoiceWindow voiceWindow() const override { return VoiceWindow::Build; }
 
 private:
     void connectControls();

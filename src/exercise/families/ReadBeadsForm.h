@@ -81,6 +81,7 @@ protected:
     ui::Control *answerControl() const override;
     void afterAvanti() override;
     void afterResize() override;
+    VoiceWindow voiceWindow() const override { return VoiceWindow::Write; }
 
 private:
     static ui::FormBlueprint design(const ReadWindow &row);

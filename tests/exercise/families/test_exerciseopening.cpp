@@ -6,6 +6,7 @@
 #include "ReadPupil.h"
 #include "TestSupport.h"
 
+#include "app/FormMenu.h"
 #include "app/Main.h"
 #include "app/SharedState.h"
 #include "app/SingleInstance.h"
@@ -82,6 +83,8 @@ private slots:
     void loadAndShow();
     void roundFromTheMenu_data();
     void roundFromTheMenu();
+    void voiceReadsTheNumbers_data();
+    void voiceReadsTheNumbers();
 };
 
 void TestExerciseOpening::loadAndShow_data()
@@ -252,6 +255,94 @@ void TestExerciseOpening::roundFromTheMenu()
         pupil.conferma();
     }
     QCOMPARE(shared().ConteggioEsatti, qint16(1));
+    // The voice is off unless the pupil switches it on.
+    QCOMPARE(run.fakes.speech->heard(), QStringList());
+    QVERIFY(test::leaveWindow(form, *run.fakes.messages));
+}
+
+void TestExerciseOpening::voiceReadsTheNumbers_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("voice");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("number");
+    // The item that "avanti" or the words/digits switch brings next.
+    QTest::addColumn<int>("next");
+    const struct
+    {
+        const char *file;
+        const char *voice;
+    } languages[] = {{"Italiano", "Italian"}, {"English", "English"}, {"Français", "French"},
+                     {"Deutsch", "German"},   {"Español", "Spanish"}, {"Shqip", "Albanian"}};
+    // Each family's windows by range; each language takes a range in turn.
+    const char *families[][5] = {{"Form4", "Form99a", "Form999a", "F9999a", "Periodo1"},
+                                 {"Form4sem", "Form99sem", "Form999sem", "F9999SEM", "Periodo1SEM"},
+                                 {"Form6", "Form99b", "Form999b", "F9999b", "Periodo2"},
+                                 {"Form5", "Form99b1", "Form999b1", "F9999c", "Periodo3"}};
+    const int numbers[][2] = {{7, 3}, {47, 21}, {305, 999}, {4025, 9999}, {205016, 120345}};
+    for (int l = 0; l < 6; ++l) {
+        for (const auto &family : families) {
+            const int range = l % 5;
+            const QString window = QString::fromLatin1(family[range]);
+            QTest::addRow("%s %s", family[range], languages[l].voice)
+                << QString::fromUtf8(languages[l].file) << QString::fromLatin1(languages[l].voice) << window
+                << numbers[range][0] << numbers[range][1];
+        }
+    }
+}
+
+// What the voice reads in each kind of window and when, in each language:
+// a build window its target as it comes, again when clicked, and the
+// number built right; a write window only the number answered right.
+void TestExerciseOpening::voiceReadsTheNumbers()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, voice);
+    QFETCH(QString, window);
+    QFETCH(int, number);
+    QFETCH(int, next);
+    test::TestRun run;
+    run.copyShippedLanguageFiles();
+    run.writeFile(QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=" + language.toUtf8() + "\r\n");
+    SingleInstance instance(run.lockPath());
+    Form *menu = test::startProgram(instance);
+    QVERIFY(menu);
+    test::clickCheckBox(menu->control(QStringLiteral("Check2")));
+    const auto route = std::find_if(FormMenu::routes().begin(), FormMenu::routes().end(),
+                                    [&](const FormMenu::Route &r) { return window == QLatin1String(r.form); });
+    test::ScriptedRnd &rnd = test::installScriptedRnd();
+    test::scriptItem(rnd, window, number);
+    auto *form = qobject_cast<ExerciseForm *>(test::openRoute(menu, {QString::fromLatin1(route->button), window}));
+    QVERIFY(form);
+    const test::RecordingSpeech &speech = *run.fakes.speech;
+    const QString first = QString::number(number) + u'/' + voice;
+    const QString second = QString::number(next) + u'/' + voice;
+
+    if (qobject_cast<ReadBeadsForm *>(form)) {
+        // The beads' number is the answer: heard only once it is given.
+        test::answerWrong(form);
+        QCOMPARE(speech.heard(), QStringList());
+        test::answerRight(form);
+        QCOMPARE(speech.heard(), QStringList{first});
+        test::scriptItem(rnd, window, next);
+        test::Reader{qobject_cast<ReadBeadsForm *>(form)}.avanti();
+        QCOMPARE(shared().NumeroACaso, next);
+        QCOMPARE(speech.heard(), QStringList{first});
+    } else {
+        QCOMPARE(speech.heard(), QStringList{first});
+        test::clickTarget(form);
+        QCOMPARE(speech.heard(), QStringList({first, first}));
+        test::answerWrong(form);
+        test::answerRight(form);
+        QCOMPARE(speech.heard(), QStringList({first, first, first}));
+        // Switching to digits shows a new target, heard at once.
+        test::scriptItem(rnd, window, next);
+        test::chooseMenu(form, qobject_cast<BuildForm *>(form)->buildRow().menuCifre);
+        QCOMPARE(speech.heard(), QStringList({first, first, first, second}));
+        test::clickTarget(form);
+        QCOMPARE(speech.heard().size(), 5);
+        QCOMPARE(speech.heard().last(), second);
+    }
     QVERIFY(test::leaveWindow(form, *run.fakes.messages));
 }
 
