@@ -12,6 +12,7 @@
 void benchBounds(QTextStream &out);
 void benchExercise(QTextStream &out);
 void benchMenu(QTextStream &out);
+void benchSpeech(QTextStream &out);
 void benchWords(QTextStream &out);
 
 int main(int argc, char *argv[])
@@ -38,5 +39,6 @@ int main(int argc, char *argv[])
     benchMenu(out);
     benchExercise(out);
     benchWords(out);
+    benchSpeech(out);
     return 0;
 }
