@@ -46,8 +46,8 @@ struct QtSpeech::Engine
         return tts.get();
     }
 
-    // The language's usual country when the engine has it (it_IT, en_US,
-    // de_DE, ...), else any of its locales.
+    // The language as spoken in Europe when the engine has it (it_IT,
+    // en_GB, fr_FR, de_DE, es_ES, sq_AL), else any of its locales.
     std::optional<QLocale> localeFor(QLocale::Language language)
     {
         const auto known = locales.find(language);
@@ -55,12 +55,13 @@ struct QtSpeech::Engine
             return known->second;
         }
         std::optional<QLocale> chosen;
-        const QLocale usual(language);
+        const QLocale::Territory usual =
+            language == QLocale::English ? QLocale::UnitedKingdom : QLocale(language).territory();
         for (const QLocale &locale : tts->availableLocales()) {
             if (locale.language() != language) {
                 continue;
             }
-            if (!chosen || locale.territory() == usual.territory()) {
+            if (!chosen || locale.territory() == usual) {
                 chosen = locale;
             }
         }
