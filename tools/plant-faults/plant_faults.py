@@ -118,6 +118,9 @@ def configure(root, build):
            "-DORTIX_SANITIZE=OFF"]
     if shutil.which("ccache"):
         cmd.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
+    # Every fault relinks every test program: lld does it several times faster.
+    if shutil.which("ld.lld"):
+        cmd.append("-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld")
     subprocess.run(cmd, check=True, stdout=subprocess.DEVNULL)
 
 
