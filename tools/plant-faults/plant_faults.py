@@ -138,7 +138,9 @@ QTEST_FAIL = re.compile(r"^FAIL!\s*:\s*([\w:]+)\((.*)\)")
 
 
 def run_ctest(build, jobs, timeout, regex):
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    # The tests' own TIMEOUT property wins over ctest --timeout; QtTest's
+    # watchdog ends a test function that hangs after the same time.
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", QTEST_FUNCTION_TIMEOUT=str(timeout * 1000))
     cmd = ["ctest", "--output-on-failure", "--timeout", str(timeout), "-j", str(jobs)]
     if regex:
         cmd += ["-R", regex]
@@ -259,7 +261,8 @@ def main():
     parser.add_argument("-R", "--tests-regex", help="run only the ctest tests that match (ctest -R)")
     parser.add_argument("--build-dir", default="build-plant", help="build directory, relative to the checkout")
     parser.add_argument("-j", "--jobs", type=int, default=2)
-    parser.add_argument("--timeout", type=int, default=120, help="seconds per test (ctest --timeout)")
+    parser.add_argument("--timeout", type=int, default=120,
+                        help="seconds per test (ctest --timeout) and per QtTest function")
     parser.add_argument("-o", "--output", help="Markdown table (default: <build-dir>/plant-faults.md)")
     parser.add_argument("--no-clean-run", action="store_true",
                         help="skip building and testing the tree without faults first")
