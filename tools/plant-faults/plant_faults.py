@@ -105,7 +105,10 @@ def anchor_state(root, fault):
 
 
 def dirty_files(root, files):
-    out = git(root, "status", "--porcelain", "--", *sorted(files))
+    if not files:
+        return []
+    out = subprocess.run(["git", "-C", str(root), "status", "--porcelain", "--", *sorted(files)],
+                         capture_output=True, text=True).stdout
     return [line[3:] for line in out.splitlines() if line.strip()]
 
 
@@ -177,9 +180,9 @@ def parse_ctest(output):
 
 # --- the run -------------------------------------------------------------------
 
-def measure(root, build, args, faults, write_out):
+def measure(root, build, args, faults, write_out, earlier):
     backup_dir = build / "plant-faults-originals"
-    results = []
+    results = list(earlier)
     clean = {}
     if not args.no_clean_run:
         print("clean tree: building and testing", flush=True)
@@ -211,7 +214,7 @@ def measure(root, build, args, faults, write_out):
                 planted.restore()
         result["seconds"] = round(time.time() - started)
         results.append(result)
-        print(f"[{n}/{len(faults)}] {fault['id']}: {result['outcome']}"
+        print(f"[{n + len(earlier)}/{len(faults) + len(earlier)}] {fault['id']}: {result['outcome']}"
               + (" - " + ", ".join(result["caught_by"]) if result["caught_by"] else "")
               + f" ({result['seconds']} s)", flush=True)
         write_out(results, clean)
@@ -266,6 +269,8 @@ def main():
     parser.add_argument("-o", "--output", help="Markdown table (default: <build-dir>/plant-faults.md)")
     parser.add_argument("--no-clean-run", action="store_true",
                         help="skip building and testing the tree without faults first")
+    parser.add_argument("--resume", metavar="JSON", help="an earlier run's JSON (e.g. one that was stopped): keep "
+                                                         "the faults it measured, plant only the others")
     parser.add_argument("--list", action="store_true", help="list the faults and check their anchors, plant none")
     parser.add_argument("--compare", metavar="JSON", help="an earlier run's JSON: name every fault it caught that "
                                                            "this run does not (exit status 1 if any)")
@@ -278,6 +283,14 @@ def main():
     if unknown:
         sys.exit("unknown faults: " + ", ".join(unknown))
     faults = [known[i] for i in args.ids] if args.ids else FAULTS
+    earlier, earlier_header = [], []
+    if args.resume:
+        kept = json.loads(Path(args.resume).read_text(encoding="utf-8"))
+        wanted = {f["id"] for f in faults}
+        earlier = [r for r in kept["faults"]
+                   if r["id"] in wanted and r["outcome"] in ("caught", "caught by nothing")]
+        faults = [f for f in faults if f["id"] not in {r["id"] for r in earlier}]
+        earlier_header = [f"{len(earlier)} faults taken from an earlier run: {kept['header'][0]}"]
 
     if args.list:
         for f in faults:
@@ -295,7 +308,6 @@ def main():
         raise KeyboardInterrupt
     signal.signal(signal.SIGTERM, stop)
     signal.signal(signal.SIGHUP, stop)
-    configure(root, build)
 
     output = Path(args.output) if args.output else build / "plant-faults.md"
     local = " (with uncommitted changes)" if git(root, "status", "--porcelain", "--untracked-files=no") else ""
@@ -304,6 +316,7 @@ def main():
         f"{git(root, 'rev-parse', '--short', 'HEAD')} (\"{git(root, 'log', '-1', '--format=%s')}\"){local}.",
         f"Build: `{args.build_dir}` (Debug, no sanitizers); ctest `--timeout {args.timeout}`"
         + (f" `-R '{args.tests_regex}'`" if args.tests_regex else "") + ".",
+        *earlier_header,
         "Re-run: `tools/plant-faults/plant_faults.py [fault ids] [-R regex]`; see DEVELOPERS.md.",
     ]
 
@@ -313,8 +326,13 @@ def main():
             json.dumps({"header": header, "clean_failures": clean, "faults": results}, indent=1,
                        ensure_ascii=False) + "\n", encoding="utf-8")
 
+    if not faults:
+        write_out(earlier, kept.get("clean_failures", {}) if args.resume else {})
+        print(f"nothing left to plant; table in {output}")
+        return 0
+    configure(root, build)
     try:
-        results = measure(root, build, args, faults, write_out)
+        results = measure(root, build, args, faults, write_out, earlier)
     except KeyboardInterrupt:
         sys.exit("stopped; the source files are as they were")
     caught = sum(r["outcome"] == "caught" for r in results)
