@@ -10,6 +10,10 @@
 
 namespace ortix::ui {
 
+namespace {
+constexpr qsizetype kHandedKept = 100;
+}
+
 // Everything the speech thread owns. Only `pending` and `handed` are
 // touched from the window thread too, under the mutex.
 struct QtSpeech::Engine
@@ -94,6 +98,10 @@ struct QtSpeech::Engine
         tts->say(text);
         spoke = true;
         QMutexLocker lock(&mutex);
+        // The latest ones are enough for a check; a long lesson keeps no more.
+        if (handed.size() >= kHandedKept) {
+            handed.removeFirst();
+        }
         handed.append(locale->name() + u' ' + tts->voice().name() + QStringLiteral(": ") + text);
     }
 };

@@ -31,7 +31,8 @@ public:
 
     // For the checks of the real service: waits until the speech thread
     // has done all it was asked, then tells whether an engine was found and
-    // what it was handed, one "locale voice: text" line per number.
+    // what it was handed, one "locale voice: text" line per number (the
+    // latest hundred).
     bool engineFound();
     QStringList handedToEngine();
 
