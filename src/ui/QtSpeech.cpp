@@ -1,5 +1,6 @@
 #include "ui/QtSpeech.h"
 
+#include <QCoreApplication>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QTextToSpeech>
@@ -114,17 +115,30 @@ QtSpeech::QtSpeech(const QString &engine)
 
 QtSpeech::~QtSpeech()
 {
+    QObject::disconnect(m_atQuit);
+    endThread();
+}
+
+void QtSpeech::endThread()
+{
     if (m_thread.isRunning()) {
         m_thread.quit();
         m_thread.wait();
     }
     delete m_context;
+    m_context = nullptr;
 }
 
 void QtSpeech::ensureThread()
 {
     if (m_context) {
         return;
+    }
+    // The engine comes from a plug-in that Qt unloads once the application
+    // is gone: it is let go while the application is still there.
+    if (!m_atQuit && QCoreApplication::instance()) {
+        m_atQuit = QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                                    QCoreApplication::instance(), [this] { endThread(); });
     }
     m_context = new QObject;
     m_context->moveToThread(&m_thread);

@@ -16,7 +16,7 @@ namespace ortix::ui {
 // sayNumber() on, and the windows only leave it the latest number: one
 // asked for while another is still being read, or while the engine is
 // still starting, replaces it. The thread and the engine end with this
-// object, which must go before the application object.
+// object, or when the application is about to quit, whichever comes first.
 class QtSpeech : public Speech
 {
 public:
@@ -46,12 +46,14 @@ private:
     struct Engine;
 
     void ensureThread();
+    void endThread();
     void settle();
 
     std::shared_ptr<Engine> m_engine;
     QThread m_thread;
     // Lives on m_thread: the jobs posted to it run there.
     QObject *m_context = nullptr;
+    QMetaObject::Connection m_atQuit;
 };
 
 } // namespace ortix::ui
