@@ -16,6 +16,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # are designed in are named here, since no binary links them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, fonts-liberation2")
+# The voice that reads the numbers speaks through Qt's speech-dispatcher
+# plugin, which no binary links; without it the program stays silent.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The summary above is the first line; this is the long description.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Ortix teaches primary-school pupils place value with a counting frame:
@@ -28,6 +31,7 @@ The menu offers four kinds of exercise in five ranges, from units to the
 thousands period, and a free counting frame that can be printed. Every text
 comes from a language file (Italian, English, French, German, Spanish and
 Albanian) and can be switched while the program runs; a pupil's choice is
-kept per user.")
+kept per user. A voice can read the numbers aloud for pupils who cannot read
+yet.")
 
 include(CPack)
