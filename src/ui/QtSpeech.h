@@ -35,6 +35,9 @@ public:
     // latest hundred).
     bool engineFound();
     QStringList handedToEngine();
+    // Whether the speech thread runs (from the first number until the
+    // application is about to quit).
+    bool threadRunning() const { return m_thread.isRunning(); }
 
     // The text an engine is given for a number in a voice's locale: the
     // locale's digits, without group separators, which engines read as

@@ -17,6 +17,7 @@
 #include <QPrinterInfo>
 #include <QRandomGenerator>
 #include <QTest>
+#include <QTimer>
 
 using namespace ortix;
 using namespace ortix::ui;
@@ -198,6 +199,12 @@ void TestFaultsServices::noSpeechEngine()
     }
     QVERIFY(!speech.engineFound());
     QCOMPARE(speech.handedToEngine(), QStringList());
+    // The program's end: the thread goes while the application still
+    // exists (after it, the engine's plug-in is already unloaded).
+    QVERIFY(speech.threadRunning());
+    QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!speech.threadRunning());
     test::closeAllForms();
     services().speech.reset();
     qunsetenv("SPEECHD_ADDRESS");
