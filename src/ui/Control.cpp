@@ -3,6 +3,7 @@
 #include "ui/Form.h"
 #include "ui/Twips.h"
 
+#include <QAccessible>
 #include <QWidget>
 
 #include <cmath>
@@ -53,6 +54,65 @@ void Control::setCaption(const QString &caption)
 {
     m_caption = caption;
     showCaption();
+    emit captionChanged();
+}
+
+QString Control::accessibleName() const
+{
+    if (!m_accessibleName.isEmpty()) {
+        return m_accessibleName;
+    }
+    QString text = m_caption;
+    if (m_kind == ControlKind::Label) {
+        return text.trimmed();
+    }
+    // "&&" shows one ampersand; a single one marks the access key.
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(u'&');
+    text.replace(QChar(1), u'&');
+    return text.trimmed();
+}
+
+void Control::setAccessibleName(const QString &name)
+{
+    if (name != m_accessibleName) {
+        m_accessibleName = name;
+        showAccessibleText();
+    }
+}
+
+QString Control::accessibleDescription() const
+{
+    return m_accessibleDescription.isEmpty() ? m_toolTip : m_accessibleDescription;
+}
+
+void Control::setAccessibleDescription(const QString &text)
+{
+    if (text != m_accessibleDescription) {
+        m_accessibleDescription = text;
+        showAccessibleText();
+    }
+}
+
+void Control::setAccessibleValue(int value, int maximum)
+{
+    const bool changed = value != m_accessibleValue || maximum != m_accessibleMaximum;
+    m_accessibleValue = value;
+    m_accessibleMaximum = maximum;
+    if (changed && widget() && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(widget(), value);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void Control::showAccessibleText()
+{
+    QWidget *w = widget();
+    if (!w) {
+        return;
+    }
+    w->setAccessibleName(accessibleName());
+    w->setAccessibleDescription(m_accessibleDescription);
 }
 
 void Control::setToolTipText(const QString &text)

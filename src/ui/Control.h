@@ -98,6 +98,19 @@ public:
     virtual void setFocus();
     bool hasFocus() const;
 
+    // What assistive technology (a screen reader) is told of the control:
+    // a name in place of its caption, a description in place of its tool
+    // tip, and a count with its largest value (the beads on a rod).
+    QString accessibleName() const;
+    void setAccessibleName(const QString &name);
+    QString accessibleDescription() const;
+    void setAccessibleDescription(const QString &text);
+    bool hasAccessibleValue() const { return m_accessibleMaximum >= 0; }
+    int accessibleValue() const { return m_accessibleValue; }
+    int accessibleMaximum() const { return m_accessibleMaximum; }
+    // Tells assistive technology of a change of the count.
+    void setAccessibleValue(int value, int maximum);
+
     // Text boxes: the text; check boxes and scroll bars: the value;
     // option buttons and menu items: selected or ticked.
     virtual QString text() const { return QString(); }
@@ -123,7 +136,12 @@ public:
     // Places the widget at the pixels of the present twips.
     virtual void applyGeometry();
 
+signals:
+    // The caption was set (by the window or by a translation).
+    void captionChanged();
+
 protected:
+    virtual void showAccessibleText();
     virtual void showCaption() {}
     virtual void showToolTip();
     virtual void showBackColor() {}
@@ -148,6 +166,10 @@ protected:
     double m_height;
     QColor m_backColor;
     double m_fontSize = 8.25;
+    QString m_accessibleName;
+    QString m_accessibleDescription;
+    int m_accessibleValue = 0;
+    int m_accessibleMaximum = -1;
 };
 
 // Builds the control of a designed kind, placed in `host`.

@@ -1,5 +1,6 @@
 #include "ui/Form.h"
 
+#include "ui/Accessibility.h"
 #include "ui/ClsResize.h"
 #include "ui/Forms.h"
 #include "ui/MenuControl.h"
@@ -20,7 +21,7 @@ Form::Form(const FormBlueprint &blueprint)
     : QWidget(nullptr)
     , m_name(blueprint.name)
     , m_backColor(blueprint.backColor)
-    , m_canvas(new QWidget(this))
+    , m_canvas(newClientArea(this))
 {
     setObjectName(blueprint.name);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -33,6 +34,14 @@ Form::Form(const FormBlueprint &blueprint)
     resize(twipsToPixels(blueprint.scaleWidth), twipsToPixels(blueprint.scaleHeight) + menuHeight);
     layoutChildren();
     m_notifiedSize = size();
+}
+
+QWidget *Form::newClientArea(Form *form)
+{
+    // Assistive technology may ask about the window while it is built: the
+    // program's answers must be in place before the first question.
+    installAccessibility();
+    return new QWidget(form);
 }
 
 Form::~Form()

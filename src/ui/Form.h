@@ -90,7 +90,13 @@ protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
+signals:
+    // The language was changed while the window was open; its captions
+    // have been translated again.
+    void languageChanged();
+
 private:
+    static QWidget *newClientArea(Form *form);
     void buildControls(const FormBlueprint &blueprint);
     Control *addMenu(const ControlBlueprint &blueprint, bool holdsItems);
     void layoutChildren();

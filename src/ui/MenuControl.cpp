@@ -18,9 +18,10 @@ MenuControl::MenuControl(Form *form, const ControlBlueprint &blueprint, QAction 
         connect(m_action, &QAction::triggered, this, [this] {
             // The click may not change the tick: only the handler decides.
             m_action->setChecked(m_checked);
-            if (onClick) {
-                onClick();
-            }
+            // The handler runs once the choice has returned: it may ask a
+            // modal question ("Esci"), and assistive technology that chose
+            // the item waits for the answer to its action until then.
+            QMetaObject::invokeMethod(this, &MenuControl::runClick, Qt::QueuedConnection);
         });
     }
     showCaption();
@@ -55,8 +56,16 @@ void MenuControl::setChecked(bool on)
 
 void MenuControl::trigger()
 {
-    if (m_action->isEnabled() && m_action->isVisible()) {
-        m_action->trigger();
+    if (m_action->isEnabled() && m_action->isVisible() && !m_submenu) {
+        m_action->setChecked(m_checked);
+        runClick();
+    }
+}
+
+void MenuControl::runClick()
+{
+    if (onClick) {
+        onClick();
     }
 }
 

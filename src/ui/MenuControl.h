@@ -24,7 +24,8 @@ public:
     void setChecked(bool on) override;
     void applyGeometry() override {}
 
-    // Runs the click handler as choosing the item does.
+    // Runs the click handler at once, as choosing the item does once the
+    // choice has returned.
     void trigger();
 
 protected:
@@ -34,6 +35,8 @@ protected:
     void showToolTip() override {}
 
 private:
+    void runClick();
+
     QAction *m_action;
     QMenu *m_submenu;
     bool m_checked;

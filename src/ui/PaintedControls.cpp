@@ -1,5 +1,6 @@
 #include "ui/PaintedControls.h"
 
+#include "ui/Accessibility.h"
 #include "ui/Twips.h"
 
 #include <QPainter>
@@ -60,6 +61,7 @@ ShapeControl::ShapeControl(Form *form, const ControlBlueprint &blueprint, QWidge
         }
     });
     m_widget->setObjectName(objectName());
+    bindAccessibleControl(m_widget, this);
     applyGeometry();
     showVisible();
 }
@@ -125,6 +127,7 @@ LineControl::LineControl(Form *form, const ControlBlueprint &blueprint, QWidget 
         painter.drawLine(localLine());
     });
     m_widget->setObjectName(objectName());
+    bindAccessibleControl(m_widget, this);
     applyGeometry();
     showVisible();
 }

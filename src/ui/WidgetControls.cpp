@@ -1,5 +1,6 @@
 #include "ui/WidgetControls.h"
 
+#include "ui/Accessibility.h"
 #include "ui/Twips.h"
 
 #include <QCheckBox>
@@ -13,6 +14,8 @@
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTimer>
+#include <QTouchEvent>
 
 namespace ortix::ui {
 
@@ -26,14 +29,6 @@ QFont fontOf(const FontBlueprint &blueprint)
 }
 
 namespace {
-
-QString withoutMnemonics(QString text)
-{
-    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    text.remove(u'&');
-    text.replace(QChar(1), u'&');
-    return text;
-}
 
 Qt::Alignment qtAlignment(TextAlignment alignment)
 {
@@ -105,6 +100,29 @@ void WrapButton::paintEvent(QPaintEvent *)
     const QRect area = rect().adjusted(4, 2, -4, -2);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
+    if (m_holdCue) {
+        // A thick frame in the selection colour, inside the button's edge.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 4));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(2, 2, -2, -2));
+    }
+}
+
+void WrapButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_releasingMouse = true;
+    QPushButton::mouseReleaseEvent(event);
+    m_releasingMouse = false;
+}
+
+void WrapButton::showHoldCue()
+{
+    m_holdCue = true;
+    update();
+    QTimer::singleShot(400, this, [this] {
+        m_holdCue = false;
+        update();
+    });
 }
 
 // FilteredLineEdit ------------------------------------------------------
@@ -151,6 +169,7 @@ WidgetControl::WidgetControl(Form *form, const ControlBlueprint &blueprint, QWid
     , m_widget(widget)
 {
     m_widget->setObjectName(objectName());
+    bindAccessibleControl(m_widget, this);
     m_widget->installEventFilter(this);
 }
 
@@ -171,8 +190,122 @@ bool WidgetControl::has(Property property) const
     return Control::has(property) || property == Property::BackColor || property == Property::FontSize;
 }
 
+namespace {
+
+// The button whose press a key does: Space, Enter, Up and "+" add a bead as
+// the left button does; Down, "-", Delete and Backspace take one off.
+int buttonForKey(const QKeyEvent *key)
+{
+    switch (key->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Up:
+    case Qt::Key_Plus:
+        return LeftButton;
+    case Qt::Key_Down:
+    case Qt::Key_Minus:
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        return RightButton;
+    default:
+        break;
+    }
+    if (key->text() == QStringLiteral("+")) {
+        return LeftButton;
+    }
+    if (key->text() == QStringLiteral("-") || key->text() == QString(QChar(0x2212))) {
+        return RightButton;
+    }
+    return 0;
+}
+
+} // namespace
+
+bool WidgetControl::stepByKey(QEvent *event)
+{
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const int button = buttonForKey(key);
+    if (button == 0 || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        return false;
+    }
+    // The release is taken too, so that Space or Enter does not also click.
+    if (event->type() == QEvent::KeyPress && onMouseDown) {
+        onMouseDown(button, shiftState(key->modifiers()), 0, 0);
+    }
+    event->accept();
+    return true;
+}
+
+bool WidgetControl::stepByTouch(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+        m_holdTaken = false;
+        if (!m_holdTimer) {
+            m_holdTimer = new QTimer(this);
+            m_holdTimer->setSingleShot(true);
+            m_holdTimer->setInterval(kHoldMilliseconds);
+            connect(m_holdTimer, &QTimer::timeout, this, &WidgetControl::holdTaken);
+        }
+        m_holdTimer->start();
+        if (auto *b = qobject_cast<QAbstractButton *>(m_widget)) {
+            b->setDown(true);
+        }
+        break;
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel: {
+        const bool tap = m_holdTimer && m_holdTimer->isActive() && event->type() == QEvent::TouchEnd;
+        if (m_holdTimer) {
+            m_holdTimer->stop();
+        }
+        if (auto *b = qobject_cast<QAbstractButton *>(m_widget)) {
+            b->setDown(false);
+        }
+        // A tap adds a bead; a held touch has already taken one off.
+        if (tap && !m_holdTaken && onMouseDown) {
+            onMouseDown(LeftButton, 0, 0, 0);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    event->accept();
+    return true;
+}
+
+void WidgetControl::holdTaken()
+{
+    m_holdTaken = true;
+    if (auto *b = qobject_cast<WrapButton *>(m_widget)) {
+        b->setDown(false);
+        b->showHoldCue();
+    }
+    if (onMouseDown) {
+        onMouseDown(RightButton, 0, 0, 0);
+    }
+}
+
 bool WidgetControl::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_widget && onMouseDown && m_kind == ControlKind::CommandButton) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            if (stepByKey(event)) {
+                return true;
+            }
+            break;
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TouchCancel:
+            return stepByTouch(event);
+        default:
+            break;
+        }
+    }
     // A quick second click reaches Qt as a double click; for the program
     // every press is a press, so fast clicks under a rod all count.
     const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
@@ -259,7 +392,7 @@ QLabel *LabelControl::label() const
 void LabelControl::showCaption()
 {
     label()->setText(m_caption);
-    label()->setAccessibleName(m_caption);
+    showAccessibleText();
     fitToCaption();
 }
 
@@ -297,9 +430,15 @@ ButtonControl::ButtonControl(Form *form, const ControlBlueprint &blueprint, QWid
     auto *b = static_cast<WrapButton *>(m_widget);
     // Enter on a focused button presses it, as Space does.
     b->setAutoDefault(true);
-    connect(b, &QPushButton::clicked, this, [this] {
+    // A rod's button takes touches itself: a tap adds, a held touch takes off.
+    b->setAttribute(Qt::WA_AcceptTouchEvents);
+    connect(b, &QPushButton::clicked, this, [this, b] {
         if (onClick) {
             onClick();
+        } else if (onMouseDown && !b->releasingMouse()) {
+            // Pressed by assistive technology: as the left button does. A
+            // mouse click was told at its press already.
+            onMouseDown(LeftButton, 0, 0, 0);
         }
     });
     setUp(blueprint);
@@ -314,7 +453,7 @@ void ButtonControl::showCaption()
 {
     auto *b = static_cast<QPushButton *>(m_widget);
     b->setText(m_caption);
-    b->setAccessibleName(withoutMnemonics(m_caption));
+    showAccessibleText();
 }
 
 void ButtonControl::showBackColor()
@@ -360,7 +499,7 @@ void CheckBoxControl::showCaption()
 {
     auto *c = static_cast<QCheckBox *>(m_widget);
     c->setText(m_caption);
-    c->setAccessibleName(withoutMnemonics(m_caption));
+    showAccessibleText();
 }
 
 void CheckBoxControl::showBackColor()
@@ -466,7 +605,7 @@ void OptionControl::showCaption()
 {
     auto *r = static_cast<QRadioButton *>(m_widget);
     r->setText(m_caption);
-    r->setAccessibleName(withoutMnemonics(m_caption));
+    showAccessibleText();
 }
 
 void OptionControl::showBackColor()
@@ -491,7 +630,7 @@ void FrameControl::showCaption()
 {
     auto *g = static_cast<QGroupBox *>(m_widget);
     g->setTitle(m_caption);
-    g->setAccessibleName(withoutMnemonics(m_caption));
+    showAccessibleText();
 }
 
 // PictureControl --------------------------------------------------------

@@ -14,6 +14,7 @@ class QGroupBox;
 class QFrame;
 class QScrollBar;
 class QPainter;
+class QTimer;
 
 namespace ortix::ui {
 
@@ -26,9 +27,20 @@ class WrapButton : public QPushButton
     Q_OBJECT
 public:
     using QPushButton::QPushButton;
+    // True while a mouse button's release is handled (a click it makes was
+    // a press of the mouse, which the press itself already reported).
+    bool releasingMouse() const { return m_releasingMouse; }
+    // A short visible sign that a held touch was taken.
+    void showHoldCue();
+    bool holdCueShown() const { return m_holdCue; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_releasingMouse = false;
+    bool m_holdCue = false;
 };
 
 // A one-line text box whose typed characters pass through a filter that may
@@ -55,6 +67,9 @@ public:
     QWidget *widget() const override { return m_widget; }
     bool has(Property property) const override;
 
+    // How long a touch is held to take a bead off, as a right click does.
+    static constexpr int kHoldMilliseconds = 500;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showBackColor() override;
@@ -63,6 +78,16 @@ protected:
 
     QWidget *m_widget;
     QFont m_font;
+
+private:
+    // Keys and touches on a control that takes mouse presses (a rod's
+    // button) do what the left and the right button do.
+    bool stepByKey(QEvent *event);
+    bool stepByTouch(QEvent *event);
+    void holdTaken();
+
+    QTimer *m_holdTimer = nullptr;
+    bool m_holdTaken = false;
 };
 
 class LabelControl : public WidgetControl
