@@ -119,10 +119,30 @@ FormMenu::FormMenu()
     for (const Route &route : routes()) {
         control(text(route.button))->onClick = [this, &route] { openRoute(route); };
     }
+    nameGridButtons();
     control(QStringLiteral("Check1"))->onClick = [this] { Check1_Click(); };
     control(QStringLiteral("Check2"))->onClick = [this] { Check2_Click(); };
     control(QStringLiteral("Command1"))->onClick = [this] { Command1_Click(); };
     connectLanguageItem(control(QStringLiteral("mnuLanguage"), 0));
+}
+
+// Five buttons share each caption ("inserisci le palline  - 1"): a screen
+// reader names each by its caption and the heading of its column ("decine"),
+// and describes it by its tool tip, which gives the range.
+void FormMenu::nameGridButtons()
+{
+    const char *const headings[] = {"Label4", "Label1", "Label2", "Label3", "Label5"};
+    for (const GridButton &b : kGrid) {
+        Control *button = control(text(b.name));
+        Control *heading = control(text(headings[b.column]));
+        const auto name = [button, heading] {
+            const QString caption = QString(button->caption()).simplified();
+            button->setAccessibleName(caption + QStringLiteral(", ") + heading->caption().trimmed());
+        };
+        connect(button, &Control::captionChanged, button, name);
+        connect(heading, &Control::captionChanged, button, name);
+        name();
+    }
 }
 
 void FormMenu::connectLanguageItem(ui::Control *item)
@@ -200,6 +220,9 @@ void FormMenu::mnuLanguage_Click(int index)
     lang::ImpostaLinguaNumeri();
     ui::installToolkitLanguage(shared().LinguaNumeri.toInt());
     lang::PreparaPartiUndiciDiciannove();
+    for (Form *form : Forms::all()) {
+        emit form->languageChanged();
+    }
 }
 
 void FormMenu::Check1_Click()

@@ -35,6 +35,7 @@ private:
     void Command1_Click();
     void openRoute(const Route &route);
     void connectLanguageItem(ui::Control *item);
+    void nameGridButtons();
 };
 
 } // namespace ortix

@@ -8,9 +8,11 @@
 #include "frame/FrameFiles.h"
 #include "frame/FrameLayout.h"
 #include "frame/FramePicture.h"
+#include "lang/AccessibleTexts.h"
 #include "lang/LanguageSupport.h"
 #include "lang/NumberVoice.h"
 #include "lang/TranslateForm.h"
+#include "ui/Accessibility.h"
 #include "ui/ClsResize.h"
 #include "ui/Services.h"
 
@@ -47,7 +49,20 @@ Formortix::Formortix()
         Control *b = bottone(i);
         b->onMouseDown = [this, i](int button, int, double, double) { Command2_MouseDown(i, button); };
         b->widget()->setCursor(pointer);
+        // The rod cannot be clicked (the mouse passes through it); assistive
+        // technology raises and lowers it as the button does.
+        filo(i)->onMouseDown = b->onMouseDown;
     }
+    // The keyboard goes through the rods as the number is read: from the
+    // highest place on the left to the units on the right.
+    for (int r = kMaxFili; r > 1; --r) {
+        setTabOrder(bottone(r)->widget(), bottone(r - 1)->widget());
+    }
+    // The panel's scroll bars are named by the labels above them.
+    labelWithTitle(control(QStringLiteral("HScroll1")), control(QStringLiteral("Label1")));
+    labelWithTitle(control(QStringLiteral("HScroll2")), control(QStringLiteral("Label5")));
+    describeForAssistiveTechnology();
+    connect(this, &Form::languageChanged, this, &Formortix::describeForAssistiveTechnology);
     control(QStringLiteral("Command1"))->onClick = [this] { Command1_Click(); };
     control(QStringLiteral("HScroll1"))->onChange = [this] { HScroll1_Change(); };
     control(QStringLiteral("HScroll2"))->onChange = [this] { HScroll2_Change(); };
@@ -74,6 +89,27 @@ Control *Formortix::pallina(int r, int k) const
         return nullptr;
     }
     return control(QString::fromLatin1(posti().at(r - 1).pallina), k);
+}
+
+void Formortix::describeForAssistiveTechnology()
+{
+    for (int r = 1; r <= kMaxFili; ++r) {
+        // Rod r holds the place of value 10^(r - 1).
+        filo(r)->setAccessibleName(lang::placeName(r - 1));
+        const QString bead = lang::beadName(r - 1);
+        for (int k = 0; k < kPallinePerArray; ++k) {
+            pallina(r, k)->setAccessibleName(bead);
+        }
+        bottone(r)->setAccessibleDescription(lang::rodKeysHint());
+        tellCount(r);
+    }
+}
+
+void Formortix::tellCount(int r)
+{
+    const int beads = m_PallineSulFilo.at(std::size_t(r));
+    filo(r)->setAccessibleValue(beads, m_PallinePerFilo);
+    bottone(r)->setAccessibleName(lang::rodButtonName(r - 1, beads));
 }
 
 // Life of the window ----------------------------------------------------
@@ -161,6 +197,9 @@ void Formortix::SvuotaOrtix()
         }
     }
     m_PallineSulFilo.fill(0);
+    for (int r = 1; r <= kMaxFili; ++r) {
+        tellCount(r);
+    }
 }
 
 void Formortix::CostruisciOrtix()
@@ -209,6 +248,7 @@ void Formortix::Command2_MouseDown(int index, int button)
         }
         pallina(r, p)->setVisible(true);
         m_PallineSulFilo.at(r) = p + 1;
+        tellCount(r);
         SuonoMetti();
     } else {
         if (p <= 0) {
@@ -217,6 +257,7 @@ void Formortix::Command2_MouseDown(int index, int button)
         }
         m_PallineSulFilo.at(r) = p - 1;
         pallina(r, p - 1)->setVisible(false);
+        tellCount(r);
         SuonoTogli();
     }
     if (const auto said = utteranceNow(VoiceWindow::FreeFrame, VoiceMoment::BeadsChanged, numeroMostrato())) {

@@ -74,6 +74,11 @@ private:
     void SuonoTogli();
     void SuonoSvuota();
 
+    // Names of the rods, their beads and buttons for assistive technology,
+    // and the beads on each rod; again after a change of language.
+    void describeForAssistiveTechnology();
+    void tellCount(int r);
+
     ui::Control *filo(int i) const;
     ui::Control *bottone(int i) const;
     void suona(const char *file);

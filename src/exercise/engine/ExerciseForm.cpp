@@ -8,7 +8,9 @@
 #include "exercise/engine/FeedbackSounds.h"
 #include "exercise/engine/NumberDraw.h"
 #include "exercise/engine/Score.h"
+#include "lang/AccessibleTexts.h"
 #include "lang/TranslateForm.h"
+#include "ui/Accessibility.h"
 #include "ui/ClsResize.h"
 #include "ui/Services.h"
 #include "ui/WidgetControls.h"
@@ -72,6 +74,10 @@ void ExerciseForm::connectCommonControls()
             count->label()->setAlignment(Qt::AlignCenter);
         }
     }
+    ui::labelWithTitle(control(QStringLiteral("EtichettaEsatti")), control(QStringLiteral("LabelEST")));
+    ui::labelWithTitle(control(QStringLiteral("EtichettaErrati")), control(QStringLiteral("LabelErt")));
+    describeForAssistiveTechnology();
+    connect(this, &ui::Form::languageChanged, this, &ExerciseForm::describeForAssistiveTechnology);
     control(QStringLiteral("BottoneAvanti"))->onClick = [this] { BottoneAvanti_Click(); };
     control(QStringLiteral("MenuAzzera"))->onClick = [this] { MenuAzzera_Click(); };
     control(QStringLiteral("MenuInformazioni"))->onClick = [this] { MenuInformazioni_Click(); };
@@ -82,6 +88,13 @@ void ExerciseForm::connectCommonControls()
     for (ui::Control *option : controlArray(QStringLiteral("OpzioneNumeroMassimo"))) {
         option->onClick = [this, index = option->index()] { OpzioneNumeroMassimo_Click(index); };
     }
+}
+
+void ExerciseForm::describeForAssistiveTechnology()
+{
+    m_palline.describeForAssistiveTechnology();
+    control(QStringLiteral("ComandoIconaSi"))->setAccessibleName(lang::rightPictureName());
+    control(QStringLiteral("ComandoIconaNo"))->setAccessibleName(lang::wrongPictureName());
 }
 
 void ExerciseForm::Form_Load()
@@ -251,6 +264,10 @@ void ExerciseForm::ScegliMassimo()
     if (ui::Control *chooser = control(QStringLiteral("CorniceNumeroMassimo"))) {
         coverWithChooser();
         chooser->setVisible(true);
+        // The keyboard goes on in the chooser, at its first option.
+        if (ui::Control *first = control(QStringLiteral("OpzioneNumeroMassimo"), 0)) {
+            first->setFocus();
+        }
     }
 }
 

@@ -68,6 +68,9 @@ protected:
 
     // NumeroACaso = a number drawn by the window's rule.
     void drawNumeroACaso();
+    // Names for assistive technology in the current language (the rods and
+    // their beads, the pictures); run again after a change of language.
+    virtual void describeForAssistiveTechnology();
 
 private:
     void connectCommonControls();

@@ -1,5 +1,6 @@
 #include "exercise/engine/Palline.h"
 
+#include "lang/AccessibleTexts.h"
 #include "ui/ControlBlueprint.h"
 #include "ui/Form.h"
 #include "ui/PaintedControls.h"
@@ -59,9 +60,34 @@ Palline::Palline(ui::Form &form, const FrameLayout &layout)
         for (int b = 0; b < kBeadsPerRod; ++b) {
             rod.beads[std::size_t(b)] = form.controlAs<ui::ShapeControl>(beadArray(rod.place), b);
         }
+        rod.button = form.control(QStringLiteral("Bot_") + suffixOf(rod.place));
         m_rods.push_back(rod);
     }
     m_separator = form.controlAs<ui::LineControl>(layout.separatorName);
+}
+
+void Palline::describeForAssistiveTechnology()
+{
+    for (const Rod &rod : m_rods) {
+        const int power = powerOf(rod.place);
+        rod.line->setAccessibleName(lang::placeName(power));
+        const QString bead = lang::beadName(power);
+        for (ui::ShapeControl *shape : rod.beads) {
+            shape->setAccessibleName(bead);
+        }
+        if (rod.button) {
+            rod.button->setAccessibleDescription(lang::rodKeysHint());
+        }
+        tellCount(rod);
+    }
+}
+
+void Palline::tellCount(const Rod &rod) const
+{
+    rod.line->setAccessibleValue(rod.count, kBeadsPerRod);
+    if (rod.button) {
+        rod.button->setAccessibleName(lang::rodButtonName(powerOf(rod.place), rod.count));
+    }
 }
 
 Palline::Rod *Palline::rodOf(Place place)
@@ -101,6 +127,7 @@ void Palline::resetCounts()
 {
     for (Rod &rod : m_rods) {
         rod.count = 0;
+        tellCount(rod);
     }
 }
 
@@ -191,6 +218,7 @@ void Palline::NascondiPalline()
             bead->setVisible(false);
         }
         rod.count = 0;
+        tellCount(rod);
     }
 }
 
@@ -205,6 +233,7 @@ void Palline::MostraCifra(Place place, int d)
         rod->beads[std::size_t(b)]->setVisible(b < digit);
     }
     rod->count = digit;
+    tellCount(*rod);
 }
 
 void Palline::MostraNumero(qint32 n)
@@ -224,6 +253,7 @@ void Palline::AggiungiPallina(Place place)
     }
     rod->beads[std::size_t(rod->count)]->setVisible(true);
     ++rod->count;
+    tellCount(*rod);
 }
 
 void Palline::TogliPallina(Place place)
@@ -234,6 +264,7 @@ void Palline::TogliPallina(Place place)
     }
     --rod->count;
     rod->beads[std::size_t(rod->count)]->setVisible(false);
+    tellCount(*rod);
 }
 
 } // namespace ortix

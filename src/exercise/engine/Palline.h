@@ -6,6 +6,7 @@
 #include <vector>
 
 namespace ortix::ui {
+class Control;
 class Form;
 class LineControl;
 class ShapeControl;
@@ -58,6 +59,11 @@ public:
     // layout at every size.
     void keepLayoutAfterResize();
 
+    // Names the rods, their beads and their buttons (Bot_u, ... where the
+    // window has them) for assistive technology in the current language,
+    // and tells it the beads on each rod; again after a change of language.
+    void describeForAssistiveTechnology();
+
     ui::LineControl *rod(Place place) const;
     ui::ShapeControl *bead(Place place, int index) const;
     ui::LineControl *separator() const { return m_separator; }
@@ -68,6 +74,8 @@ private:
         Place place = Place::u;
         ui::LineControl *line = nullptr;
         std::array<ui::ShapeControl *, kBeadsPerRod> beads{};
+        // The button under the rod, in the windows where the pupil builds.
+        ui::Control *button = nullptr;
         int count = 0;
     };
 
@@ -75,6 +83,8 @@ private:
     const Rod *rodOf(Place place) const;
     const Rod &unitsRod() const { return m_rods.back(); }
     void stack(double step, bool fromBeadHeight);
+    // Tells assistive technology the beads now on the rod.
+    void tellCount(const Rod &rod) const;
     void sizeAndStack();
 
     const FrameLayout &m_layout;

@@ -43,6 +43,15 @@ qint32 valueOf(Place place)
     return 1;
 }
 
+int powerOf(Place place)
+{
+    int power = 0;
+    for (qint32 value = valueOf(place); value >= 10; value /= 10) {
+        ++power;
+    }
+    return power;
+}
+
 void placeDigits(qint32 n, std::span<const Place> places, std::span<int> digits)
 {
     qint32 rest = n;

@@ -14,6 +14,8 @@ enum class Place { hk, dak, uk, k, h, da, u };
 // The suffix that names the place's controls: "u" in pal_u, Bot_u.
 QString suffixOf(Place place);
 qint32 valueOf(Place place);
+// The place's power of ten: 0 for the units, 5 for the hundreds of thousands.
+int powerOf(Place place);
 
 // The digit of each place of n, taken from the highest place down by floor
 // division; the highest place takes whatever is left above it.

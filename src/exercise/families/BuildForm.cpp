@@ -4,6 +4,7 @@
 #include "exercise/engine/ExerciseDesign.h"
 #include "exercise/engine/NumberText.h"
 #include "exercise/engine/TextWrap.h"
+#include "ui/PaintedControls.h"
 #include "ui/WidgetControls.h"
 #include "words/MaiuscoloPerCarattere.h"
 #include "words/NumeroInLettere.h"
@@ -86,6 +87,9 @@ void BuildForm::connectControls()
     for (Place place : palline().layout().places) {
         Control *rodButton = control(QStringLiteral("Bot_") + suffixOf(place));
         rodButton->onMouseDown = [this, place](int button, int, double, double) { rodMouseDown(place, button); };
+        // The rod cannot be clicked (the mouse passes through it); assistive
+        // technology raises and lowers it as the button does.
+        palline().rod(place)->onMouseDown = rodButton->onMouseDown;
     }
     control(QStringLiteral("Bot_ricomincia"))->onClick = [this] { Bot_ricomincia_Click(); };
     control(QStringLiteral("BottoneConferma"))->onClick = [this] { BottoneConferma_Click(); };

@@ -3,6 +3,7 @@
 #include "app/SharedState.h"
 #include "exercise/engine/ExerciseDesign.h"
 #include "exercise/families/CentredRow.h"
+#include "lang/AccessibleTexts.h"
 #include "ui/Twips.h"
 #include "ui/WidgetControls.h"
 #include "words/NumeroInLettere.h"
@@ -39,6 +40,28 @@ QString placeholder(TargetPart part)
         break;
     }
     return QString::fromUtf8("unità");
+}
+
+// The place a part names, in the current language; none for the joiner.
+QString placeOfPart(TargetPart part)
+{
+    switch (part) {
+    case TargetPart::Thousands:
+        return lang::placeName(3);
+    case TargetPart::Hundreds:
+        return lang::placeName(2);
+    case TargetPart::Tens:
+        return lang::placeName(1);
+    case TargetPart::Units:
+        return lang::placeName(0);
+    case TargetPart::ThousandsPeriod:
+        return lang::periodName(true);
+    case TargetPart::UnitsPeriod:
+        return lang::periodName(false);
+    case TargetPart::Joiner:
+        break;
+    }
+    return QString();
 }
 
 } // namespace
@@ -78,6 +101,7 @@ LabelledBuildForm::LabelledBuildForm(const LabelledWindow &row)
     for (std::size_t i = 0; i < m_labelParts.size(); ++i) {
         m_labels.push_back(controlAs<LabelControl>(kLabels, int(i)));
     }
+    describeForAssistiveTechnology();
 }
 
 LabelControl *LabelledBuildForm::labelOf(TargetPart part) const
@@ -92,6 +116,7 @@ void LabelledBuildForm::MostraObiettivo()
         text->setCaption(QString());
     }
     const qint32 number = shared().NumeroACaso;
+    QString whole;
     if (inCifre()) {
         m_parts = numeroAColori2(number, m_labelled.split);
         m_itemPoints = buildRow().digitsPoints;
@@ -104,8 +129,19 @@ void LabelledBuildForm::MostraObiettivo()
         LabelControl *text = labelOf(part.part);
         text->setVisible(part.shown);
         text->setCaption(part.text);
+        whole += part.shown ? part.text : QString();
     }
+    // The box reads as the whole item; its parts one by one, with places.
+    m_picture->setAccessibleName(whole.simplified());
     layOut();
+}
+
+void LabelledBuildForm::describeForAssistiveTechnology()
+{
+    BuildForm::describeForAssistiveTechnology();
+    for (std::size_t i = 0; i < m_labelParts.size() && i < m_labels.size(); ++i) {
+        m_labels[i]->setAccessibleDescription(placeOfPart(m_labelParts[i]));
+    }
 }
 
 void LabelledBuildForm::afterResize()

@@ -34,6 +34,9 @@ public:
 
 protected:
     void afterResize() override;
+    // Each coloured part tells its place (its description); the box reads
+    // the whole item.
+    void describeForAssistiveTechnology() override;
 
 private:
     static std::vector<ui::ControlBlueprint> targetControls(const LabelledWindow &row);

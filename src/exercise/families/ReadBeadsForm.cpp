@@ -4,6 +4,7 @@
 #include "app/SmallOperations.h"
 #include "exercise/engine/ExerciseDesign.h"
 #include "exercise/families/WordsAnswer.h"
+#include "ui/Accessibility.h"
 #include "ui/WidgetControls.h"
 
 #include <QFontMetricsF>
@@ -43,6 +44,14 @@ ReadBeadsForm::ReadBeadsForm(const ReadWindow &row)
     TextBoxControl *box = answerBox();
     box->onKeyPress = [this](int &keyAscii) { answerKeyPress(keyAscii); };
     box->onKeyUp = [this](int keyCode, int shift) { answerKeyUp(keyCode, shift); };
+    // The title above the box ("Scrivi il numero in cifre") names it.
+    // A window without a title names the box by its own caption.
+    if (!m_read.labels.empty()) {
+        ui::labelWithTitle(box, control(m_read.labels.front().name));
+    } else {
+        box->setAccessibleName(caption());
+        connect(this, &QWidget::windowTitleChanged, box, [box](const QString &title) { box->setAccessibleName(title); });
+    }
     // A right answer disables the box; the pupil still reads it clearly.
     QLineEdit *edit = box->lineEdit();
     QPalette palette = edit->palette();

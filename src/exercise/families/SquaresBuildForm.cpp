@@ -1,5 +1,7 @@
 #include "exercise/families/SquaresBuildForm.h"
 
+#include "lang/AccessibleTexts.h"
+
 #include "app/SharedState.h"
 #include "ui/Control.h"
 
@@ -32,6 +34,16 @@ std::vector<ControlBlueprint> SquaresBuildForm::targetControls(const BuildWindow
 SquaresBuildForm::SquaresBuildForm(const BuildWindow &row)
     : BuildForm(row, targetControls(row))
 {
+    describeForAssistiveTechnology();
+}
+
+void SquaresBuildForm::describeForAssistiveTechnology()
+{
+    BuildForm::describeForAssistiveTechnology();
+    const QString name = lang::squareName();
+    for (Control *square : controlArray(QStringLiteral("Shape1"))) {
+        square->setAccessibleName(name);
+    }
 }
 
 void SquaresBuildForm::MostraObiettivo()

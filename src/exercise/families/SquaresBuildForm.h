@@ -17,6 +17,7 @@ public:
 
 protected:
     void MostraObiettivo() override;
+    void describeForAssistiveTechnology() override;
 
 private:
     static std::vector<ui::ControlBlueprint> targetControls(const BuildWindow &row);
