@@ -14,6 +14,9 @@
 #include "words/NumeroInLettere.h"
 
 #include <QLocale>
+#include <QGuiApplication>
+#include <QPointingDevice>
+#include <QScreen>
 #include <QSet>
 #include <QTest>
 
@@ -95,6 +98,49 @@ void clickTarget(Form *form)
     }
     QVERIFY2(target, qPrintable(form->name() + QStringLiteral(": no target to click")));
     leftClick(target);
+}
+
+void pressKey(Control *control, Qt::Key key, const QString &text)
+{
+    QWidget *w = control->widget();
+    w->setFocus(Qt::TabFocusReason);
+    QTest::sendKeyEvent(QTest::Click, w, key, text, Qt::NoModifier);
+}
+
+namespace {
+
+QPointingDevice *touchScreen()
+{
+    static QPointingDevice *device = QTest::createTouchDevice();
+    return device;
+}
+
+// A finger lands on the screen the platform has: on the part of the widget
+// that lies on it (the headless screen can be smaller than the windows).
+QPoint touchPoint(QWidget *w)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect onScreen = w->rect().intersected(QRect(w->mapFromGlobal(screen.topLeft()), screen.size()));
+    return onScreen.isEmpty() ? w->rect().center() : onScreen.center();
+}
+
+} // namespace
+
+void tap(Control *control)
+{
+    QWidget *w = control->widget();
+    const QPoint middle = touchPoint(w);
+    QTest::touchEvent(w, touchScreen()).press(0, middle, w);
+    QTest::touchEvent(w, touchScreen()).release(0, middle, w);
+}
+
+void holdTouch(Control *control)
+{
+    QWidget *w = control->widget();
+    const QPoint middle = touchPoint(w);
+    QTest::touchEvent(w, touchScreen()).press(0, middle, w);
+    QTest::qWait(WidgetControl::kHoldMilliseconds + 200);
+    QTest::touchEvent(w, touchScreen()).release(0, middle, w);
 }
 
 void chooseMenu(Form *form, const QString &name, int index)
@@ -238,6 +284,17 @@ void buildNumber(BuildForm *form, qint32 number)
         Control *rod = form->control(QStringLiteral("Bot_") + suffixOf(place));
         for (int i = 0; i < digit; ++i) {
             leftClick(rod);
+        }
+    }
+}
+
+void buildNumberByKeys(BuildForm *form, qint32 number)
+{
+    pressKey(form->control(QStringLiteral("Bot_ricomincia")), Qt::Key_Space, QStringLiteral(" "));
+    for (const auto &[place, digit] : digitsOf(*form, number)) {
+        Control *rod = form->control(QStringLiteral("Bot_") + suffixOf(place));
+        for (int i = 0; i < digit; ++i) {
+            pressKey(rod, Qt::Key_Up);
         }
     }
 }

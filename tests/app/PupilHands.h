@@ -54,6 +54,16 @@ void clickCheckBox(ui::Control *box);
 // Clicks a build window's target where the pupil sees it: its label, or
 // in Picture1 the first part of it that holds text.
 void clickTarget(ui::Form *form);
+
+// Without a mouse: a key pressed on the focused control (Space, Up, "+",
+// Down, Delete ...); a finger's tap, and a touch held until it is taken
+// (longer than ui::WidgetControl::kHoldMilliseconds).
+void pressKey(ui::Control *control, Qt::Key key, const QString &text = QString());
+void tap(ui::Control *control);
+void holdTouch(ui::Control *control);
+// Empties the frame by "Ricomincia" pressed with Space, then puts on each
+// rod the beads of `number` with the Up key on its focused button.
+void buildNumberByKeys(BuildForm *form, qint32 number);
 // Chooses a menu item, as clicking it does.
 void chooseMenu(ui::Form *form, const QString &name, int index = -1);
 // The item of the language menu with this caption; -1 when there is none.

@@ -1,0 +1,43 @@
+#!/bin/sh
+# Plays the real program as a pupil with a screen reader and no mouse: on a
+# virtual display with its own session bus and accessibility bus, an AT-SPI
+# client (access_client.py) reads the windows and acts, the keyboard
+# (xdotool key) does the rest. Not one mouse event is sent.
+# usage: access_under_atspi.sh <ortix executable> <scratch folder>
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+program="$1"
+scratch="$2"
+rm -rf "$scratch"
+mkdir -p "$scratch/runtime" "$scratch/home"
+chmod 700 "$scratch/runtime"
+
+export XDG_RUNTIME_DIR="$scratch/runtime"
+export HOME="$scratch/home"
+export XDG_CONFIG_HOME="$scratch/home/.config"
+unset QT_QPA_PLATFORM
+
+exec xvfb-run -a -e "$scratch/xvfb.log" -s "-screen 0 1024x768x24" dbus-run-session -- sh -c '
+program="$1"
+scratch="$2"
+here="$3"
+i=0
+until xdotool getdisplaygeometry >/dev/null 2>&1; do
+    i=$((i + 1))
+    if [ $i -ge 100 ]; then echo "FAIL: the virtual display $DISPLAY never accepted a client"; cat "$scratch/xvfb.log"; exit 1; fi
+    sleep 0.1
+done
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$scratch/bus.log" 2>&1 &
+bus=$!
+sleep 0.5
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$scratch/ortix.log" 2>&1 &
+pid=$!
+# The Debian interpreter, which has python3-pyatspi, not one a user installed.
+/usr/bin/python3 "$here/access_client.py" "$scratch"
+status=$?
+if [ $status -ne 0 ]; then echo "--- program output"; cat "$scratch/ortix.log"; fi
+kill $pid 2>/dev/null
+wait $pid 2>/dev/null
+kill $bus 2>/dev/null
+exit $status
+' sh "$program" "$scratch" "$here"
