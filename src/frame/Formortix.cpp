@@ -279,6 +279,8 @@ void Formortix::mnuConfigura_Click()
 {
     control(QStringLiteral("Frame1"))->move(0, 0, width(), height());
     control(QStringLiteral("Frame1"))->setVisible(true);
+    // The keyboard goes on in the panel that covers the frame.
+    control(QStringLiteral("HScroll1"))->setFocus();
     control(QStringLiteral("HScroll1"))->setValue(m_NumeroFili);
     control(QStringLiteral("Label2"))->setCaption(QString::number(m_NumeroFili));
     control(QStringLiteral("HScroll2"))->setValue(scrollPositionForBeads(m_PallinePerFilo));

@@ -16,6 +16,7 @@ namespace ortix::ui {
 namespace {
 
 const char *const kControlProperty = "ortixControl";
+const char *const kNoticeProperty = "ortixNotice";
 
 Control *controlOf(QObject *object)
 {
@@ -54,6 +55,9 @@ public:
     {
         if (!m_control) {
             return QAccessible::Graphic;
+        }
+        if (widget()->property(kNoticeProperty).toBool()) {
+            return QAccessible::AlertMessage;
         }
         if (m_control->kind() == ControlKind::Line) {
             return m_control->hasAccessibleValue() ? QAccessible::Slider : QAccessible::Separator;
@@ -166,6 +170,25 @@ void installAccessibility()
         installed = true;
         QAccessible::installFactory(accessibleFor);
     }
+}
+
+void markAsNotice(Control *picture)
+{
+    if (picture && picture->widget()) {
+        picture->widget()->setProperty(kNoticeProperty, true);
+    }
+}
+
+void announceNotice(Control *picture)
+{
+    if (!picture || !picture->widget() || !QAccessible::isActive()) {
+        return;
+    }
+    // An alert is read when it appears: shown again, it is read again.
+    QAccessibleEvent shown(picture->widget(), QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+    QAccessibleEvent alert(picture->widget(), QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void labelWithTitle(Control *control, Control *title)

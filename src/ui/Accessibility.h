@@ -19,6 +19,12 @@ void installAccessibility();
 // asks the control for its name, value and actions.
 void bindAccessibleControl(QWidget *widget, Control *control);
 
+// A picture that tells the outcome of an action (the right or the wrong
+// answer): assistive technology reads it as an alert each time it is shown
+// (announceNotice), with its name and its description.
+void markAsNotice(Control *picture);
+void announceNotice(Control *picture);
+
 // Ties a control to the label that titles it: the label is its buddy (a
 // screen reader finds the control labelled by it), and a label that shows a
 // value (a counter) is named by the title and its value, "Esatti 3",

@@ -5,12 +5,16 @@
 #include "ui/Forms.h"
 #include "ui/MenuControl.h"
 #include "ui/Services.h"
+#include "ui/TouchSteps.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -29,6 +33,7 @@ Form::Form(const FormBlueprint &blueprint)
     m_canvas->setObjectName(blueprint.name + QStringLiteral(".client"));
     m_canvas->setAutoFillBackground(true);
     buildControls(blueprint);
+    acceptRodTouches(this, m_canvas);
     setBackColor(blueprint.backColor);
     const int menuHeight = menuBarHeight();
     resize(twipsToPixels(blueprint.scaleWidth), twipsToPixels(blueprint.scaleHeight) + menuHeight);
@@ -82,10 +87,43 @@ void Form::buildControls(const FormBlueprint &blueprint)
     }
 }
 
+namespace {
+
+// The system's look, with one difference for the menu bar: Alt pressed and
+// released alone puts it under the keyboard, as on Windows, whatever the
+// style (Fusion leaves it to the mouse otherwise).
+class KeyboardMenuStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == QStyle::SH_MenuBar_AltKeyNavigation) {
+            return 1;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle *keyboardMenuStyle()
+{
+    // Owned by the application, so it goes before the application does.
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new KeyboardMenuStyle(QApplication::style()->name());
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+} // namespace
+
 Control *Form::addMenu(const ControlBlueprint &blueprint, bool holdsItems)
 {
     if (!m_menuBar) {
         m_menuBar = new QMenuBar(this);
+        m_menuBar->setStyle(keyboardMenuStyle());
         m_menuBar->setNativeMenuBar(false);
         m_menuBar->setObjectName(m_name + QStringLiteral(".menubar"));
     }

@@ -4,6 +4,7 @@
 #include "ui/Twips.h"
 
 #include <QPainter>
+#include <QTimer>
 #include <QWidget>
 
 #include <cmath>
@@ -34,6 +35,11 @@ protected:
 private:
     std::function<void(QPainter &)> m_paint;
 };
+
+int marginFor(int borderWidth)
+{
+    return std::max(1, borderWidth) / 2 + 1;
+}
 
 } // namespace
 
@@ -123,6 +129,12 @@ LineControl::LineControl(Form *form, const ControlBlueprint &blueprint, QWidget 
     , m_colour(blueprint.borderColor)
 {
     m_widget = new PaintedWidget(host, [this](QPainter &painter) {
+        if (m_holdCue) {
+            // The rod in the selection colour, as wide as its widget allows.
+            const QColor cue = m_widget->palette().color(QPalette::Highlight);
+            painter.setPen(QPen(cue, std::max(3, 2 * marginFor(m_borderWidth)), Qt::SolidLine, Qt::FlatCap));
+            painter.drawLine(localLine());
+        }
         painter.setPen(QPen(m_colour, std::max(1, m_borderWidth), Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(localLine());
     });
@@ -149,13 +161,6 @@ bool LineControl::has(Property property) const
     }
 }
 
-namespace {
-int marginFor(int borderWidth)
-{
-    return std::max(1, borderWidth) / 2 + 1;
-}
-} // namespace
-
 void LineControl::applyGeometry()
 {
     const double tpp = twipsPerPixel();
@@ -177,6 +182,16 @@ QLineF LineControl::localLine() const
     // Pixel centres, so a one-pixel line is crisp.
     const QPointF half(0.5, 0.5);
     return QLineF(a - origin + half, b - origin + half);
+}
+
+void LineControl::showHoldCue()
+{
+    m_holdCue = true;
+    m_widget->update();
+    QTimer::singleShot(400, this, [this] {
+        m_holdCue = false;
+        m_widget->update();
+    });
 }
 
 void LineControl::setBorderWidth(int pixels)

@@ -52,11 +52,15 @@ public:
     void setBorderColor(const QColor &colour);
     // The end points in pixels of the line's own widget.
     QLineF localLine() const;
+    // A short visible sign that a touch held on the rod was taken.
+    void showHoldCue();
+    bool holdCueShown() const { return m_holdCue; }
 
 private:
     QWidget *m_widget;
     int m_borderWidth;
     QColor m_colour;
+    bool m_holdCue = false;
 };
 
 } // namespace ortix::ui

@@ -1,6 +1,7 @@
 #include "ui/WidgetControls.h"
 
 #include "ui/Accessibility.h"
+#include "ui/TouchSteps.h"
 #include "ui/Twips.h"
 
 #include <QCheckBox>
@@ -14,8 +15,8 @@
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QPointer>
 #include <QTimer>
-#include <QTouchEvent>
 
 namespace ortix::ui {
 
@@ -239,52 +240,32 @@ bool WidgetControl::stepByKey(QEvent *event)
 
 bool WidgetControl::stepByTouch(QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::TouchBegin:
-        m_holdTaken = false;
-        if (!m_holdTimer) {
-            m_holdTimer = new QTimer(this);
-            m_holdTimer->setSingleShot(true);
-            m_holdTimer->setInterval(kHoldMilliseconds);
-            connect(m_holdTimer, &QTimer::timeout, this, &WidgetControl::holdTaken);
-        }
-        m_holdTimer->start();
-        if (auto *b = qobject_cast<QAbstractButton *>(m_widget)) {
-            b->setDown(true);
-        }
-        break;
-    case QEvent::TouchEnd:
-    case QEvent::TouchCancel: {
-        const bool tap = m_holdTimer && m_holdTimer->isActive() && event->type() == QEvent::TouchEnd;
-        if (m_holdTimer) {
-            m_holdTimer->stop();
-        }
-        if (auto *b = qobject_cast<QAbstractButton *>(m_widget)) {
-            b->setDown(false);
-        }
-        // A tap adds a bead; a held touch has already taken one off.
-        if (tap && !m_holdTaken && onMouseDown) {
-            onMouseDown(LeftButton, 0, 0, 0);
-        }
-        break;
+    if (!m_touch) {
+        m_touch = new TouchSteps(this);
     }
-    default:
-        break;
-    }
-    event->accept();
-    return true;
-}
-
-void WidgetControl::holdTaken()
-{
-    m_holdTaken = true;
-    if (auto *b = qobject_cast<WrapButton *>(m_widget)) {
+    auto *b = qobject_cast<QAbstractButton *>(m_widget);
+    if (b && event->type() == QEvent::TouchBegin) {
+        b->setDown(true);
+    } else if (b && (event->type() == QEvent::TouchEnd || event->type() == QEvent::TouchCancel)) {
         b->setDown(false);
-        b->showHoldCue();
     }
-    if (onMouseDown) {
-        onMouseDown(RightButton, 0, 0, 0);
-    }
+    QPointer<WidgetControl> self(this);
+    m_touch->handle(
+        event,
+        [self](int button) {
+            if (self && self->onMouseDown) {
+                self->onMouseDown(button, 0, 0, 0);
+            }
+        },
+        [self] {
+            if (self) {
+                if (auto *wrap = qobject_cast<WrapButton *>(self->m_widget)) {
+                    wrap->setDown(false);
+                    wrap->showHoldCue();
+                }
+            }
+        });
+    return true;
 }
 
 bool WidgetControl::eventFilter(QObject *watched, QEvent *event)

@@ -14,9 +14,10 @@ class QGroupBox;
 class QFrame;
 class QScrollBar;
 class QPainter;
-class QTimer;
 
 namespace ortix::ui {
+
+class TouchSteps;
 
 QFont fontOf(const FontBlueprint &blueprint);
 
@@ -67,9 +68,6 @@ public:
     QWidget *widget() const override { return m_widget; }
     bool has(Property property) const override;
 
-    // How long a touch is held to take a bead off, as a right click does.
-    static constexpr int kHoldMilliseconds = 500;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showBackColor() override;
@@ -84,10 +82,8 @@ private:
     // button) do what the left and the right button do.
     bool stepByKey(QEvent *event);
     bool stepByTouch(QEvent *event);
-    void holdTaken();
 
-    QTimer *m_holdTimer = nullptr;
-    bool m_holdTaken = false;
+    TouchSteps *m_touch = nullptr;
 };
 
 class LabelControl : public WidgetControl

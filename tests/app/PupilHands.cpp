@@ -9,6 +9,7 @@
 #include "frame/FrameLayout.h"
 #include "ui/Forms.h"
 #include "ui/MenuControl.h"
+#include "ui/TouchSteps.h"
 #include "ui/WidgetControls.h"
 #include "words/MaiuscoloPerCarattere.h"
 #include "words/NumeroInLettere.h"
@@ -139,7 +140,7 @@ void holdTouch(Control *control)
     QWidget *w = control->widget();
     const QPoint middle = touchPoint(w);
     QTest::touchEvent(w, touchScreen()).press(0, middle, w);
-    QTest::qWait(WidgetControl::kHoldMilliseconds + 200);
+    QTest::qWait(TouchSteps::kHoldMilliseconds + 200);
     QTest::touchEvent(w, touchScreen()).release(0, middle, w);
 }
 

@@ -57,7 +57,8 @@ void clickTarget(ui::Form *form);
 
 // Without a mouse: a key pressed on the focused control (Space, Up, "+",
 // Down, Delete ...); a finger's tap, and a touch held until it is taken
-// (longer than ui::WidgetControl::kHoldMilliseconds).
+// (longer than ui::TouchSteps::kHoldMilliseconds); a rod's button or
+// the rod itself.
 void pressKey(ui::Control *control, Qt::Key key, const QString &text = QString());
 void tap(ui::Control *control);
 void holdTouch(ui::Control *control);

@@ -192,7 +192,7 @@ def main():
     tab_to(build, named("Conferma", "push button"), "Conferma")
     key("Return")
     wait_counter(build, "Esatti", "Esatti 1")
-    if find_in(build, lambda n: role(n) == "image" and n.name == "Risposta esatta" and showing(n)) is None:
+    if find_in(build, lambda n: role(n) == "alert" and n.name == "Risposta esatta" and showing(n)) is None:
         fail("the right-answer picture is not shown by name")
     print("build window by keyboard: %d built and right" % number)
     menu = leave(app, build)

@@ -242,7 +242,7 @@ void TestAccess::namesFollowTheLanguage()
     QCOMPARE(accessibleOf(form->control(QStringLiteral("Bot_da")))->text(QAccessible::Name), QStringLiteral("tens, beads: 1"));
     QCOMPARE(accessibleOf(form->control(QStringLiteral("ComandoIconaSi")))->text(QAccessible::Name),
              QStringLiteral("Right answer"));
-    QCOMPARE(accessibleOf(form->control(QStringLiteral("ComandoIconaNo")))->role(), QAccessible::Graphic);
+    QCOMPARE(accessibleOf(form->control(QStringLiteral("ComandoIconaNo")))->role(), QAccessible::AlertMessage);
     QCOMPARE(accessibleOf(form->control(QStringLiteral("EtichettaNumero"), 2))->text(QAccessible::Description),
              QStringLiteral("units"));
     // A counter is labelled by its title and read with it.
@@ -253,6 +253,10 @@ void TestAccess::namesFollowTheLanguage()
     QCOMPARE(right->text(QAccessible::Name), form->control(QStringLiteral("LabelEST"))->caption() + QStringLiteral(" 0"));
     test::answerRight(form);
     QCOMPARE(right->text(QAccessible::Name), form->control(QStringLiteral("LabelEST"))->caption() + QStringLiteral(" 1"));
+    // The picture of the answer is read with the score.
+    QCOMPARE(accessibleOf(form->control(QStringLiteral("ComandoIconaSi")))->text(QAccessible::Description),
+             right->text(QAccessible::Name) + QStringLiteral(", ")
+                 + accessibleOf(form->control(QStringLiteral("EtichettaErrati")))->text(QAccessible::Name));
 
     // Back in Italian, an open window names its rods anew.
     menu = test::leaveWindow(form, *run.fakes.messages);
@@ -318,6 +322,14 @@ void TestAccess::keysAndTouchesDoWhatTheButtonsDo()
     test::holdTouch(buttonU);
     QCOMPARE(build->palline().count(Place::u), 0);
     QVERIFY(static_cast<WrapButton *>(buttonU->widget())->holdCueShown());
+    // The rod itself takes a finger too (the mouse passes through it).
+    LineControl *rodDa = build->palline().rod(Place::da);
+    test::tap(rodDa);
+    test::tap(rodDa);
+    QCOMPARE(build->palline().count(Place::da), 2);
+    test::holdTouch(rodDa);
+    QCOMPARE(build->palline().count(Place::da), 1);
+    QVERIFY(rodDa->holdCueShown());
     // A whole item by keys alone: the beads, then "Conferma" with Enter.
     test::buildNumberByKeys(build, shared().NumeroACaso);
     test::pressKey(build->control(QStringLiteral("BottoneConferma")), Qt::Key_Return, QStringLiteral("\r"));

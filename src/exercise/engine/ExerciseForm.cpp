@@ -74,6 +74,8 @@ void ExerciseForm::connectCommonControls()
             count->label()->setAlignment(Qt::AlignCenter);
         }
     }
+    ui::markAsNotice(control(QStringLiteral("ComandoIconaSi")));
+    ui::markAsNotice(control(QStringLiteral("ComandoIconaNo")));
     ui::labelWithTitle(control(QStringLiteral("EtichettaEsatti")), control(QStringLiteral("LabelEST")));
     ui::labelWithTitle(control(QStringLiteral("EtichettaErrati")), control(QStringLiteral("LabelErt")));
     describeForAssistiveTechnology();
@@ -218,6 +220,7 @@ void ExerciseForm::SegnaEsatto()
     s.ConteggioEsatti = contaUnaInPiu(s.ConteggioEsatti);
     control(QStringLiteral("EtichettaEsatti"))->setCaption(testoConteggio(s.ConteggioEsatti));
     readAloud(VoiceMoment::RightAnswer);
+    announceFeedback(control(QStringLiteral("ComandoIconaSi")));
     emit scored(true);
 }
 
@@ -229,7 +232,16 @@ void ExerciseForm::SegnaErrato()
     SharedState &s = shared();
     s.ConteggioErrati = contaUnaInPiu(s.ConteggioErrati);
     control(QStringLiteral("EtichettaErrati"))->setCaption(testoConteggio(s.ConteggioErrati));
+    announceFeedback(control(QStringLiteral("ComandoIconaNo")));
     emit scored(false);
+}
+
+// A screen reader reads the picture as an alert, with the score after it.
+void ExerciseForm::announceFeedback(ui::Control *picture)
+{
+    picture->setAccessibleDescription(control(QStringLiteral("EtichettaEsatti"))->accessibleName() + QStringLiteral(", ")
+                                      + control(QStringLiteral("EtichettaErrati"))->accessibleName());
+    ui::announceNotice(picture);
 }
 
 void ExerciseForm::BottoneAvanti_Click()

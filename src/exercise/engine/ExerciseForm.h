@@ -75,6 +75,7 @@ protected:
 private:
     void connectCommonControls();
     void setCounterCaptions(const QString &right, const QString &wrong);
+    void announceFeedback(ui::Control *picture);
     void coverWithChooser();
 
     ExerciseWindow m_row;

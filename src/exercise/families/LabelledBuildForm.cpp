@@ -133,14 +133,26 @@ void LabelledBuildForm::MostraObiettivo()
     }
     // The box reads as the whole item; its parts one by one, with places.
     m_picture->setAccessibleName(whole.simplified());
+    describeParts();
     layOut();
 }
 
 void LabelledBuildForm::describeForAssistiveTechnology()
 {
     BuildForm::describeForAssistiveTechnology();
-    for (std::size_t i = 0; i < m_labelParts.size() && i < m_labels.size(); ++i) {
-        m_labels[i]->setAccessibleDescription(placeOfPart(m_labelParts[i]));
+    m_partPlaces.clear();
+    for (TargetPart part : m_labelParts) {
+        m_partPlaces.push_back(placeOfPart(part));
+    }
+    describeParts();
+}
+
+void LabelledBuildForm::describeParts()
+{
+    for (std::size_t i = 0; i < m_partPlaces.size() && i < m_labels.size(); ++i) {
+        // An empty part (no hundreds in 17) tells no place.
+        const bool empty = m_labels[i]->caption().isEmpty();
+        m_labels[i]->setAccessibleDescription(empty ? QString() : m_partPlaces[i]);
     }
 }
 

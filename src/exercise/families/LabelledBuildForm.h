@@ -42,6 +42,7 @@ private:
     static std::vector<ui::ControlBlueprint> targetControls(const LabelledWindow &row);
 
     ui::LabelControl *labelOf(TargetPart part) const;
+    void describeParts();
     void setPoints(double points);
     void layOut();
     double overflow() const;
@@ -50,6 +51,8 @@ private:
     // The labels by index and the part each names.
     std::vector<TargetPart> m_labelParts;
     std::vector<ui::LabelControl *> m_labels;
+    // The place each label names, in the current language.
+    std::vector<QString> m_partPlaces;
     ui::Control *m_picture = nullptr;
     ColouredNumber m_parts;
     double m_itemPoints = 0;
