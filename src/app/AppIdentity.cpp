@@ -8,7 +8,8 @@ namespace ortix {
 void applyAppIdentity()
 {
     QApplication::setApplicationName(QStringLiteral("ortix"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Ortix"));
+    // No display name: Qt would append it to every window's and message
+    // box's title, which must read exactly as the language file gives them.
     QApplication::setApplicationVersion(QStringLiteral(ORTIX_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(ORTIX_APP_ID));
     // The PNGs made at build time from the one drawn icon, built into the

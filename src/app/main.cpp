@@ -47,7 +47,8 @@ int main(int argc, char *argv[])
         QApplication::setStyle(fusion);
     }
     ortix::ui::installFontSubstitutes();
-    ortix::ui::installRealServices();
+    // Declared after the application, so destroyed before it.
+    ortix::ui::RealServices services;
 
     ortix::SingleInstance instance;
     if (!ortix::Main(instance)) {

@@ -3,7 +3,6 @@
 #include "lang/LanguageSupport.h"
 
 #include <QAbstractButton>
-#include <QGuiApplication>
 #include <QMessageBox>
 
 namespace ortix::ui {
@@ -12,7 +11,7 @@ MsgAnswer QtMessageBoxes::show(QWidget *parent, const QString &text, const QStri
                                MsgIcon icon)
 {
     QMessageBox box(parent);
-    box.setWindowTitle(title.isEmpty() ? QGuiApplication::applicationDisplayName() : title);
+    box.setWindowTitle(title.isEmpty() ? QStringLiteral("Ortix") : title);
     box.setText(text);
     switch (icon) {
     case MsgIcon::Critical:

@@ -1,11 +1,13 @@
 #include "ui/Services.h"
 
+#include "ui/ClsResize.h"
 #include "ui/Forms.h"
 #include "ui/QtMessageBoxes.h"
 #include "ui/QtSoundPlayer.h"
 #include "ui/QtSpeech.h"
 #include "ui/SoundPlayer.h"
 #include "ui/Speech.h"
+#include "ui/ToolkitLanguage.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -87,6 +89,26 @@ void installRealServices()
     if (!s.folders) {
         s.folders = std::make_unique<SystemFolders>();
     }
+}
+
+void releaseServices()
+{
+    Forms::closeAllWithoutHandlers();
+    // The closed windows go now, not in an event loop that will not run again.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    releaseResizer();
+    installToolkitLanguage(0);
+    services() = Services();
+}
+
+RealServices::RealServices()
+{
+    installRealServices();
+}
+
+RealServices::~RealServices()
+{
+    releaseServices();
 }
 
 MsgAnswer messageBox(QWidget *parent, const QString &text, const QString &title, MsgButtons buttons,

@@ -75,6 +75,24 @@ Services &services();
 // Installs the real service for every slot that is empty.
 void installRealServices();
 
+// Closes every window and lets go of every service (and of the other Qt
+// objects the window layer keeps), so that none of them outlives the
+// application object.
+void releaseServices();
+
+// Installs the real services and holds them for the program's run. main()
+// makes one right after its QApplication: whichever way the program ends,
+// the sounds and the other Qt objects among the services are let go while
+// the application still exists (destroyed after it, they crash the exit).
+class RealServices
+{
+public:
+    RealServices();
+    ~RealServices();
+    RealServices(const RealServices &) = delete;
+    RealServices &operator=(const RealServices &) = delete;
+};
+
 // Shortcuts the windows use.
 MsgAnswer messageBox(QWidget *parent, const QString &text, const QString &title, MsgButtons buttons,
                      MsgIcon icon);
