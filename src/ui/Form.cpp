@@ -238,16 +238,25 @@ double Form::height() const
 
 void Form::setLeft(double twips)
 {
+    if (!m_filling) {
+        m_filledWithFrame.reset();
+    }
     QWidget::move(screenGeometry().x() + twipsToPixels(twips), pos().y());
 }
 
 void Form::setTop(double twips)
 {
+    if (!m_filling) {
+        m_filledWithFrame.reset();
+    }
     QWidget::move(pos().x(), screenGeometry().y() + twipsToPixels(twips));
 }
 
 void Form::setWidth(double twips)
 {
+    if (!m_filling) {
+        m_filledWithFrame.reset();
+    }
     const int inner = std::max(1, twipsToPixels(twips) - frameExtra().width());
     QWidget::resize(inner, QWidget::height());
     layoutChildren();
@@ -256,6 +265,9 @@ void Form::setWidth(double twips)
 
 void Form::setHeight(double twips)
 {
+    if (!m_filling) {
+        m_filledWithFrame.reset();
+    }
     const int inner = std::max(1, twipsToPixels(twips) - frameExtra().height());
     QWidget::resize(QWidget::width(), inner);
     layoutChildren();
@@ -274,10 +286,23 @@ double Form::scaleHeight() const
 
 void Form::fillScreen()
 {
+    m_filling = true;
     setTop(0);
     setLeft(0);
     setHeight(screenHeightTwips());
     setWidth(screenWidthTwips());
+    m_filling = false;
+    m_filledWithFrame = frameExtra();
+}
+
+// A window manager frames a window only after it is shown, so a window
+// filled before that would have its title bar above the screen; once the
+// frame is known (it comes with a move), the window fills again.
+void Form::fillAgainIfFrameChanged()
+{
+    if (m_filledWithFrame && !m_filling && frameExtra() != *m_filledWithFrame) {
+        fillScreen();
+    }
 }
 
 bool Form::isMinimised() const
@@ -351,6 +376,13 @@ void Form::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     layoutChildren();
     notifyResize();
+    fillAgainIfFrameChanged();
+}
+
+void Form::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    fillAgainIfFrameChanged();
 }
 
 void Form::changeEvent(QEvent *event)

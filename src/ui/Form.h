@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QMenuBar;
@@ -51,7 +52,8 @@ public:
     double scaleHeight() const;
     bool isMinimised() const;
     // Top-left corner of the screen and the whole screen's size, in the
-    // order Top, Left, Height, Width.
+    // order Top, Left, Height, Width. The outer frame covers the screen: when
+    // a window manager adds its frame later, the window fills again with it.
     void fillScreen();
 
     // The controls in the order of the window's collection, menu items too.
@@ -87,6 +89,7 @@ protected:
     virtual void Form_Unload() {}
 
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -103,6 +106,7 @@ private:
     void notifyResize();
     int menuBarHeight() const;
     QSize frameExtra() const;
+    void fillAgainIfFrameChanged();
 
     QString m_name;
     QString m_tag;
@@ -115,6 +119,9 @@ private:
     bool m_unloading = false;
     QSize m_notifiedSize;
     bool m_notifiedMinimised = false;
+    // Set while the window fills the screen: the frame it was filled with.
+    std::optional<QSize> m_filledWithFrame;
+    bool m_filling = false;
 };
 
 } // namespace ortix::ui
