@@ -1,18 +1,17 @@
 #include "exercise/families/ReadBeadsForm.h"
 
 #include "app/SharedState.h"
-#include "app/SmallOperations.h"
 #include "exercise/engine/ExerciseDesign.h"
 #include "exercise/families/WordsAnswer.h"
 #include "ui/Accessibility.h"
 #include "ui/WidgetControls.h"
+#include "words/MaiuscoloPerCarattere.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace ortix {
 
@@ -52,6 +51,7 @@ ReadBeadsForm::ReadBeadsForm(const ReadWindow &row)
         box->setAccessibleName(caption());
         connect(this, &QWidget::windowTitleChanged, box, [box](const QString &title) { box->setAccessibleName(title); });
     }
+    box->onChange = [this] { fitAnswerFont(); };
     // A right answer disables the box; the pupil still reads it clearly.
     QLineEdit *edit = box->lineEdit();
     QPalette palette = edit->palette();
@@ -131,12 +131,9 @@ void ReadBeadsForm::answerKeyPress(int &keyAscii)
         }
         break;
     case KeyFilter::Capitals:
-        // The key codes of the filter are 16-bit; characters beyond them
-        // are no lower-case "a" to "z" and pass as they are.
-        if (keyAscii <= std::numeric_limits<qint16>::max()) {
-            qint16 key = qint16(keyAscii);
-            keyAscii = TastoMaiuscolo(key);
-        }
+        // Every letter with a one-letter capital becomes it, as the expected
+        // words are written: "ü" becomes "Ü", "ß" stays.
+        keyAscii = MaiuscoloPerCarattere(QString(QChar(char16_t(keyAscii)))).at(0).unicode();
         break;
     }
     if (enter && m_read.checkOn == CheckOn::KeyPress) {
@@ -169,6 +166,10 @@ void ReadBeadsForm::checkAnswer()
     }
     if (isRight(answer)) {
         SegnaEsatto();
+        // The focus goes to the window, not on to "avanti", whose Enter would
+        // move on: Enter after a right answer, pressed again or held, does
+        // nothing.
+        setFocus();
         control(QStringLiteral("BottoneAvanti"))->setEnabled(true);
         box->setEnabled(false);
     } else {
@@ -178,13 +179,14 @@ void ReadBeadsForm::checkAnswer()
 }
 
 // Fonts keep their size on any screen, while the box scales with the
-// window: the designed size shrinks until the expected answer fits, so the
-// pupil sees the whole of a long answer. Below the smallest size the box
-// scrolls.
+// window: the designed size shrinks until what the pupil has typed fits,
+// so the whole of a long answer stays in sight (sized from the typed text,
+// the box gives no hint of the answer's length). Below the smallest size
+// the box scrolls.
 void ReadBeadsForm::fitAnswerFont()
 {
     TextBoxControl *box = answerBox();
-    const QString text = expectedAnswer();
+    const QString text = box->text();
     const int room = box->lineEdit()->width() - kBoxMargins;
     if (room <= 0) {
         return;

@@ -23,7 +23,7 @@ enum class CheckOn { KeyUp, KeyPress };
 enum class KeyFilter {
     None,     // every character reaches the box
     Digits,   // only what admitsDigitsKey admits
-    Capitals, // "a" to "z" become capitals (TastoMaiuscolo)
+    Capitals, // letters become capitals one by one ("ü" to "Ü", "ß" stays)
 };
 
 // One row of the read-the-beads windows: the common row, then what the

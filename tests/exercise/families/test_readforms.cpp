@@ -109,8 +109,8 @@ void TestReadForms::typedKeys_data()
     QTest::newRow("it narrow no-break space") << "it_IT" << "F9999b" << "1" + kNarrowNoBreakSpace + "2" << "12";
     QTest::newRow("fr own separator") << "fr_FR" << "Periodo2" << "12" + kNarrowNoBreakSpace + "3" << "12" + kNarrowNoBreakSpace + "3";
     QTest::newRow("de_CH apostrophe") << "de_CH" << "F9999b" << "1'234" << "1'234";
-    QTest::newRow("words: a to z as capitals") << "it_IT" << "Form99b1" << QString::fromUtf8("Ventunoüßà' 3É")
-                                               << QString::fromUtf8("VENTUNOüßà' 3É");
+    QTest::newRow("words: letters as capitals") << "it_IT" << "Form99b1" << QString::fromUtf8("Ventunoüßàçë' 3É")
+                                                << QString::fromUtf8("VENTUNOÜßÀÇË' 3É");
     QTest::newRow("Form999b lets all in") << "it_IT" << "Form999b" << QString::fromUtf8("7a ü") << QString::fromUtf8("7a ü");
 }
 
@@ -147,9 +147,9 @@ void TestReadForms::wordsCheck_data()
     QTest::newRow("it blanks around") << "1" << "Form99b1" << 21 << " ventuno " << true;
     QTest::newRow("it blanks only") << "1" << "Form5" << 7 << "   " << false;
     QTest::newRow("en 21") << "2" << "Form99b1" << 21 << "twentyone" << true;
-    // Only "a" to "z" become capitals as they are typed.
-    QTest::newRow("de fünf") << "4" << "Form5" << 5 << QString::fromUtf8("fünf") << false;
-    QTest::newRow("de FÜNF") << "4" << "Form5" << 5 << QString::fromUtf8("fÜnf") << true;
+    // Letters with umlauts become capitals as they are typed too.
+    QTest::newRow("de fünf") << "4" << "Form5" << 5 << QString::fromUtf8("fünf") << true;
+    QTest::newRow("de zwölf") << "4" << "Form99b1" << 12 << QString::fromUtf8("zwölf") << true;
     QTest::newRow("de dreißig") << "4" << "Form99b1" << 30 << QString::fromUtf8("dreißig") << true;
     // Spanish 100 is "CIENTO " in the word tables: the end blank is not expected.
     QTest::newRow("es 100") << "5" << "Form999b1" << 100 << "ciento" << true;
@@ -172,6 +172,9 @@ void TestReadForms::wordsCheck()
     test::TestRun run;
     shared().LinguaNumeri = lingua;
     Reader r = test::openReading(test::installScriptedRnd(), window, number);
+    // Before anything is typed the box has its designed size, which tells
+    // nothing of the answer's length.
+    QCOMPARE(r.box()->font().pointSizeF(), r.form->readRow().points);
     r.type(keys);
     QCOMPARE(r.text().size(), keys.size());
     r.enter();
@@ -229,9 +232,21 @@ void TestReadForms::answeringAndAnswered()
     QCOMPARE(r.errati(), QStringLiteral(" 1"));
     QVERIFY(r.avantiEnabled());
     QCOMPARE(r.text(), right.toUpper());
-    // The box is disabled: Enter does nothing more.
+    // The box is disabled and the focus is not on "avanti": Enter, again or
+    // held, does nothing more.
+    const qint32 answered = shared().NumeroACaso;
+    QWidget *focused = r.form->focusWidget();
+    QVERIFY(focused != r.form->control(QStringLiteral("BottoneAvanti"))->widget());
     r.enter();
+    for (int held = 0; held < 3; ++held) {
+        QTest::sendKeyEvent(QTest::Press, focused ? focused : r.form, Qt::Key_Return, QStringLiteral("\r"),
+                            Qt::NoModifier);
+    }
+    QTest::sendKeyEvent(QTest::Release, focused ? focused : r.form, Qt::Key_Return, QStringLiteral("\r"),
+                        Qt::NoModifier);
     QCOMPARE(r.esatti(), QStringLiteral(" 1"));
+    QCOMPARE(shared().NumeroACaso, answered);
+    QVERIFY(r.avantiEnabled());
 
     // A maximum chosen now shows a new number but stays Answered.
     const int maximum = maximumOption(*r.form->row().maximum, 0);
