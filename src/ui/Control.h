@@ -35,7 +35,9 @@ enum class Property {
 };
 
 // Mouse buttons and shift state as the handlers receive them.
-enum MouseButton { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
+// The mouse's extra buttons (back, forward) are OtherButton: like every
+// button but the left one, they never add a bead.
+enum MouseButton { LeftButton = 1, RightButton = 2, MiddleButton = 4, OtherButton = 8 };
 
 // One control of a window: its name, its index in a control array, the
 // properties every control shares, and its event handlers. Positions and

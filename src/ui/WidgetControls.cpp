@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QPointer>
 #include <QTimer>
@@ -97,7 +98,11 @@ void WrapButton::paintEvent(QPaintEvent *)
     initStyleOption(&option);
     const QString caption = option.text;
     option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
+    if (m_flatFill) {
+        paintFlat(painter);
+    } else {
+        painter.drawControl(QStyle::CE_PushButton, option);
+    }
     const QRect area = rect().adjusted(4, 2, -4, -2);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
@@ -124,6 +129,22 @@ void WrapButton::showHoldCue()
         m_holdCue = false;
         update();
     });
+}
+
+void WrapButton::paintFlat(QStylePainter &painter)
+{
+    painter.fillRect(rect(), palette().color(QPalette::Button));
+    // A thin dark edge, a thicker one while the button is held down.
+    painter.setPen(QPen(palette().color(QPalette::Shadow), isDown() ? 3 : 1));
+    painter.setBrush(Qt::NoBrush);
+    const int inset = isDown() ? 1 : 0;
+    painter.drawRect(rect().adjusted(inset, inset, -1 - inset, -1 - inset));
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(4, 4, -4, -4);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
 }
 
 // FilteredLineEdit ------------------------------------------------------
@@ -292,8 +313,10 @@ bool WidgetControl::eventFilter(QObject *watched, QEvent *event)
     const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
     if (watched == m_widget && press && onMouseDown) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        int button = LeftButton;
-        if (mouse->button() == Qt::RightButton) {
+        int button = OtherButton;
+        if (mouse->button() == Qt::LeftButton) {
+            button = LeftButton;
+        } else if (mouse->button() == Qt::RightButton) {
             button = RightButton;
         } else if (mouse->button() == Qt::MiddleButton) {
             button = MiddleButton;
@@ -413,6 +436,7 @@ ButtonControl::ButtonControl(Form *form, const ControlBlueprint &blueprint, QWid
     b->setAutoDefault(true);
     // A rod's button takes touches itself: a tap adds, a held touch takes off.
     b->setAttribute(Qt::WA_AcceptTouchEvents);
+    b->setFlatFill(m_graphical);
     connect(b, &QPushButton::clicked, this, [this, b] {
         if (onClick) {
             onClick();

@@ -14,6 +14,7 @@ class QGroupBox;
 class QFrame;
 class QScrollBar;
 class QPainter;
+class QStylePainter;
 
 namespace ortix::ui {
 
@@ -34,14 +35,19 @@ public:
     // A short visible sign that a held touch was taken.
     void showHoldCue();
     bool holdCueShown() const { return m_holdCue; }
+    // A graphical button fills with its colour as it is, without the
+    // style's shading.
+    void setFlatFill(bool flat) { m_flatFill = flat; update(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void paintFlat(QStylePainter &painter);
     bool m_releasingMouse = false;
     bool m_holdCue = false;
+    bool m_flatFill = false;
 };
 
 // A one-line text box whose typed characters pass through a filter that may

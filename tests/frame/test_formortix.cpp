@@ -11,6 +11,7 @@
 #include "lang/LanguageSupport.h"
 #include "ui/Forms.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
 #include <QTest>
@@ -84,6 +85,14 @@ void TestFormortix::firstStart()
         captions << frame->control(QStringLiteral("Command2"), r)->caption();
     }
     QCOMPARE(captions, QStringList({"u", "da", "h", "uk", "dak", "hk"}));
+    // The rod buttons show the colours of the beads' table as flat fills, as
+    // the printed page does, under the program's style.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    const QRgb buttonColours[] = {0x0000FF, 0xFF0000, 0x008000, 0x00FFFF, 0xFFC080, 0x80FF80};
+    for (int r = 1; r <= 6; ++r) {
+        const QImage shot = frame->control(QStringLiteral("Command2"), r)->widget()->grab().toImage();
+        QCOMPARE(shot.pixelColor(3, shot.height() / 2), QColor(buttonColours[r - 1]));
+    }
     QCOMPARE(frame->control(QStringLiteral("Command2"), 1)->widget()->cursor().shape(), Qt::BitmapCursor);
 
     // Closing by the title bar keeps the settings.
@@ -208,6 +217,10 @@ void TestFormortix::clicksAddAndRemoveBeadsWithSounds()
     QCOMPARE(QPointF(frame->pallina(1, 8)->left(), frame->pallina(1, 8)->top()), place);
     test::clickFrameRod(*frame, 1, Qt::MiddleButton);
     QCOMPARE(test::frameBeadRun(*frame, 1), 8);
+    // The mouse's back and forward buttons take a bead too, never add one.
+    test::clickFrameRod(*frame, 1, Qt::BackButton);
+    test::clickFrameRod(*frame, 1, Qt::ForwardButton);
+    QCOMPARE(test::frameBeadRun(*frame, 1), 6);
 
     // A quick second click arrives as a double click and counts too.
     QWidget *button = frame->control(QStringLiteral("Command2"), 3)->widget();

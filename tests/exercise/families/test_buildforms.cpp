@@ -153,6 +153,9 @@ void TestBuildForms::rodClicks()
     QCOMPARE(pupil.beads(h), 9);
     pupil.rod(h, 1, Qt::MiddleButton);
     QCOMPARE(pupil.beads(h), 8);
+    pupil.rod(h, 1, Qt::BackButton);
+    pupil.rod(h, 1, Qt::ForwardButton);
+    QCOMPARE(pupil.beads(h), 6);
     pupil.rod(QStringLiteral("da"), 1, Qt::RightButton);
     QCOMPARE(pupil.beads(QStringLiteral("da")), 0);
     // A quick second click arrives as a double click, not a press, and
