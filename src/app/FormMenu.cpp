@@ -1,9 +1,9 @@
 #include "app/FormMenu.h"
 
+#include "app/Main.h"
 #include "app/Modulo1.h"
 #include "app/SharedState.h"
 #include "app/SmallOperations.h"
-#include "app/ProgramFolder.h"
 #include "lang/LanguageSupport.h"
 #include "lang/TranslateForm.h"
 #include "ui/ClsResize.h"
@@ -12,8 +12,6 @@
 #include "ui/MenuControl.h"
 #include "ui/Services.h"
 
-#include <QCollator>
-#include <QDir>
 
 #include <algorithm>
 
@@ -171,12 +169,7 @@ void FormMenu::Form_Activate()
 
 void FormMenu::MLSFillMenuLanguages()
 {
-    QStringList files = QDir(programFolder())
-                            .entryList({QStringLiteral("*") + QString::fromLatin1(lang::kLanguageExtension)},
-                                       QDir::Files | QDir::Readable);
-    QCollator byName;
-    byName.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(files.begin(), files.end(), [&](const QString &a, const QString &b) { return byName.compare(a, b) < 0; });
+    const QStringList files = lang::languageFileNames();
     if (files.isEmpty()) {
         messageBox(this, QStringLiteral("Non è presente alcun file di linguaggio!"), QString(), MsgButtons::Ok,
                    MsgIcon::None);
@@ -191,10 +184,16 @@ void FormMenu::MLSFillMenuLanguages()
         item->setCaption(files.at(i).left(files.at(i).size() - 4));
     }
     shared().MLSCurrentLanguage = lang::readCurrentLanguage();
-    for (Control *item : controlArray(QStringLiteral("mnuLanguage"))) {
-        if (item->caption() == shared().MLSCurrentLanguage) {
-            item->setChecked(true);
-            break;
+    // The item whose file the current language reads is ticked: the one of
+    // that very name, else the one that differs only in case.
+    const auto items = controlArray(QStringLiteral("mnuLanguage"));
+    for (const Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+        const auto found = std::find_if(items.begin(), items.end(), [&](const Control *item) {
+            return item->caption().compare(shared().MLSCurrentLanguage, cs) == 0;
+        });
+        if (found != items.end()) {
+            (*found)->setChecked(true);
+            return;
         }
     }
 }
@@ -220,6 +219,9 @@ void FormMenu::mnuLanguage_Click(int index)
     lang::ImpostaLinguaNumeri();
     ui::installToolkitLanguage(shared().LinguaNumeri.toInt());
     lang::PreparaPartiUndiciDiciannove();
+    // The counters' titles and the rod buttons' captions follow the new
+    // language in every window opened from now on.
+    readSharedTexts();
     for (Form *form : Forms::all()) {
         emit form->languageChanged();
     }

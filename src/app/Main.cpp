@@ -29,6 +29,19 @@ bool Main(SingleInstance &instance)
     state.MLSCurrentLanguage = lang::readCurrentLanguage();
     lang::ImpostaLinguaNumeri();
     ui::installToolkitLanguage(shared().LinguaNumeri.toInt());
+    readSharedTexts();
+    lang::PreparaPartiUndiciDiciannove();
+    rnd().randomize();
+    state.SuoniAttivati = true;
+    state.NumeroMassimo = 99;
+    registerAllForms();
+    ui::Forms::open(QStringLiteral("FormAvvio"), nullptr);
+    return true;
+}
+
+void readSharedTexts()
+{
+    SharedState &state = shared();
     state.TestoEsatti = MLSGetString(QStringLiteral("0002"));
     state.TestoErrati = MLSGetString(QStringLiteral("0003"));
     state.TestoOrdine_hk = MLSGetString(QStringLiteral("0049"));
@@ -37,13 +50,6 @@ bool Main(SingleInstance &instance)
     state.TestoOrdine_h = MLSGetString(QStringLiteral("0045"));
     state.TestoOrdine_da = MLSGetString(QStringLiteral("0046"));
     state.TestoOrdine_u = MLSGetString(QStringLiteral("0047"));
-    lang::PreparaPartiUndiciDiciannove();
-    rnd().randomize();
-    state.SuoniAttivati = true;
-    state.NumeroMassimo = 99;
-    registerAllForms();
-    ui::Forms::open(QStringLiteral("FormAvvio"), nullptr);
-    return true;
 }
 
 void registerAllForms()

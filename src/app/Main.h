@@ -10,6 +10,10 @@ class SingleInstance;
 // opens the start window. False when the program must end at once.
 bool Main(SingleInstance &instance);
 
+// Reads the texts of the counters' titles and the rod buttons' captions
+// (string ids "0002", "0003", "0044" to "0049") into the shared values.
+void readSharedTexts();
+
 // Makes every window of the program known by its name.
 void registerAllForms();
 

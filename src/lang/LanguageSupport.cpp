@@ -4,9 +4,11 @@
 #include "app/SharedState.h"
 #include "lang/IniFile.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 
 namespace ortix::lang {
@@ -21,6 +23,17 @@ QString userLangSettingPath()
     return QDir(userFolder()).filePath(QString::fromLatin1(kLangSettingFile));
 }
 
+QStringList languageFileNames()
+{
+    QStringList files = QDir(programFolder())
+                            .entryList({QStringLiteral("*") + QString::fromLatin1(kLanguageExtension)},
+                                       QDir::Files | QDir::Readable);
+    QCollator byName;
+    byName.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(files.begin(), files.end(), [&](const QString &a, const QString &b) { return byName.compare(a, b) < 0; });
+    return files;
+}
+
 std::optional<QString> languageFilePath(const QString &language)
 {
     // The choice is a base name only: a path would reach files that are not
@@ -29,7 +42,17 @@ std::optional<QString> languageFilePath(const QString &language)
         || language.contains(QStringLiteral("..")) || language.contains(QChar(0))) {
         return std::nullopt;
     }
-    return programFile(language + QString::fromLatin1(kLanguageExtension));
+    const QString name = language + QString::fromLatin1(kLanguageExtension);
+    const QString exact = programFile(name);
+    if (QFileInfo::exists(exact)) {
+        return exact;
+    }
+    for (const QString &file : languageFileNames()) {
+        if (file.compare(name, Qt::CaseInsensitive) == 0) {
+            return programFile(file);
+        }
+    }
+    return exact;
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -16,8 +17,15 @@ QString langSettingPath();
 // language, it wins over the program folder's.
 QString userLangSettingPath();
 
+// The language files of the program's folder ("*.lng", the extension in
+// any case), sorted by name without regard to case.
+QStringList languageFileNames();
+
 // The file of a language, or nothing when the name cannot name a file of
-// the program's folder (empty, or holding a path).
+// the program's folder (empty, or holding a path). The name is matched
+// without regard to case, as the listing lists them: "deutsch" finds
+// "Deutsch.lng", "Inglese" finds "Inglese.LNG"; a file of exactly that name
+// comes first.
 std::optional<QString> languageFilePath(const QString &language);
 
 // CurrentLanguage of the user's own LangSetting.ini, else of the program

@@ -48,9 +48,9 @@ bool MenuControl::has(Property property) const
 void MenuControl::setChecked(bool on)
 {
     m_checked = on;
-    if (on) {
-        m_action->setCheckable(true);
-    }
+    // Only a ticked item shows a check mark: an item once ticked looks
+    // again like the others of its group when the tick goes.
+    m_action->setCheckable(on);
     m_action->setChecked(on);
 }
 

@@ -11,6 +11,7 @@
 #include "ui/ClsResize.h"
 #include "ui/Form.h"
 #include "ui/Forms.h"
+#include "ui/MenuControl.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -28,6 +29,7 @@ const QByteArray kBeta = "[FormAvvio]\r\nFormAvvio.Caption=\"Beta start\"\r\nBot
                          "[FormMenu]\r\nFormMenu.Caption=\"Beta menu\"\r\nCommand1.Caption=\"Ende\"\r\n"
                          "[Strings]\r\n0000=\"GERMAN\"\r\n0002=\"Richtig\"\r\n0012=\"Schon offen\"\r\n"
                          "0013=\"Ortix\"\r\n";
+const QByteArray kGamma = "[FormMenu]\r\nFormMenu.Caption=\"Gamma menu\"\r\n[Strings]\r\n0000=\"FRENCH\"\r\n";
 
 } // namespace
 
@@ -118,26 +120,47 @@ void TestMenu::languageMenuSwitchesAndIsRemembered()
     test::TestRun run;
     run.writeFile(QStringLiteral("Alfa.lng"), kAlfa);
     run.writeFile(QStringLiteral("Beta.lng"), kBeta);
-    run.writeFile(QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=Beta\r\n");
+    run.writeFile(QStringLiteral("Gamma.LNG"), kGamma);
+    // File names are matched without regard to case.
+    run.writeFile(QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=beta\r\n");
     {
         SingleInstance instance(run.lockPath());
         Form *menu = test::startProgram(instance);
         QVERIFY(menu);
         QCOMPARE(menu->caption(), QStringLiteral("Beta menu"));
-        QCOMPARE(menu->control(QStringLiteral("mnuLanguage"), 0)->caption(), QStringLiteral("Alfa"));
-        QVERIFY(!menu->control(QStringLiteral("mnuLanguage"), 0)->checked());
-        QVERIFY(menu->control(QStringLiteral("mnuLanguage"), 1)->checked());
+        const auto item = [&menu](int index) {
+            return qobject_cast<MenuControl *>(menu->control(QStringLiteral("mnuLanguage"), index));
+        };
+        QCOMPARE(item(0)->caption(), QStringLiteral("Alfa"));
+        QCOMPARE(item(2)->caption(), QStringLiteral("Gamma"));
+        QVERIFY(!item(0)->checked());
+        QVERIFY(item(1)->checked());
         QCOMPARE(shared().LinguaNumeri, QStringLiteral("4"));
 
         test::chooseMenu(menu, QStringLiteral("mnuLanguage"), 0);
         QCOMPARE(menu->caption(), QStringLiteral("Alfa menu"));
         QCOMPARE(menu->control(QStringLiteral("Command1"))->caption(), QStringLiteral("Quit"));
-        QVERIFY(menu->control(QStringLiteral("mnuLanguage"), 0)->checked());
-        QVERIFY(!menu->control(QStringLiteral("mnuLanguage"), 1)->checked());
+        QVERIFY(item(0)->checked());
+        QVERIFY(!item(1)->checked());
+        // The item that lost its tick looks like one never ticked.
+        QVERIFY(!item(1)->action()->isCheckable());
+        QCOMPARE(item(1)->action()->isCheckable(), item(2)->action()->isCheckable());
         QCOMPARE(shared().LinguaNumeri, QStringLiteral("2"));
         QCOMPARE(shared().ParteUnita[1], QStringLiteral("Ele"));
-        // Texts read at start-up stay in the start-up language.
-        QCOMPARE(shared().TestoEsatti, QStringLiteral("Richtig"));
+        // The counters' titles follow the language into the next window.
+        QCOMPARE(shared().TestoEsatti, QStringLiteral("Right"));
+        Form *window = test::openRoute(menu, test::registeredRoutes().front());
+        QVERIFY(window);
+        QCOMPARE(window->control(QStringLiteral("LabelEST"))->caption(), QStringLiteral("Right"));
+        menu = test::leaveWindow(window, *run.fakes.messages);
+        QVERIFY(menu);
+
+        // A file whose extension is in capitals translates as listed.
+        test::chooseMenu(menu, QStringLiteral("mnuLanguage"), 2);
+        QCOMPARE(menu->caption(), QStringLiteral("Gamma menu"));
+        QCOMPARE(shared().LinguaNumeri, QStringLiteral("3"));
+
+        test::chooseMenu(menu, QStringLiteral("mnuLanguage"), 0);
         QCOMPARE(run.readFile(QStringLiteral("LangSetting.ini")), QByteArray("[Language]\r\nCurrentLanguage=Alfa\r\n"));
     }
     // The next start opens in the chosen language.
