@@ -1,5 +1,6 @@
 #include "ui/QtSoundPlayer.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSoundEffect>
@@ -32,7 +33,10 @@ bool isSaneFormat(const QByteArray &fmt)
 
 } // namespace
 
-QtSoundPlayer::QtSoundPlayer() = default;
+QtSoundPlayer::QtSoundPlayer(std::function<void()> defaultSound)
+    : m_defaultSound(defaultSound ? std::move(defaultSound) : [] { QApplication::beep(); })
+{
+}
 
 QtSoundPlayer::~QtSoundPlayer() = default;
 
@@ -48,6 +52,8 @@ void QtSoundPlayer::play(const QString &wavePath)
     m_current = effectFor(wavePath);
     if (m_current) {
         m_current->play();
+    } else if (!wavePath.isEmpty()) {
+        m_defaultSound();
     }
 }
 
@@ -130,6 +136,14 @@ QSoundEffect *QtSoundPlayer::effectFor(const QString &wavePath)
         m_cache.erase(m_cache.begin());
     }
     auto effect = std::make_unique<QSoundEffect>();
+    // Qt finds out only while loading that it cannot play the file.
+    QSoundEffect *loading = effect.get();
+    QObject::connect(loading, &QSoundEffect::statusChanged, loading, [this, loading] {
+        if (loading == m_current && loading->status() == QSoundEffect::Error) {
+            m_current = nullptr;
+            m_defaultSound();
+        }
+    });
     effect->setSource(QUrl::fromLocalFile(wavePath));
     m_cache.push_back({wavePath, std::move(effect)});
     return m_cache.back().effect.get();

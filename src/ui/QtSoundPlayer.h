@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -16,13 +17,15 @@ namespace ortix::ui {
 // The program's SoundPlayer, on QSoundEffect (the media player crashes on
 // machines without a sound back end). Each file is loaded once and kept, so
 // the feedback sounds of a busy exercise do not go back to the disk; only
-// the most recently played files are kept.
+// the most recently played files are kept. A file that is missing or that
+// cannot be played gives the platform's default sound instead.
 class QtSoundPlayer : public SoundPlayer
 {
 public:
     enum { CacheLimit = 12 };
 
-    QtSoundPlayer();
+    // defaultSound: the platform's beep unless a test listens for it.
+    explicit QtSoundPlayer(std::function<void()> defaultSound = {});
     ~QtSoundPlayer() override;
 
     void play(const QString &wavePath) override;
@@ -45,6 +48,7 @@ private:
 
     QSoundEffect *effectFor(const QString &wavePath);
 
+    std::function<void()> m_defaultSound;
     std::vector<CachedSound> m_cache; // least recently played first
     QSoundEffect *m_current = nullptr;
 };

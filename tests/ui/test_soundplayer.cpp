@@ -260,18 +260,23 @@ void TestSoundPlayer::fileFixedLaterIsPlayed()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("no.wav"));
-    QtSoundPlayer player;
+    // A file that cannot be played gives the platform's default sound.
+    int defaultSounds = 0;
+    QtSoundPlayer player([&defaultSounds] { ++defaultSounds; });
     player.play(path); // missing
     QCOMPARE(player.cachedSoundCount(), 0);
+    QCOMPARE(defaultSounds, 1);
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("no.wav")));
     QVERIFY(!QtSoundPlayer::isCompleteWave(path));
     player.play(path); // a folder of that name
     QCOMPARE(player.cachedSoundCount(), 0);
+    QCOMPARE(defaultSounds, 2);
     QVERIFY(QDir(dir.path()).rmdir(QStringLiteral("no.wav")));
     QVERIFY(QFile::copy(soundPath(QStringLiteral("no.wav")), path));
     player.play(path);
     QCOMPARE(player.cachedSoundCount(), 1);
     letSoundsRun();
+    QCOMPARE(defaultSounds, 2);
 }
 
 void TestSoundPlayer::newSoundCutsOffTheOneStillPlaying()
