@@ -159,6 +159,14 @@ void TestShippedLanguages::keysNameRealControls()
                 QVERIFY2(control->has(ui::Property::Caption), qPrintable(section + QStringLiteral(": ") + key));
             }
         }
+        // Maximum options with a thousands separator ("1.999") are written as
+        // the language writes numbers, in every window that has them.
+        static const QRegularExpression digitsOnly(QStringLiteral("^\\d+$"));
+        for (const ui::Control *option : form->controlArray(QStringLiteral("OpzioneNumeroMassimo"))) {
+            const QString key = QStringLiteral("OpzioneNumeroMassimo(%1).Caption").arg(option->index());
+            QVERIFY2(digitsOnly.match(option->caption()).hasMatch() || keys.contains(key),
+                     qPrintable(section + QStringLiteral(" lacks ") + key));
+        }
     }
 }
 
