@@ -104,7 +104,14 @@ void WrapButton::paintEvent(QPaintEvent *)
         painter.drawControl(QStyle::CE_PushButton, option);
     }
     const QRect area = rect().adjusted(4, 2, -4, -2);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    QColor text = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+    if (m_flatFill && isEnabled()) {
+        // Dark fills (blue, red, green) carry a white caption to stay legible.
+        const QColor fill = palette().color(QPalette::Button);
+        const int luminance = (299 * fill.red() + 587 * fill.green() + 114 * fill.blue()) / 1000;
+        text = luminance < 128 ? QColor(Qt::white) : QColor(Qt::black);
+    }
+    painter.setPen(text);
     painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
     if (m_holdCue) {
         // A thick frame in the selection colour, inside the button's edge.
