@@ -17,20 +17,8 @@ export HOME="$scratch/home"
 export XDG_CONFIG_HOME="$scratch/home/.config"
 unset QT_QPA_PLATFORM
 
-# The server picks a free display number itself and writes it once it
-# accepts clients: no fixed number that another virtual display may hold.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-i=0
-until [ "$(wc -l <"$scratch/display")" -ge 1 ]; do
-    i=$((i + 1))
-    if [ $i -ge 300 ] || ! kill -0 $xvfb 2>/dev/null; then
-        echo "FAIL: the virtual display did not start"; cat "$scratch/xvfb.log"; exit 1
-    fi
-    sleep 0.1
-done
-export DISPLAY=":$(cat "$scratch/display")"
+. "$(dirname "$0")/virtual_display.sh"
+start_virtual_display "$scratch"
 
 # A session bus of its own, and on it the accessibility bus.
 dbus-run-session -- sh -c '

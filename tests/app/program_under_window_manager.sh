@@ -17,20 +17,8 @@ export XDG_CONFIG_HOME="$scratch/config"
 export ASAN_OPTIONS="detect_leaks=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 unset QT_QPA_PLATFORM
 
-# The server picks a free display number itself and writes it once it
-# accepts clients: no fixed number that another virtual display may hold.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-i=0
-until [ "$(wc -l <"$scratch/display")" -ge 1 ]; do
-    i=$((i + 1))
-    if [ $i -ge 300 ] || ! kill -0 $xvfb 2>/dev/null; then
-        echo "FAIL: the virtual display did not start"; cat "$scratch/xvfb.log"; exit 1
-    fi
-    sleep 0.1
-done
-export DISPLAY=":$(cat "$scratch/display")"
+. "$(dirname "$0")/virtual_display.sh"
+start_virtual_display "$scratch"
 
 sh -c '
 program="$1"
@@ -38,12 +26,6 @@ scratch="$2"
 pid=""
 wm=""
 fail() { echo "FAIL: $1"; cat "$scratch/ortix.log"; [ -n "$pid" ] && kill $pid 2>/dev/null; [ -n "$wm" ] && kill $wm 2>/dev/null; exit 1; }
-i=0
-until xdotool getdisplaygeometry >/dev/null 2>&1; do
-    i=$((i + 1))
-    [ $i -ge 100 ] && { echo "FAIL: the virtual display never accepted a client"; cat "$scratch/xvfb.log"; exit 1; }
-    sleep 0.1
-done
 openbox >"$scratch/openbox.log" 2>&1 &
 wm=$!
 i=0

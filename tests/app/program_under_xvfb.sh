@@ -30,31 +30,12 @@ unset QT_QPA_PLATFORM
 # A copy of the program that finds no language file, beside it or installed.
 cp "$program" "$scratch/nolang/"
 
-# The server picks a free display number itself and writes it once it
-# accepts clients: no fixed number that another virtual display may hold.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-i=0
-until [ "$(wc -l <"$scratch/display")" -ge 1 ]; do
-    i=$((i + 1))
-    if [ $i -ge 300 ] || ! kill -0 $xvfb 2>/dev/null; then
-        echo "FAIL: the virtual display did not start"; cat "$scratch/xvfb.log"; exit 1
-    fi
-    sleep 0.1
-done
-export DISPLAY=":$(cat "$scratch/display")"
+. "$(dirname "$0")/virtual_display.sh"
+start_virtual_display "$scratch"
 
 sh -c '
 program="$1"
 scratch="$2"
-# On a loaded machine the display may take a moment to accept clients.
-i=0
-until xdotool getdisplaygeometry >/dev/null 2>&1; do
-    i=$((i + 1))
-    if [ $i -ge 100 ]; then echo "FAIL: the virtual display $DISPLAY never accepted a client"; cat "$scratch/xvfb.log"; exit 1; fi
-    sleep 0.1
-done
 pid=""
 log=""
 fail() { echo "FAIL: $1"; [ -n "$log" ] && cat "$log"; [ -n "$pid" ] && kill $pid 2>/dev/null; exit 1; }

@@ -1,0 +1,28 @@
+# Starts a virtual display for the tests that run the real program, and waits
+# until it accepts clients. Sourced: sets DISPLAY and ends the server on exit.
+# The server picks a free display number itself and writes it once it
+# accepts clients: no fixed number that another virtual display may hold.
+# usage: start_virtual_display <scratch folder>
+start_virtual_display() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$1/display" 2>"$1/xvfb.log" &
+    xvfb=$!
+    trap 'kill $xvfb 2>/dev/null' EXIT
+    i=0
+    until [ "$(wc -l <"$1/display")" -ge 1 ]; do
+        i=$((i + 1))
+        if [ $i -ge 300 ] || ! kill -0 $xvfb 2>/dev/null; then
+            echo "FAIL: the virtual display did not start"; cat "$1/xvfb.log"; exit 1
+        fi
+        sleep 0.1
+    done
+    export DISPLAY=":$(cat "$1/display")"
+    # On a loaded machine the display may take a moment to accept clients.
+    i=0
+    until xdotool getdisplaygeometry >/dev/null 2>&1; do
+        i=$((i + 1))
+        if [ $i -ge 100 ]; then
+            echo "FAIL: the virtual display $DISPLAY never accepted a client"; cat "$1/xvfb.log"; exit 1
+        fi
+        sleep 0.1
+    done
+}
