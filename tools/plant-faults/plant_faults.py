@@ -13,6 +13,7 @@ same as JSON for comparing two runs.
   tools/plant-faults/plant_faults.py -R 'test_readforms|test_palline' bead-limit
   tools/plant-faults/plant_faults.py --list                # check the anchors only
   tools/plant-faults/plant_faults.py --compare tools/plant-faults/baseline.json
+  tools/plant-faults/plant_faults.py --first --compare tools/plant-faults/baseline.json  # sooner
 
 Only the Python standard library; no test that CI runs.
 """
@@ -140,13 +141,15 @@ FAILED_LINE = re.compile(r"^\s*\d+ - (\S+) \((.+)\)\s*$")
 QTEST_FAIL = re.compile(r"^FAIL!\s*:\s*([\w:]+)\((.*)\)")
 
 
-def run_ctest(build, jobs, timeout, regex):
+def run_ctest(build, jobs, timeout, regex, first=False):
     # The tests' own TIMEOUT property wins over ctest --timeout; QtTest's
     # watchdog ends a test function that hangs after the same time.
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", QTEST_FUNCTION_TIMEOUT=str(timeout * 1000))
     cmd = ["ctest", "--output-on-failure", "--timeout", str(timeout), "-j", str(jobs)]
     if regex:
         cmd += ["-R", regex]
+    if first:
+        cmd.append("--stop-on-failure")
     done = run_niced(cmd, cwd=build, env=env)
     return parse_ctest(done.stdout + done.stderr)
 
@@ -207,7 +210,7 @@ def measure(root, build, args, faults, write_out, earlier):
                     result["outcome"] = "does not compile"
                     result["error"] = error
                 else:
-                    failed = run_ctest(build, args.jobs, args.timeout, args.tests_regex)
+                    failed = run_ctest(build, args.jobs, args.timeout, args.tests_regex, args.first)
                     result["caught_by"] = {k: v for k, v in failed.items() if k not in clean}
                     result["outcome"] = "caught" if result["caught_by"] else "caught by nothing"
             finally:
@@ -271,6 +274,9 @@ def main():
                         help="skip building and testing the tree without faults first")
     parser.add_argument("--resume", metavar="JSON", help="an earlier run's JSON (e.g. one that was stopped): keep "
                                                          "the faults it measured, plant only the others")
+    parser.add_argument("--first", action="store_true",
+                        help="stop ctest at the first failing test: tells caught from not caught, and soon "
+                             "(with --compare); the table then names the first catchers only")
     parser.add_argument("--list", action="store_true", help="list the faults and check their anchors, plant none")
     parser.add_argument("--compare", metavar="JSON", help="an earlier run's JSON: name every fault it caught that "
                                                            "this run does not (exit status 1 if any)")
@@ -315,7 +321,8 @@ def main():
         f"Measured {datetime.datetime.now(datetime.timezone.utc):%Y-%m-%d %H:%M} UTC on commit "
         f"{git(root, 'rev-parse', '--short', 'HEAD')} (\"{git(root, 'log', '-1', '--format=%s')}\"){local}.",
         f"Build: `{args.build_dir}` (Debug, no sanitizers); ctest `--timeout {args.timeout}`"
-        + (f" `-R '{args.tests_regex}'`" if args.tests_regex else "") + ".",
+        + (f" `-R '{args.tests_regex}'`" if args.tests_regex else "")
+        + (" `--stop-on-failure` (first catchers only)" if args.first else "") + ".",
         *earlier_header,
         "Re-run: `tools/plant-faults/plant_faults.py [fault ids] [-R regex]`; see DEVELOPERS.md.",
     ]
