@@ -128,8 +128,11 @@ def configure(root, build):
     subprocess.run(cmd, check=True, stdout=subprocess.DEVNULL)
 
 
-def build_tree(build, jobs):
-    done = run_niced(["cmake", "--build", str(build), "-j", str(jobs)])
+def build_tree(build, jobs, targets=()):
+    cmd = ["cmake", "--build", str(build), "-j", str(jobs)]
+    if targets:
+        cmd += ["--target", *targets]
+    done = run_niced(cmd)
     if done.returncode == 0:
         return None
     errors = [line for line in done.stdout.splitlines() + done.stderr.splitlines() if "error" in line]
@@ -139,6 +142,19 @@ def build_tree(build, jobs):
 STATUS_LINE = re.compile(r"Test\s+#\d+: (\S+) \.+")
 FAILED_LINE = re.compile(r"^\s*\d+ - (\S+) \((.+)\)\s*$")
 QTEST_FAIL = re.compile(r"^FAIL!\s*:\s*([\w:]+)\((.*)\)")
+
+
+def earlier_catchers_first(build, args, fault_id, earlier_catchers):
+    """With --first and --compare: builds and runs only the tests that caught the
+    fault before. {} when none of them (still) fails, and the whole suite must say."""
+    names = sorted(earlier_catchers.get(fault_id, ()))
+    if not names:
+        return {}
+    # A test that is no program of its own (a script) runs the program.
+    targets = sorted({n if (build / "tests-bin" / n).exists() else "ortix" for n in names})
+    if build_tree(build, args.jobs, targets):
+        return {}
+    return run_ctest(build, args.jobs, args.timeout, "^(" + "|".join(map(re.escape, names)) + ")$", True)
 
 
 def run_ctest(build, jobs, timeout, regex, first=False):
@@ -195,6 +211,9 @@ def measure(root, build, args, faults, write_out, earlier):
         clean = run_ctest(build, args.jobs, args.timeout, args.tests_regex)
         if clean:
             print("failing without any fault (not counted as catches): " + ", ".join(clean), flush=True)
+    earlier_catchers = {}
+    if args.first and args.compare:
+        earlier_catchers = {r["id"]: r["caught_by"] for r in json.loads(Path(args.compare).read_text())["faults"]}
     for n, fault in enumerate(faults, 1):
         started = time.time()
         result = {"id": fault["id"], "file": fault["file"], "what": fault["what"], "caught_by": {}}
@@ -205,8 +224,12 @@ def measure(root, build, args, faults, write_out, earlier):
             planted = Planted(root, backup_dir, fault)
             try:
                 planted.plant()
-                error = build_tree(build, args.jobs)
-                if error:
+                quick = earlier_catchers_first(build, args, fault["id"], earlier_catchers)
+                quick = {k: v for k, v in quick.items() if k not in clean}
+                error = None if quick else build_tree(build, args.jobs)
+                if quick:
+                    result["caught_by"], result["outcome"] = quick, "caught"
+                elif error:
                     result["outcome"] = "does not compile"
                     result["error"] = error
                 else:
@@ -275,8 +298,9 @@ def main():
     parser.add_argument("--resume", metavar="JSON", help="an earlier run's JSON (e.g. one that was stopped): keep "
                                                          "the faults it measured, plant only the others")
     parser.add_argument("--first", action="store_true",
-                        help="stop ctest at the first failing test: tells caught from not caught, and soon "
-                             "(with --compare); the table then names the first catchers only")
+                        help="stop ctest at the first failing test: tells caught from not caught, and soon; "
+                             "with --compare the tests that caught a fault before are built and run first. "
+                             "The table then names the first catchers only")
     parser.add_argument("--list", action="store_true", help="list the faults and check their anchors, plant none")
     parser.add_argument("--compare", metavar="JSON", help="an earlier run's JSON: name every fault it caught that "
                                                            "this run does not (exit status 1 if any)")
