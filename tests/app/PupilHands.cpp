@@ -403,4 +403,27 @@ void configureFrame(Formortix &frame, int rods, int beadsPosition)
     leftClick(frame.control(QStringLiteral("Command1")));
 }
 
+Form *startProgramWithVoice(const TestRun &run, SingleInstance &instance, const QString &language)
+{
+    run.copyShippedLanguageFiles();
+    run.writeFile(QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=" + language.toUtf8() + "\r\n");
+    Form *menu = startProgram(instance);
+    if (menu) {
+        clickCheckBox(menu->control(QStringLiteral("Check2")));
+    }
+    return menu;
+}
+
+void clickControl(Form *form, const QString &name, int index)
+{
+    leftClick(form->control(name, index));
+}
+
+void clickRod(Form *form, const QString &suffix, Qt::MouseButton button, int times)
+{
+    for (int i = 0; i < times; ++i) {
+        QTest::mouseClick(form->control(QStringLiteral("Bot_") + suffix)->widget(), button);
+    }
+}
+
 } // namespace ortix::test

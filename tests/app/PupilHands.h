@@ -118,4 +118,14 @@ void configureFrame(Formortix &frame, int rods, int beadsPosition);
 // Clicks the left or right arrow of one of the panel's scroll bars.
 void scrollArrow(Formortix &frame, const char *bar, bool right, int times = 1);
 
+// Starts the program with the shipped language files, `language` as the
+// chosen one, presses "Avvio" and ticks the voice in the main menu: the
+// menu, or none.
+ui::Form *startProgramWithVoice(const TestRun &run, SingleInstance &instance, const QString &language);
+
+// Clicks a control of a window by its name (a button, a menu's check box
+// ...), and clicks under a rod of an exercise window, by its place's suffix.
+void clickControl(ui::Form *form, const QString &name, int index = -1);
+void clickRod(ui::Form *form, const QString &suffix, Qt::MouseButton button = Qt::LeftButton, int times = 1);
+
 } // namespace ortix::test

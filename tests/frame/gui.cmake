@@ -1,3 +1,2 @@
 ortix_add_test(test_formortix test_formortix.cpp)
 target_link_libraries(test_formortix PRIVATE ortix_pupilhands)
-ortix_add_test(test_framesettingsbounds test_framesettingsbounds.cpp)

@@ -10,7 +10,7 @@ same as JSON for comparing two runs.
 
   tools/plant-faults/plant_faults.py                       # every fault
   tools/plant-faults/plant_faults.py bead-limit ini-64000  # some faults
-  tools/plant-faults/plant_faults.py -R 'test_readforms|test_palline' bead-limit
+  tools/plant-faults/plant_faults.py -R 'test_readforms|test_buildforms' bead-limit
   tools/plant-faults/plant_faults.py --list                # check the anchors only
   tools/plant-faults/plant_faults.py --compare tools/plant-faults/baseline.json
   tools/plant-faults/plant_faults.py --first --compare tools/plant-faults/baseline.json  # sooner

@@ -5,15 +5,12 @@
 #include "exercise/engine/NumberDraw.h"
 
 #include <QList>
-#include <QMap>
 #include <QTest>
 
 using namespace ortix;
 using test::pick;
 
 namespace {
-
-using Shares = QMap<int, double>;
 
 // The largest single-precision value below 1.
 constexpr float kAlmostOne = 0.99999994f;
@@ -56,20 +53,9 @@ class TestNumberDraw : public QObject
     Q_OBJECT
 
 private slots:
-    void unknownWindowHasNoRule();
     void draws_data();
     void draws();
-    void patternShares_data();
-    void patternShares();
 };
-
-void TestNumberDraw::unknownWindowHasNoRule()
-{
-    for (const QString &name : {QString(), QStringLiteral("FormMenu"), QStringLiteral("Formortix"),
-                                QStringLiteral("form4"), QStringLiteral("F9999sem")}) {
-        QVERIFY2(!drawRuleFor(name).has_value(), qPrintable(name));
-    }
-}
 
 void TestNumberDraw::draws_data()
 {
@@ -146,49 +132,6 @@ void TestNumberDraw::draws()
     QCOMPARE(drawNumber(rule, maximum, rnd), expected);
     // Every value, and no more.
     QCOMPARE(rnd.calls, int(values.size()));
-}
-
-void TestNumberDraw::patternShares_data()
-{
-    QTest::addColumn<DrawRule>("rule");
-    QTest::addColumn<int>("lowest");
-    QTest::addColumn<int>("highest");
-    // Shapes as masks of non-zero places (units = 1, tens = 2, ...).
-    QTest::addColumn<Shares>("shares");
-    // The first five four-digit shapes come twice in the table of twenty.
-    QTest::newRow("four digits") << DrawRule::FourDigitPattern << 1 << 9999
-                                 << Shares{{0b1111, 0.10}, {0b0111, 0.10}, {0b1011, 0.10}, {0b1101, 0.10},
-                                           {0b1110, 0.10}, {0b0011, 0.05}, {0b0101, 0.05}, {0b0110, 0.05},
-                                           {0b1001, 0.05}, {0b1010, 0.05}, {0b1100, 0.05}, {0b1000, 0.05},
-                                           {0b0100, 0.05}, {0b0010, 0.05}, {0b0001, 0.05}};
-    Shares period;
-    for (int shape : {0b011111, 0b101111, 0b110111, 0b111011, 0b111101, 0b111110, 0b001111, 0b010111, 0b111111,
-                      0b011011, 0b011101, 0b011110, 0b100111, 0b101011, 0b101101}) {
-        period.insert(shape, 1.0 / 15);
-    }
-    QTest::newRow("thousands period") << DrawRule::ThousandsPeriodPattern << 1111 << 999999 << period;
-}
-
-void TestNumberDraw::patternShares()
-{
-    QFETCH(DrawRule, rule);
-    QFETCH(int, lowest);
-    QFETCH(int, highest);
-    QFETCH(Shares, shares);
-    SeededRnd rnd(4025);
-    const int draws = 60000;
-    QMap<int, int> shapes;
-    for (int i = 0; i < draws; ++i) {
-        const int number = drawNumber(rule, 9999, rnd);
-        QVERIFY2(number >= lowest && number <= highest, qPrintable(QString::number(number)));
-        ++shapes[nonZeroPlaces(number)];
-    }
-    // Every number has one of the table's shapes: a present place is never 0.
-    QCOMPARE(shapes.keys(), shares.keys());
-    for (auto it = shares.cbegin(); it != shares.cend(); ++it) {
-        const double share = double(shapes.value(it.key())) / draws;
-        QVERIFY2(qAbs(share - it.value()) < 0.01, qPrintable(QString::number(it.key(), 2)));
-    }
 }
 
 QTEST_APPLESS_MAIN(TestNumberDraw)

@@ -1,41 +1,40 @@
 // The twenty exercise windows as they open: what each does while it loads
 // and when it is first shown, and one pupil's round in each, from the start
 // window through the main menu and back, with the Italian files.
-#include "BuildDriver.h"
-#include "LabelledView.h"
-#include "ReadPupil.h"
+#include "PupilHands.h"
+#include "ScriptedItem.h"
 #include "TestSupport.h"
 
 #include "app/FormMenu.h"
 #include "app/Main.h"
 #include "app/SharedState.h"
 #include "app/SingleInstance.h"
+#include "exercise/families/LabelledBuildForm.h"
+#include "exercise/families/ReadBeadsForm.h"
 #include "ui/Forms.h"
 #include "ui/PaintedControls.h"
+#include "ui/WidgetControls.h"
 
-#include <QAction>
 #include <QLocale>
-#include <QMenuBar>
 #include <QTest>
 
 #include <cmath>
 
 using namespace ortix;
 using namespace ortix::ui;
-using test::Pupil;
 
 namespace {
 
-// What a build window's target reads: its label, or the labels of Picture1
+// What a build window's target reads: its label, or its coloured parts
 // from left to right.
-QString targetRead(const Pupil &pupil)
+QString targetRead(const Form *form)
 {
-    if (!pupil.c(QStringLiteral("Picture1")) || pupil.c(QStringLiteral("EtichettaNumero"))) {
-        return pupil.target();
+    if (const Control *target = form->control(QStringLiteral("EtichettaNumero"))) {
+        return target->caption();
     }
     QString text;
-    for (const test::SeenLabel &label : test::seenLabels(pupil.form)) {
-        text += label.text;
+    for (const ColouredText &part : qobject_cast<const LabelledBuildForm *>(form)->shownParts()) {
+        text += part.shown ? part.text : QString();
     }
     return text;
 }
@@ -90,69 +89,36 @@ private slots:
 void TestExerciseOpening::loadAndShow_data()
 {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<bool>("scoreZeroAtLoad");
-    QTest::addColumn<bool>("itemAtLoad");
-    QTest::addColumn<bool>("fullScreenAtLoad");
-    QTest::addColumn<int>("maximumAtLoad");
-    QTest::addColumn<int>("maximumShown");
-    // The menu bar of the build windows.
-    QTest::addColumn<QStringList>("menus");
-    const QStringList maximumThird = {"MenuAzzera", "MenuNumero", "mnuMassimo", "MenuInformazioni", "mnuEsci"};
-    // NumeroMassimo starts at 5 so that a window that does not set it shows.
-    QTest::newRow("Form4") << "Form4" << true << true << true << 5 << 5
-                           << QStringList{"MenuAzzera", "mnuNumeri", "MenuInformazioni", "mnuEsci"};
-    QTest::newRow("Form99a") << "Form99a" << true << true << false << 99 << 99 << maximumThird;
-    QTest::newRow("Form999a") << "Form999a" << true << false << false << 5 << 999 << maximumThird;
-    QTest::newRow("F9999a") << "F9999a" << true << false << false << 9999 << 9999
-                            << QStringList{"MenuAzzera", "mnuMassimo", "MenuNumero", "MenuInformazioni", "mnuEsci"};
-    QTest::newRow("Periodo1") << "Periodo1" << true << false << false << 5 << 5
-                              << QStringList{"MenuAzzera", "MenuNumero", "MenuInformazioni", "mnuEsci"};
-    QTest::newRow("Form4sem") << "Form4sem" << true << true << false << 5 << 5 << QStringList();
-    QTest::newRow("Form99sem") << "Form99sem" << false << false << false << 5 << 99 << QStringList();
-    QTest::newRow("Form6") << "Form6" << false << false << false << 5 << 5 << QStringList();
-    QTest::newRow("Form99b") << "Form99b" << true << false << false << 99 << 99 << QStringList();
-    QTest::newRow("F9999b") << "F9999b" << true << false << false << 5 << 9999 << QStringList();
-    QTest::newRow("Periodo3") << "Periodo3" << true << false << false << 5 << 9999 << QStringList();
+    for (const test::MenuRoute &route : test::registeredRoutes()) {
+        if (route.form != test::kFreeFrame.form) {
+            QTest::newRow(qPrintable(route.form)) << route.form;
+        }
+    }
 }
 
+// Every window opens filling the screen, with its score at zero under the
+// titles of the language, no answer yet and an empty frame laid out.
 void TestExerciseOpening::loadAndShow()
 {
     QFETCH(QString, window);
-    QFETCH(bool, scoreZeroAtLoad);
-    QFETCH(bool, itemAtLoad);
-    QFETCH(bool, fullScreenAtLoad);
-    QFETCH(int, maximumAtLoad);
-    QFETCH(int, maximumShown);
-    QFETCH(QStringList, menus);
     test::TestRun run;
     SharedState &s = shared();
-    s.NumeroMassimo = 5;
     s.TestoEsatti = QStringLiteral("Giuste");
     s.TestoErrati = QStringLiteral("Sbagliate");
     s.TestoOrdine_u = QStringLiteral("U");
     s.ConteggioEsatti = 12;
     s.ConteggioErrati = 7;
-
     auto *form = qobject_cast<ExerciseForm *>(Forms::load(window));
     QVERIFY(form);
-    QCOMPARE(s.ConteggioEsatti, qint16(scoreZeroAtLoad ? 0 : 12));
-    QCOMPARE(s.ConteggioErrati, qint16(scoreZeroAtLoad ? 0 : 7));
-    QCOMPARE(s.NumeroACaso != 0, itemAtLoad);
-    QCOMPARE(s.NumeroMassimo, maximumAtLoad);
-    QCOMPARE(form->width() == 15360.0, fullScreenAtLoad);
-
     form->showForm();
-    QCOMPARE(form->left(), 0.0);
-    QCOMPARE(form->width(), 15360.0);
-    QCOMPARE(form->height(), 11520.0);
-    QCOMPARE(s.NumeroMassimo, maximumShown);
-    Pupil pupil{form};
-    QCOMPARE(pupil.esatti(), QStringLiteral("0"));
-    QCOMPARE(pupil.c("LabelEST")->caption(), QStringLiteral("Giuste"));
-    QCOMPARE(pupil.c("LabelErt")->caption(), QStringLiteral("Sbagliate"));
-    QVERIFY(pupil.c("BottoneAvanti")->visible());
-    QVERIFY(!pupil.enabled("BottoneAvanti"));
-    QVERIFY(!pupil.rightIcon() && !pupil.wrongIcon());
+    QCOMPARE(QRectF(form->left(), form->top(), form->width(), form->height()), QRectF(0, 0, 15360, 11520));
+    QCOMPARE(s.ConteggioEsatti + s.ConteggioErrati, 0);
+    QCOMPARE(form->control("EtichettaEsatti")->caption(), QStringLiteral("0"));
+    QCOMPARE(form->control("EtichettaErrati")->caption(), QStringLiteral("0"));
+    QCOMPARE(form->control("LabelEST")->caption(), QStringLiteral("Giuste"));
+    QCOMPARE(form->control("LabelErt")->caption(), QStringLiteral("Sbagliate"));
+    QVERIFY(form->control("BottoneAvanti")->visible() && !form->control("BottoneAvanti")->enabled());
+    QVERIFY(!form->control("ComandoIconaSi")->visible() && !form->control("ComandoIconaNo")->visible());
     // The frame keeps its layout at every size of the window.
     if (form->palline().layout().variant != FrameVariant::NoLayout) {
         checkStacked(form);
@@ -163,21 +129,14 @@ void TestExerciseOpening::loadAndShow()
         form->setHeight(11520);
     }
     if (auto *reading = qobject_cast<ReadBeadsForm *>(form)) {
-        test::Reader r{reading};
-        QVERIFY(r.text().isEmpty() && r.box()->isEnabled());
+        QLineEdit *box = reading->answerBox()->lineEdit();
+        QVERIFY(box->text().isEmpty() && box->isEnabled());
         // The box is first in the tab order, so it holds the focus once the
         // window is active.
         QVERIFY(QTest::qWaitForWindowActive(form));
-        QCOMPARE(form->focusWidget(), r.box());
+        QCOMPARE(form->focusWidget(), box);
     } else {
-        QCOMPARE(pupil.c("Bot_u")->caption(), QStringLiteral("U"));
-        if (!menus.isEmpty()) {
-            QStringList menuBar;
-            for (const QAction *item : form->menuBar()->actions()) {
-                menuBar << item->objectName();
-            }
-            QCOMPARE(menuBar, menus);
-        }
+        QCOMPARE(form->control("Bot_u")->caption(), QStringLiteral("U"));
         QCOMPARE(test::beadsNumber(*form), 0);
     }
 }
@@ -189,31 +148,27 @@ void TestExerciseOpening::roundFromTheMenu_data()
     QTest::addColumn<int>("number");
     // The target as the pupil reads it, or the answer the pupil types.
     QTest::addColumn<QString>("text");
-    // The captions of the rod buttons, highest place first.
-    QTest::addColumn<QString>("rods");
-    QTest::newRow("Form4") << "Command17" << "Form4" << 7 << "SETTE" << "u";
-    QTest::newRow("Form99a") << "Command9" << "Form99a" << 47 << "QUARANTASETTE" << "da u";
-    QTest::newRow("Form999a") << "Command14" << "Form999a" << 725 << "SETTECENTOVENTICINQUE" << "h da u";
-    QTest::newRow("F9999a") << "Command13" << "F9999a" << 4725 << "QUATTROMILASETTECENTOVENTICINQUE" << "uk h da u";
-    QTest::newRow("Periodo1") << "Command4" << "Periodo1" << 205016 << "DUECENTOCINQUEMILASEDICI"
-                              << "hk dak uk h da u";
-    QTest::newRow("Form4sem") << "Command20" << "Form4sem" << 3 << "TRE" << "u";
-    QTest::newRow("Form99sem") << "Command6" << "Form99sem" << 17 << "DICIASSETTE" << "da u";
-    QTest::newRow("Form999sem") << "Command2" << "Form999sem" << 999 << "NOVECENTONOVANTANOVE" << "h da u";
-    QTest::newRow("F9999SEM") << "Command18" << "F9999SEM" << 9999 << "NOVEMILANOVECENTONOVANTANOVE"
-                              << "uk h da u";
+    QTest::newRow("Form4") << "Command17" << "Form4" << 7 << "SETTE";
+    QTest::newRow("Form99a") << "Command9" << "Form99a" << 47 << "QUARANTASETTE";
+    QTest::newRow("Form999a") << "Command14" << "Form999a" << 725 << "SETTECENTOVENTICINQUE";
+    QTest::newRow("F9999a") << "Command13" << "F9999a" << 4725 << "QUATTROMILASETTECENTOVENTICINQUE";
+    QTest::newRow("Periodo1") << "Command4" << "Periodo1" << 205016 << "DUECENTOCINQUEMILASEDICI";
+    QTest::newRow("Form4sem") << "Command20" << "Form4sem" << 3 << "TRE";
+    QTest::newRow("Form99sem") << "Command6" << "Form99sem" << 17 << "DICIASSETTE";
+    QTest::newRow("Form999sem") << "Command2" << "Form999sem" << 999 << "NOVECENTONOVANTANOVE";
+    QTest::newRow("F9999SEM") << "Command18" << "F9999SEM" << 9999 << "NOVEMILANOVECENTONOVANTANOVE";
     QTest::newRow("Periodo1SEM") << "Command19" << "Periodo1SEM" << 999999
-                                 << "NOVECENTONOVANTANOVEMILANOVECENTONOVANTANOVE" << "hk dak uk h da u";
-    QTest::newRow("Form6") << "Command16" << "Form6" << 9 << "9" << "";
-    QTest::newRow("Form99b") << "Command35" << "Form99b" << 0 << "0" << "";
-    QTest::newRow("Form999b") << "Command10" << "Form999b" << 305 << "305" << "";
-    QTest::newRow("F9999b") << "Command11" << "F9999b" << 4025 << "4.025" << "";
-    QTest::newRow("Periodo2") << "Command8" << "Periodo2" << 120345 << "120.345" << "";
-    QTest::newRow("Form5") << "Command15" << "Form5" << 7 << "sette" << "";
-    QTest::newRow("Form99b1") << "Command5" << "Form99b1" << 28 << "ventotto" << "";
-    QTest::newRow("Form999b1") << "Command3" << "Form999b1" << 121 << "centoventuno" << "";
-    QTest::newRow("F9999c") << "Command12" << "F9999c" << 4025 << "quattromilaventicinque" << "";
-    QTest::newRow("Periodo3") << "Command7" << "Periodo3" << 120345 << "centoventimilatrecentoquarantacinque" << "";
+                                 << "NOVECENTONOVANTANOVEMILANOVECENTONOVANTANOVE";
+    QTest::newRow("Form6") << "Command16" << "Form6" << 9 << "9";
+    QTest::newRow("Form99b") << "Command35" << "Form99b" << 0 << "0";
+    QTest::newRow("Form999b") << "Command10" << "Form999b" << 305 << "305";
+    QTest::newRow("F9999b") << "Command11" << "F9999b" << 4025 << "4.025";
+    QTest::newRow("Periodo2") << "Command8" << "Periodo2" << 120345 << "120.345";
+    QTest::newRow("Form5") << "Command15" << "Form5" << 7 << "sette";
+    QTest::newRow("Form99b1") << "Command5" << "Form99b1" << 28 << "ventotto";
+    QTest::newRow("Form999b1") << "Command3" << "Form999b1" << 121 << "centoventuno";
+    QTest::newRow("F9999c") << "Command12" << "F9999c" << 4025 << "quattromilaventicinque";
+    QTest::newRow("Periodo3") << "Command7" << "Periodo3" << 120345 << "centoventimilatrecentoquarantacinque";
 }
 
 // What each window shows of its item and how a pupil answers it; the score,
@@ -225,7 +180,6 @@ void TestExerciseOpening::roundFromTheMenu()
     QFETCH(QString, window);
     QFETCH(int, number);
     QFETCH(QString, text);
-    QFETCH(QString, rods);
     test::TestRun run;
     run.copyShippedLanguageFiles();
     SingleInstance instance(run.lockPath());
@@ -239,20 +193,13 @@ void TestExerciseOpening::roundFromTheMenu()
     QCOMPARE(shared().NumeroACaso, number);
     if (auto *reading = qobject_cast<ReadBeadsForm *>(form)) {
         // Read the beads, write the number, press Enter.
-        test::Reader r{reading};
-        r.type(text);
-        r.enter();
+        test::typeText(reading->answerBox()->lineEdit(), text);
+        test::pressEnter(reading->answerBox()->lineEdit());
     } else {
-        Pupil pupil{form};
-        QStringList captions;
-        for (const auto &[suffix, value] : pupil.places()) {
-            captions << pupil.c("Bot_" + suffix)->caption();
-        }
-        QCOMPARE(captions.join(u' '), rods);
-        QCOMPARE(targetRead(pupil), text);
+        QCOMPARE(targetRead(form), text);
         // Build it with clicks under the rods and confirm.
-        pupil.build(number);
-        pupil.conferma();
+        test::buildNumber(qobject_cast<BuildForm *>(form), number);
+        test::clickControl(form, QStringLiteral("BottoneConferma"));
     }
     QCOMPARE(shared().ConteggioEsatti, qint16(1));
     // The voice is off unless the pupil switches it on.
@@ -302,12 +249,9 @@ void TestExerciseOpening::voiceReadsTheNumbers()
     QFETCH(int, number);
     QFETCH(int, next);
     test::TestRun run;
-    run.copyShippedLanguageFiles();
-    run.writeFile(QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=" + language.toUtf8() + "\r\n");
     SingleInstance instance(run.lockPath());
-    Form *menu = test::startProgram(instance);
+    Form *menu = test::startProgramWithVoice(run, instance, language);
     QVERIFY(menu);
-    test::clickCheckBox(menu->control(QStringLiteral("Check2")));
     const auto route = std::find_if(FormMenu::routes().begin(), FormMenu::routes().end(),
                                     [&](const FormMenu::Route &r) { return window == QLatin1String(r.form); });
     test::ScriptedRnd &rnd = test::installScriptedRnd();
@@ -325,7 +269,7 @@ void TestExerciseOpening::voiceReadsTheNumbers()
         test::answerRight(form);
         QCOMPARE(speech.heard(), QStringList{first});
         test::scriptItem(rnd, window, next);
-        test::Reader{qobject_cast<ReadBeadsForm *>(form)}.avanti();
+        test::clickControl(form, QStringLiteral("BottoneAvanti"));
         QCOMPARE(shared().NumeroACaso, next);
         QCOMPARE(speech.heard(), QStringList{first});
     } else {
