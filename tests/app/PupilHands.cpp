@@ -14,11 +14,10 @@
 #include "words/MaiuscoloPerCarattere.h"
 #include "words/NumeroInLettere.h"
 
-#include <QLocale>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QPointingDevice>
 #include <QScreen>
-#include <QSet>
 #include <QTest>
 
 namespace ortix::test {
@@ -31,25 +30,15 @@ std::vector<MenuRoute> registeredRoutes()
 {
     registerAllForms();
     std::vector<MenuRoute> routes;
-    static QSet<QString> told;
     for (const FormMenu::Route &route : FormMenu::routes()) {
-        const QString form = QString::fromLatin1(route.form);
-        if (Forms::isRegistered(form)) {
-            routes.push_back(MenuRoute{QString::fromLatin1(route.button), form});
-        } else if (!told.contains(form)) {
-            told.insert(form);
-            qInfo("%s (menu button %s) is not part of the program yet: left out", qPrintable(form), route.button);
-        }
+        routes.push_back(MenuRoute{QString::fromLatin1(route.button), QString::fromLatin1(route.form)});
     }
     return routes;
 }
 
 Form *startProgram(SingleInstance &instance)
 {
-    if (!Main(instance)) {
-        return nullptr;
-    }
-    Form *avvio = Forms::find(QStringLiteral("FormAvvio"));
+    Form *avvio = Main(instance) ? Forms::find(QStringLiteral("FormAvvio")) : nullptr;
     if (!avvio) {
         return nullptr;
     }
@@ -73,6 +62,41 @@ Form *leaveWindow(Form *window, RecordingMessageBoxes &messages)
     return Forms::find(QStringLiteral("FormMenu"));
 }
 
+ProgramRun::ProgramRun(const std::function<void(TestRun &)> &prepare)
+    : instance(run.lockPath())
+{
+    if (prepare) {
+        prepare(run);
+    } else {
+        run.copyShippedLanguageFiles();
+    }
+    menu = startProgram(instance);
+}
+
+void visitEveryWindow(Form *&menu, RecordingMessageBoxes &messages, const std::function<void(Form *)> &work)
+{
+    for (const MenuRoute &route : registeredRoutes()) {
+        Form *window = menu ? openRoute(menu, route) : nullptr;
+        QVERIFY2(window, qPrintable(route.form));
+        work(window);
+        menu = QTest::currentTestFailed() ? nullptr : leaveWindow(window, messages);
+        QVERIFY2(menu, qPrintable(route.form));
+    }
+}
+
+void workWindow(Form *window)
+{
+    if (auto *exercise = qobject_cast<ExerciseForm *>(window)) {
+        answerWrong(exercise);
+        answerRight(exercise);
+        QVERIFY2(shared().ConteggioEsatti == 1 && shared().ConteggioErrati == 1, qPrintable(window->name()));
+    } else if (auto *frame = qobject_cast<Formortix *>(window)) {
+        clickFrameRod(*frame, 1, Qt::LeftButton, 3);
+        clickFrameRod(*frame, 1, Qt::RightButton);
+        QCOMPARE(frameBeadRun(*frame, 1), 2);
+    }
+}
+
 void leftClick(Control *control)
 {
     QTest::mouseClick(control->widget(), Qt::LeftButton);
@@ -85,8 +109,7 @@ void rightClick(Control *control)
 
 void clickCheckBox(Control *box)
 {
-    QWidget *widget = box->widget();
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+    QTest::mouseClick(box->widget(), Qt::LeftButton, {}, QPoint(8, box->widget()->height() / 2));
 }
 
 void clickTarget(Form *form)
@@ -101,49 +124,6 @@ void clickTarget(Form *form)
     leftClick(target);
 }
 
-void pressKey(Control *control, Qt::Key key, const QString &text)
-{
-    QWidget *w = control->widget();
-    w->setFocus(Qt::TabFocusReason);
-    QTest::sendKeyEvent(QTest::Click, w, key, text, Qt::NoModifier);
-}
-
-namespace {
-
-QPointingDevice *touchScreen()
-{
-    static QPointingDevice *device = QTest::createTouchDevice();
-    return device;
-}
-
-// A finger lands on the screen the platform has: on the part of the widget
-// that lies on it (the headless screen can be smaller than the windows).
-QPoint touchPoint(QWidget *w)
-{
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QRect onScreen = w->rect().intersected(QRect(w->mapFromGlobal(screen.topLeft()), screen.size()));
-    return onScreen.isEmpty() ? w->rect().center() : onScreen.center();
-}
-
-} // namespace
-
-void tap(Control *control)
-{
-    QWidget *w = control->widget();
-    const QPoint middle = touchPoint(w);
-    QTest::touchEvent(w, touchScreen()).press(0, middle, w);
-    QTest::touchEvent(w, touchScreen()).release(0, middle, w);
-}
-
-void holdTouch(Control *control)
-{
-    QWidget *w = control->widget();
-    const QPoint middle = touchPoint(w);
-    QTest::touchEvent(w, touchScreen()).press(0, middle, w);
-    QTest::qWait(TouchSteps::kHoldMilliseconds + 200);
-    QTest::touchEvent(w, touchScreen()).release(0, middle, w);
-}
-
 void chooseMenu(Form *form, const QString &name, int index)
 {
     if (auto *item = qobject_cast<MenuControl *>(form->control(name, index))) {
@@ -151,16 +131,11 @@ void chooseMenu(Form *form, const QString &name, int index)
     }
 }
 
-void chooseMaximum(Form *form, int option)
+void chooseLanguage(Form *menu, const QString &caption)
 {
-    chooseMenu(form, QStringLiteral("mnuMassimo"));
-    pickMaximumOption(form, option);
-}
-
-void pickMaximumOption(Form *form, int option)
-{
-    QWidget *w = form->control(QStringLiteral("OpzioneNumeroMassimo"), option)->widget();
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+    const int item = languageItem(menu, caption);
+    QVERIFY2(item >= 0, qPrintable(caption));
+    chooseMenu(menu, QStringLiteral("mnuLanguage"), item);
 }
 
 int languageItem(Form *menu, const QString &caption)
@@ -173,26 +148,78 @@ int languageItem(Form *menu, const QString &caption)
     return -1;
 }
 
+void pickMaximumOption(Form *form, int option)
+{
+    clickCheckBox(form->control(QStringLiteral("OpzioneNumeroMassimo"), option));
+}
+
+void chooseMaximum(Form *form, int option)
+{
+    chooseMenu(form, QStringLiteral("mnuMassimo"));
+    pickMaximumOption(form, option);
+}
+
+void pressKey(QWidget *widget, Qt::Key key, const QString &text)
+{
+    QTest::sendKeyEvent(QTest::Click, widget, key, text, Qt::NoModifier);
+}
+
+void pressKey(Control *control, Qt::Key key, const QString &text)
+{
+    control->widget()->setFocus(Qt::TabFocusReason);
+    pressKey(control->widget(), key, text);
+}
+
 void typeText(QWidget *box, const QString &text)
 {
     for (const QChar c : text) {
-        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        pressKey(box, Qt::Key_unknown, QString(c));
     }
 }
 
 void pressEnter(QWidget *widget)
 {
-    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
+    pressKey(widget, Qt::Key_Return, QStringLiteral("\r"));
 }
 
 void pressBackspace(QWidget *box)
 {
-    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Backspace, QStringLiteral("\b"), Qt::NoModifier);
+    pressKey(box, Qt::Key_Backspace, QStringLiteral("\b"));
 }
 
 void pressEnd(QWidget *box)
 {
-    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_End, QString(), Qt::NoModifier);
+    pressKey(box, Qt::Key_End);
+}
+
+namespace {
+
+// A finger lands on the part of the widget that lies on the platform's
+// screen (the headless screen can be smaller than the windows).
+void touch(Control *control, int holdMilliseconds)
+{
+    static QPointingDevice *screen = QTest::createTouchDevice();
+    QWidget *w = control->widget();
+    const QRect area = QGuiApplication::primaryScreen()->geometry();
+    const QRect onScreen = w->rect().intersected(QRect(w->mapFromGlobal(area.topLeft()), area.size()));
+    const QPoint at = onScreen.isEmpty() ? w->rect().center() : onScreen.center();
+    QTest::touchEvent(w, screen).press(0, at, w);
+    if (holdMilliseconds > 0) {
+        QTest::qWait(holdMilliseconds);
+    }
+    QTest::touchEvent(w, screen).release(0, at, w);
+}
+
+} // namespace
+
+void tap(Control *control)
+{
+    touch(control, 0);
+}
+
+void holdTouch(Control *control)
+{
+    touch(control, TouchSteps::kHoldMilliseconds + 200);
 }
 
 QString withoutOuterBlanks(const QString &text)
@@ -210,31 +237,15 @@ QString withoutOuterBlanks(const QString &text)
 
 namespace {
 
-QString inThrees(qint32 number, const QString &separator)
+// Empties the frame by "Ricomincia" and puts on each rod its digit of
+// `number`, bead by bead, with `press` on the rod's button.
+void build(BuildForm *form, qint32 number, const std::function<void(Control *)> &press)
 {
-    QString digits = QString::number(number);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3) {
-        digits.insert(at, separator);
-    }
-    return digits;
-}
-
-// The digit of each place of number, the places of the frame from the
-// highest down.
-std::vector<std::pair<Place, int>> digitsOf(const ExerciseForm &form, qint32 number)
-{
-    std::vector<std::pair<Place, int>> digits;
-    for (Place place : form.palline().layout().places) {
-        digits.emplace_back(place, int(number / valueOf(place) % 10));
-    }
-    return digits;
-}
-
-void clickAvantiIfAnswered(ExerciseForm *form)
-{
-    Control *avanti = form->control(QStringLiteral("BottoneAvanti"));
-    if (avanti->enabled()) {
-        leftClick(avanti);
+    press(form->control(QStringLiteral("Bot_ricomincia")));
+    for (Place place : form->palline().layout().places) {
+        for (int i = number / valueOf(place) % 10; i > 0; --i) {
+            press(form->control(QStringLiteral("Bot_") + suffixOf(place)));
+        }
     }
 }
 
@@ -251,53 +262,62 @@ void write(ReadBeadsForm *form, const QString &text)
 
 void answer(ExerciseForm *form, bool right)
 {
-    clickAvantiIfAnswered(form);
+    if (Control *avanti = form->control(QStringLiteral("BottoneAvanti")); avanti->enabled()) {
+        leftClick(avanti);
+    }
     const qint32 target = shared().NumeroACaso;
     if (auto *builder = qobject_cast<BuildForm *>(form)) {
         buildNumber(builder, target);
         if (!right) {
             // One bead more or less on the units rod.
-            Control *units = builder->control(QStringLiteral("Bot_u"));
-            if (target % 10 < 9) {
-                leftClick(units);
-            } else {
-                rightClick(units);
-            }
+            QTest::mouseClick(builder->control(QStringLiteral("Bot_u"))->widget(),
+                              target % 10 < 9 ? Qt::LeftButton : Qt::RightButton);
         }
         leftClick(builder->control(QStringLiteral("BottoneConferma")));
     } else if (auto *reader = qobject_cast<ReadBeadsForm *>(form)) {
         if (right) {
             write(reader, rightAnswer(*reader));
-        } else if (reader->readRow().answer == ReadAnswer::Words) {
-            write(reader, QStringLiteral("X"));
         } else {
-            write(reader, QString::number(target == 0 ? 1 : target - 1));
+            const bool words = reader->readRow().answer == ReadAnswer::Words;
+            write(reader, words ? QStringLiteral("X") : QString::number(target == 0 ? 1 : target - 1));
         }
     }
+}
+
+QString inThrees(qint32 number, const QString &separator)
+{
+    QString digits = QString::number(number);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3) {
+        digits.insert(at, separator);
+    }
+    return digits;
+}
+
+// The beads shown of a rod, from the bottom; -1 when one stands above a gap.
+int runOf(int size, const std::function<bool(int)> &shown)
+{
+    int run = 0;
+    while (run < size && shown(run)) {
+        ++run;
+    }
+    for (int k = run; k < size; ++k) {
+        if (shown(k)) {
+            return -1;
+        }
+    }
+    return run;
 }
 
 } // namespace
 
 void buildNumber(BuildForm *form, qint32 number)
 {
-    leftClick(form->control(QStringLiteral("Bot_ricomincia")));
-    for (const auto &[place, digit] : digitsOf(*form, number)) {
-        Control *rod = form->control(QStringLiteral("Bot_") + suffixOf(place));
-        for (int i = 0; i < digit; ++i) {
-            leftClick(rod);
-        }
-    }
+    build(form, number, [](Control *button) { leftClick(button); });
 }
 
 void buildNumberByKeys(BuildForm *form, qint32 number)
 {
-    pressKey(form->control(QStringLiteral("Bot_ricomincia")), Qt::Key_Space, QStringLiteral(" "));
-    for (const auto &[place, digit] : digitsOf(*form, number)) {
-        Control *rod = form->control(QStringLiteral("Bot_") + suffixOf(place));
-        for (int i = 0; i < digit; ++i) {
-            pressKey(rod, Qt::Key_Up);
-        }
-    }
+    build(form, number, [](Control *button) { pressKey(button, Qt::Key_Space, QStringLiteral(" ")); });
 }
 
 QString rightAnswer(const ReadBeadsForm &form)
@@ -306,10 +326,8 @@ QString rightAnswer(const ReadBeadsForm &form)
     if (form.readRow().answer == ReadAnswer::Words) {
         return withoutOuterBlanks(MaiuscoloPerCarattere(NumeroInLettere(number, shared().LinguaNumeri)));
     }
-    if (form.readRow().rule == AnswerRule::Grouping) {
-        return inThrees(number, QLocale().groupSeparator());
-    }
-    return QString::number(number);
+    return form.readRow().rule == AnswerRule::Grouping ? inThrees(number, QLocale().groupSeparator())
+                                                        : QString::number(number);
 }
 
 int beadRun(const ExerciseForm &form, Place place)
@@ -320,16 +338,7 @@ int beadRun(const ExerciseForm &form, Place place)
 int beadRun(const ui::Form &form, const QString &suffix)
 {
     const auto beads = form.controlArray(QStringLiteral("pal_") + suffix);
-    int shown = 0;
-    while (shown < int(beads.size()) && beads[std::size_t(shown)]->visible()) {
-        ++shown;
-    }
-    for (std::size_t i = std::size_t(shown); i < beads.size(); ++i) {
-        if (beads[i]->visible()) {
-            return -1;
-        }
-    }
-    return shown;
+    return runOf(int(beads.size()), [&beads](int k) { return beads[std::size_t(k)]->visible(); });
 }
 
 qint32 beadsNumber(const ExerciseForm &form)
@@ -366,16 +375,7 @@ int frameRodsShown(const Formortix &frame)
 
 int frameBeadRun(const Formortix &frame, int rod)
 {
-    int shown = 0;
-    while (shown < kPallinePerArray && frame.pallina(rod, shown)->visible()) {
-        ++shown;
-    }
-    for (int k = shown; k < kPallinePerArray; ++k) {
-        if (frame.pallina(rod, k)->visible()) {
-            return -1;
-        }
-    }
-    return shown;
+    return runOf(kPallinePerArray, [&](int k) { return frame.pallina(rod, k)->visible(); });
 }
 
 void clickFrameRod(Formortix &frame, int rod, Qt::MouseButton button, int times)

@@ -1,11 +1,12 @@
 #pragma once
 
 // What a pupil does with the program, for the tests that run it whole:
-// start it, open windows through the main menu, answer an item right or
-// wrong, leave a window by "Esci".
+// start it, open windows through the main menu, click, type, press keys,
+// touch, answer an item right or wrong, leave a window by "Esci".
 
 #include "TestSupport.h"
 
+#include "app/SingleInstance.h"
 #include "exercise/engine/ExerciseForm.h"
 #include "ui/Control.h"
 #include "ui/Form.h"
@@ -13,12 +14,12 @@
 #include <QString>
 #include <qnamespace.h>
 
+#include <functional>
 #include <vector>
 
 namespace ortix {
 class BuildForm;
 class Formortix;
-class SingleInstance;
 class ReadBeadsForm;
 } // namespace ortix
 
@@ -31,21 +32,36 @@ struct MenuRoute
     QString form;
 };
 
-// The menu's routes whose windows are part of the program now. The others
-// are named once in the test's output and left out.
+// Every button of the main menu that opens a window, in the menu's order.
 std::vector<MenuRoute> registeredRoutes();
-
 // The free frame's button in the main menu.
 extern const MenuRoute kFreeFrame;
 
 // Starts the program (Main) and presses "Avvio": the main menu, or none.
 ui::Form *startProgram(SingleInstance &instance);
-
 // Presses the menu button of a route: the window it opened, or none.
 ui::Form *openRoute(ui::Form *menu, const MenuRoute &route);
-
 // "Esci" answered Yes: the main menu that replaced the window.
 ui::Form *leaveWindow(ui::Form *window, RecordingMessageBoxes &messages);
+
+// A fresh run (shipped language files, unless `prepare` fills the folder
+// otherwise) with the program started and "Avvio" pressed: `menu` is the
+// main menu, or none.
+struct ProgramRun
+{
+    explicit ProgramRun(const std::function<void(TestRun &)> &prepare = {});
+    TestRun run;
+    SingleInstance instance;
+    ui::Form *menu = nullptr;
+};
+
+// Opens every window of the menu in turn, lets `work` use it and leaves it
+// by "Esci"; `menu` follows. Stops at the first failed check.
+void visitEveryWindow(ui::Form *&menu, RecordingMessageBoxes &messages, const std::function<void(ui::Form *)> &work);
+// Works a window a little, and checks that it answered: in an exercise a
+// wrong answer, then a right one (1 right, 1 wrong); in the free frame
+// three beads on the first rod and one off (2 shown).
+void workWindow(ui::Form *window);
 
 void leftClick(ui::Control *control);
 void rightClick(ui::Control *control);
@@ -54,40 +70,39 @@ void clickCheckBox(ui::Control *box);
 // Clicks a build window's target where the pupil sees it: its label, or
 // in Picture1 the first part of it that holds text.
 void clickTarget(ui::Form *form);
-
-// Without a mouse: a key pressed on the focused control (Space, Up, "+",
-// Down, Delete ...); a finger's tap, and a touch held until it is taken
-// (longer than ui::TouchSteps::kHoldMilliseconds); a rod's button or
-// the rod itself.
-void pressKey(ui::Control *control, Qt::Key key, const QString &text = QString());
-void tap(ui::Control *control);
-void holdTouch(ui::Control *control);
-// Empties the frame by "Ricomincia" pressed with Space, then puts on each
-// rod the beads of `number` with the Up key on its focused button.
-void buildNumberByKeys(BuildForm *form, qint32 number);
 // Chooses a menu item, as clicking it does.
 void chooseMenu(ui::Form *form, const QString &name, int index = -1);
+// Chooses the language of this caption in the main menu's language menu.
+void chooseLanguage(ui::Form *menu, const QString &caption);
 // The item of the language menu with this caption; -1 when there is none.
 int languageItem(ui::Form *menu, const QString &caption);
-
 // Picks an option of the open maximum chooser, clicking its round button;
 // chooseMaximum opens the chooser by its menu first.
 void pickMaximumOption(ui::Form *form, int option);
 void chooseMaximum(ui::Form *form, int option);
 
-// Types every character as a keyboard delivers it (any character, not
-// only ASCII), then Enter, Backspace and End as their keys do.
+// Keys as a keyboard delivers them: on a widget, or on a control that takes
+// the focus first (Space, Up, "+", Down, Delete ...). typeText types every
+// character (any character, not only ASCII).
+void pressKey(QWidget *widget, Qt::Key key, const QString &text = QString());
+void pressKey(ui::Control *control, Qt::Key key, const QString &text = QString());
 void typeText(QWidget *box, const QString &text);
 void pressEnter(QWidget *widget);
 void pressBackspace(QWidget *box);
 void pressEnd(QWidget *box);
 
+// A finger's tap, and a touch held until it is taken (longer than
+// ui::TouchSteps::kHoldMilliseconds), on a rod's button or the rod itself.
+void tap(ui::Control *control);
+void holdTouch(ui::Control *control);
+
 // The text with the blanks at its ends removed (only blanks).
 QString withoutOuterBlanks(const QString &text);
 
-// Empties the frame by "Ricomincia" and clicks each rod as many times as
-// the digit of `number` there.
+// Empties the frame by "Ricomincia" and puts on each rod the beads of
+// `number`: by clicks under the rods, or by Space on the focused buttons.
 void buildNumber(BuildForm *form, qint32 number);
+void buildNumberByKeys(BuildForm *form, qint32 number);
 
 // The answer a pupil who reads the beads right writes: the words in the
 // number-word language, upper case letter by letter, or the digits, in

@@ -47,11 +47,7 @@ QString beadsHold(const ExerciseForm &form)
 {
     for (Place place : form.palline().layout().places) {
         const int count = form.palline().count(place);
-        if (count < 0 || count > 9) {
-            return QStringLiteral("rod %1 counts %2").arg(suffixOf(place)).arg(count);
-        }
-        const int run = beadRun(form, place);
-        if (run != count) {
+        if (const int run = beadRun(form, place); count < 0 || count > 9 || run != count) {
             return QStringLiteral("rod %1 counts %2 but shows %3 beads from the bottom (-1: a gap)")
                 .arg(suffixOf(place))
                 .arg(count)
@@ -69,31 +65,21 @@ QString beadsHold(const ExerciseForm &form)
 QString scoreHolds(const ExerciseForm &form, const ExpectedScore &score)
 {
     const SharedState &s = shared();
-    if (s.ConteggioEsatti != std::min(score.right, kLargestCount)
-        || s.ConteggioErrati != std::min(score.wrong, kLargestCount)) {
-        return QStringLiteral("counters %1 / %2 after %3 right and %4 wrong checks")
-            .arg(s.ConteggioEsatti)
-            .arg(s.ConteggioErrati)
-            .arg(score.right)
-            .arg(score.wrong);
-    }
     const QString right = form.control(QStringLiteral("EtichettaEsatti"))->caption();
     const QString wrong = form.control(QStringLiteral("EtichettaErrati"))->caption();
-    if (right != scoreCaption(score.right) || wrong != scoreCaption(score.wrong)) {
-        return QStringLiteral("counter labels \"%1\" / \"%2\" after %3 right and %4 wrong checks")
+    if (s.ConteggioEsatti != std::min(score.right, kLargestCount) || s.ConteggioErrati != std::min(score.wrong, kLargestCount)
+        || right != scoreCaption(score.right) || wrong != scoreCaption(score.wrong)) {
+        return QStringLiteral("counters %1 / %2, labels \"%3\" / \"%4\" after %5 right and %6 wrong checks")
+            .arg(s.ConteggioEsatti)
+            .arg(s.ConteggioErrati)
             .arg(right, wrong)
             .arg(score.right)
             .arg(score.wrong);
     }
-    if (score.lastRight) {
-        const bool si = form.control(QStringLiteral("ComandoIconaSi"))->visible();
-        const bool no = form.control(QStringLiteral("ComandoIconaNo"))->visible();
-        if (si != *score.lastRight || no == *score.lastRight) {
-            return QStringLiteral("icons right %1 wrong %2 after a %3 check")
-                .arg(si)
-                .arg(no)
-                .arg(*score.lastRight ? QStringLiteral("right") : QStringLiteral("wrong"));
-        }
+    const bool si = form.control(QStringLiteral("ComandoIconaSi"))->visible();
+    const bool no = form.control(QStringLiteral("ComandoIconaNo"))->visible();
+    if (score.lastRight && (si != *score.lastRight || no == *score.lastRight)) {
+        return QStringLiteral("icons right %1 wrong %2 after a %3 check").arg(si).arg(no).arg(*score.lastRight ? "right" : "wrong");
     }
     return QString();
 }
@@ -118,21 +104,17 @@ QString targetText(const BuildForm &form, qint32 n)
 QString targetHolds(const BuildForm &form)
 {
     const bool cifre = form.control(form.buildRow().menuCifre)->checked();
-    if (cifre != form.inCifre() || form.control(form.buildRow().menuParole)->checked() == cifre) {
-        return QStringLiteral("display ticks in digits %1, in words %2, shown in digits %3")
-            .arg(cifre)
-            .arg(form.control(form.buildRow().menuParole)->checked())
-            .arg(form.inCifre());
+    const bool parole = form.control(form.buildRow().menuParole)->checked();
+    if (cifre != form.inCifre() || parole == cifre) {
+        return QStringLiteral("display ticks in digits %1, in words %2, shown in digits %3").arg(cifre).arg(parole).arg(form.inCifre());
     }
     const qint32 n = shared().NumeroACaso;
-    if (const Control *target = form.control(QStringLiteral("EtichettaNumero"))) {
-        if (target->caption() != targetText(form, n)) {
-            return QStringLiteral("target \"%1\" shown for %2").arg(target->caption()).arg(n);
-        }
+    if (const Control *target = form.control(QStringLiteral("EtichettaNumero")); target && target->caption() != targetText(form, n)) {
+        return QStringLiteral("target \"%1\" shown for %2").arg(target->caption()).arg(n);
     }
     for (const Control *square : form.controlArray(QStringLiteral("Shape1"))) {
         if (square->visible() != (square->index() < n)) {
-            return QStringLiteral("square %1 %2 for %3").arg(square->index()).arg(square->visible() ? "shown" : "hidden").arg(n);
+            return QStringLiteral("square %1 shown %2 for %3").arg(square->index()).arg(square->visible()).arg(n);
         }
     }
     return QString();
@@ -215,20 +197,13 @@ QString backgroundHolds(const ui::Form &form)
 QString exerciseHolds(const ExerciseForm &form, const ExpectedScore &score)
 {
     QString problem = beadsHold(form);
-    if (problem.isEmpty()) {
-        problem = scoreHolds(form, score);
+    problem = problem.isEmpty() ? scoreHolds(form, score) : problem;
+    const qint32 n = shared().NumeroACaso;
+    const auto range = drawRange(form.name(), shared().NumeroMassimo);
+    if (problem.isEmpty() && range && (n < range->first || n > range->second)) {
+        problem = QStringLiteral("NumeroACaso %1 outside %2..%3").arg(n).arg(range->first).arg(range->second);
     }
-    if (problem.isEmpty()) {
-        const qint32 n = shared().NumeroACaso;
-        const auto range = drawRange(form.name(), shared().NumeroMassimo);
-        if (range && (n < range->first || n > range->second)) {
-            problem = QStringLiteral("NumeroACaso %1 outside %2..%3").arg(n).arg(range->first).arg(range->second);
-        }
-    }
-    if (problem.isEmpty()) {
-        problem = stateHolds(form);
-    }
-    return problem;
+    return problem.isEmpty() ? stateHolds(form) : problem;
 }
 
 QString freeFrameHolds(const Formortix &frame)
@@ -240,21 +215,14 @@ QString freeFrameHolds(const Formortix &frame)
     }
     for (int r = 1; r <= kMaxFili; ++r) {
         const int count = frame.PallineSulFilo(r);
-        if (count < 0 || count > beads) {
-            return QStringLiteral("rod %1 counts %2 of %3 beads").arg(r).arg(count).arg(beads);
-        }
         const int run = frameBeadRun(frame, r);
-        if (run != count) {
-            return QStringLiteral("rod %1 counts %2 but shows %3 beads from the bottom (-1: a gap)").arg(r).arg(count).arg(run);
+        if (count < 0 || count > beads || run != count) {
+            return QStringLiteral("rod %1 counts %2 of %3 beads, shows %4 from the bottom (-1: a gap)").arg(r).arg(count).arg(beads).arg(run);
         }
         const bool shown = r <= rods;
-        if (frame.control(QStringLiteral("FiloOrtix"), r)->visible() != shown
-            || frame.control(QStringLiteral("Command2"), r)->visible() != shown || (!shown && count != 0)) {
-            return QStringLiteral("rod %1 of %2: shown %3, %4 beads")
-                .arg(r)
-                .arg(rods)
-                .arg(frame.control(QStringLiteral("FiloOrtix"), r)->visible())
-                .arg(count);
+        const bool rodShown = frame.control(QStringLiteral("FiloOrtix"), r)->visible();
+        if (rodShown != shown || frame.control(QStringLiteral("Command2"), r)->visible() != shown || (!shown && count != 0)) {
+            return QStringLiteral("rod %1 of %2: shown %3, %4 beads").arg(r).arg(rods).arg(rodShown).arg(count);
         }
     }
     return QString();
@@ -262,23 +230,16 @@ QString freeFrameHolds(const Formortix &frame)
 
 QString menuHolds(const ui::Form &menu)
 {
-    if ((menu.control(QStringLiteral("Check1"))->value() == 1) != shared().SuoniAttivati) {
-        return QStringLiteral("\"Suoni attivati\" shows %1 for %2")
-            .arg(menu.control(QStringLiteral("Check1"))->value())
-            .arg(shared().SuoniAttivati);
-    }
-    if ((menu.control(QStringLiteral("Check2"))->value() == 1) != shared().VoceAttivata) {
-        return QStringLiteral("the voice switch shows %1 for %2")
-            .arg(menu.control(QStringLiteral("Check2"))->value())
-            .arg(shared().VoceAttivata);
+    const int sound = menu.control(QStringLiteral("Check1"))->value();
+    const int voice = menu.control(QStringLiteral("Check2"))->value();
+    if ((sound == 1) != shared().SuoniAttivati || (voice == 1) != shared().VoceAttivata) {
+        return QStringLiteral("the switches show sound %1, voice %2 for %3, %4").arg(sound).arg(voice).arg(shared().SuoniAttivati).arg(shared().VoceAttivata);
     }
     int ticked = 0;
     for (const Control *item : menu.controlArray(QStringLiteral("mnuLanguage"))) {
-        if (item->checked()) {
-            ++ticked;
-            if (item->caption() != shared().MLSCurrentLanguage) {
-                return QStringLiteral("language %1 ticked, %2 current").arg(item->caption(), shared().MLSCurrentLanguage);
-            }
+        ticked += item->checked() ? 1 : 0;
+        if (item->checked() && item->caption() != shared().MLSCurrentLanguage) {
+            return QStringLiteral("language %1 ticked, %2 current").arg(item->caption(), shared().MLSCurrentLanguage);
         }
     }
     return ticked > 1 ? QStringLiteral("%1 languages ticked").arg(ticked) : QString();

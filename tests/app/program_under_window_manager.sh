@@ -20,9 +20,6 @@ unset QT_QPA_PLATFORM
 . "$(dirname "$0")/virtual_display.sh"
 start_virtual_display "$scratch"
 
-sh -c '
-program="$1"
-scratch="$2"
 pid=""
 wm=""
 fail() { echo "FAIL: $1"; cat "$scratch/ortix.log"; [ -n "$pid" ] && kill $pid 2>/dev/null; [ -n "$wm" ] && kill $wm 2>/dev/null; exit 1; }
@@ -35,14 +32,6 @@ until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do
     sleep 0.1
 done
 
-waitfor() {
-    i=0
-    while [ $i -lt 150 ]; do
-        if xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; then return 0; fi
-        sleep 0.1; i=$((i + 1))
-    done
-    return 1
-}
 # The window titled $1: its frame (client area plus the frame extents that
 # the window manager reports) must be the whole screen.
 covers() {
@@ -77,16 +66,10 @@ covers "^Uso dell.ortix - Menu\$"
 
 # Closing the last window (openbox: Alt+F4) ends the program cleanly.
 xdotool key alt+F4
-i=0
-while kill -0 $pid 2>/dev/null; do
-    i=$((i + 1))
-    [ $i -ge 100 ] && fail "closing the last window did not end the program"
-    sleep 0.1
-done
+waitexit $pid || fail "closing the last window did not end the program"
 wait $pid
 status=$?
 pid=""
 [ $status -eq 0 ] || fail "closing the last window ended the program with exit status $status"
 kill $wm 2>/dev/null
 echo "under openbox: windows cover the screen with their frames; closing the last one ends with status 0"
-' sh "$program" "$scratch"

@@ -33,21 +33,9 @@ cp "$program" "$scratch/nolang/"
 . "$(dirname "$0")/virtual_display.sh"
 start_virtual_display "$scratch"
 
-sh -c '
-program="$1"
-scratch="$2"
 pid=""
 log=""
 fail() { echo "FAIL: $1"; [ -n "$log" ] && cat "$log"; [ -n "$pid" ] && kill $pid 2>/dev/null; exit 1; }
-# Waits for a shown window whose title is exactly $1 (a regular expression).
-waitfor() {
-    i=0
-    while [ $i -lt 150 ]; do
-        if xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; then return 0; fi
-        sleep 0.1; i=$((i + 1))
-    done
-    return 1
-}
 gone() {
     i=0
     while [ $i -lt 100 ]; do
@@ -58,12 +46,7 @@ gone() {
 }
 # The program ends by itself within a few seconds; its exit status is $1.
 endsWith() {
-    i=0
-    while kill -0 $pid 2>/dev/null; do
-        i=$((i + 1))
-        if [ $i -ge 100 ]; then fail "the program did not end"; fi
-        sleep 0.1
-    done
+    waitexit $pid || fail "the program did not end"
     wait $pid
     status=$?
     [ $status -eq "$1" ] || fail "the program ended with exit status $status instead of $1"
@@ -79,7 +62,7 @@ log="$scratch/ortix.log"
 "$program" >"$log" 2>&1 &
 pid=$!
 waitfor "^Uso dell.ortix\$" || fail "the start window did not appear"
-[ "$(title "^Uso dell.ortix")" = "Uso dell'"'"'ortix" ] || fail "the start window is titled \"$(title "^Uso dell.ortix")\""
+[ "$(title "^Uso dell.ortix")" = "Uso dell'ortix" ] || fail "the start window is titled \"$(title "^Uso dell.ortix")\""
 sleep 0.5
 # "Avvio" lies in the lower middle of the full-screen start window.
 xdotool mousemove 519 639 click 1
@@ -110,10 +93,10 @@ waitfor "^Utilizzo dell.ortix\$" || fail "the window asked no quit question"
 xdotool key Return
 waitfor "^Uso dell.ortix - Menu\$" || fail "Esci did not lead back to the menu"
 sleep 0.3
-# The menu'"'"'s "Esci", answered Yes, ends the program.
+# The menu's "Esci", answered Yes, ends the program.
 xdotool mousemove 912 662 click 1
 waitfor "^Utilizzo dell.ortix\$" || fail "the menu asked no quit question"
-[ "$(title "^Utilizzo dell.ortix")" = "Utilizzo dell'"'"'ortix" ] || fail "the quit question is titled \"$(title "^Utilizzo")\""
+[ "$(title "^Utilizzo dell.ortix")" = "Utilizzo dell'ortix" ] || fail "the quit question is titled \"$(title "^Utilizzo")\""
 xdotool key Return
 endsWith 0
 grep -q "AddressSanitizer\|runtime error" "$log" && fail "the sanitizers reported a fault"
@@ -135,4 +118,3 @@ xdotool key Return
 endsWith 0
 
 echo "start window, menu, a sound, the second start, no language file: every way out ends with status 0"
-' sh "$program" "$scratch"

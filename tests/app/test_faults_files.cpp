@@ -76,36 +76,24 @@ void TestFaultsFiles::readOnlyProgramFolder()
     const auto before = test::folderSnapshot(run.folder());
     test::ObeyFilePermissions obey;
     test::setFolderWritable(run.folder(), false);
+    const auto englishMenu = [&run](Form *menu) {
+        QCOMPARE(menu->caption(), shippedText(run, "English", QStringLiteral("FormMenu"), QStringLiteral("FormMenu.Caption")));
+        QVERIFY(menu->control(QStringLiteral("mnuLanguage"), test::languageItem(menu, QStringLiteral("English")))->checked());
+        QCOMPARE(shared().LinguaNumeri, QStringLiteral("2"));
+    };
 
     SingleInstance instance(QDir(lockFolder.path()).filePath(QStringLiteral("ortix.lock")));
     Form *menu = test::startProgram(instance);
     QVERIFY(menu);
-    const int english = test::languageItem(menu, QStringLiteral("English"));
-    QVERIFY(english >= 0);
-    test::chooseMenu(menu, QStringLiteral("mnuLanguage"), english);
-    QCOMPARE(shared().LinguaNumeri, QStringLiteral("2"));
-    QCOMPARE(menu->caption(), shippedText(run, "English", QStringLiteral("FormMenu"), QStringLiteral("FormMenu.Caption")));
-
-    for (const test::MenuRoute &route : test::registeredRoutes()) {
-        Form *window = test::openRoute(menu, route);
-        QVERIFY2(window, qPrintable(route.form));
-        const QString caption = shippedText(run, "English", route.form, route.form + QStringLiteral(".Caption"));
-        if (!caption.isEmpty()) {
-            QCOMPARE(window->caption(), caption);
-        }
-        if (auto *exercise = qobject_cast<ExerciseForm *>(window)) {
-            // In the words windows only the English words are right.
-            test::answerRight(exercise);
-            QVERIFY2(shared().ConteggioEsatti == 1, qPrintable(route.form));
-        } else if (auto *frame = qobject_cast<Formortix *>(window)) {
-            test::clickFrameRod(*frame, 1, Qt::LeftButton);
-            QCOMPARE(test::frameBeadRun(*frame, 1), 1);
-        }
-        menu = test::leaveWindow(window, *run.fakes.messages);
-        QVERIFY2(menu, qPrintable(route.form));
-        QVERIFY(menu->control(QStringLiteral("mnuLanguage"), english)->checked());
-        QCOMPARE(shared().LinguaNumeri, QStringLiteral("2"));
-    }
+    test::chooseLanguage(menu, QStringLiteral("English"));
+    englishMenu(menu);
+    test::visitEveryWindow(menu, *run.fakes.messages, [&run](Form *window) {
+        const QString caption = shippedText(run, "English", window->name(), window->name() + QStringLiteral(".Caption"));
+        QVERIFY(caption.isEmpty() || window->caption() == caption);
+        // In the words windows only the English words are right.
+        test::workWindow(window);
+    });
+    englishMenu(menu);
 
     // The choice went to the user's own LangSetting.ini, and the next start
     // opens in it, the folder still read-only.
@@ -116,9 +104,7 @@ void TestFaultsFiles::readOnlyProgramFolder()
     SingleInstance again(QDir(lockFolder.path()).filePath(QStringLiteral("again.lock")));
     menu = test::startProgram(again);
     QVERIFY(menu);
-    QCOMPARE(menu->caption(), shippedText(run, "English", QStringLiteral("FormMenu"), QStringLiteral("FormMenu.Caption")));
-    QVERIFY(menu->control(QStringLiteral("mnuLanguage"), english)->checked());
-    QCOMPARE(shared().LinguaNumeri, QStringLiteral("2"));
+    englishMenu(menu);
 
     test::setFolderWritable(run.folder(), true);
     // Nothing of the program's folder changed (LangSetting.ini included), and
@@ -143,32 +129,28 @@ void TestFaultsFiles::settingsFolderRefused()
     QFETCH(SettingsFault, fault);
     QFETCH(int, rods);
     QFETCH(int, beads);
-    test::TestRun run;
-    run.copyShippedLanguageFiles();
-    const QString root = run.fakes.folders->settingsRoot();
-    const QString folder = run.frameSettingsFolder();
-    QVERIFY(QDir().mkpath(root));
     test::ObeyFilePermissions obey;
-    switch (fault) {
-    case SettingsFault::RootReadOnly:
-        test::setFolderWritable(root, false);
-        break;
-    case SettingsFault::FileInItsPlace:
-        run.writeFile(folder, "not a folder\r\n");
-        break;
-    case SettingsFault::FolderReadOnly:
-        writeSettingsFolder(run);
-        test::setFolderWritable(folder, false);
-        break;
-    case SettingsFault::SettingsFileIsAFolder:
-        QVERIFY(QDir().mkpath(QDir(folder).filePath(QStringLiteral("ortix.INI"))));
-        run.writeFile(QDir(folder).filePath(QStringLiteral("leggimi.txt")), "leggimi\r\n");
-        break;
-    }
-    const auto before = test::folderSnapshot(root);
-
-    SingleInstance instance(run.lockPath());
-    Form *menu = test::startProgram(instance);
+    QMap<QString, QByteArray> before;
+    test::ProgramRun program([&](test::TestRun &run) {
+        run.copyShippedLanguageFiles();
+        const QString root = run.fakes.folders->settingsRoot();
+        const QString folder = run.frameSettingsFolder();
+        QVERIFY(QDir().mkpath(root));
+        if (fault == SettingsFault::RootReadOnly) {
+            test::setFolderWritable(root, false);
+        } else if (fault == SettingsFault::FileInItsPlace) {
+            run.writeFile(folder, "not a folder\r\n");
+        } else if (fault == SettingsFault::FolderReadOnly) {
+            writeSettingsFolder(run);
+            test::setFolderWritable(folder, false);
+        } else {
+            QVERIFY(QDir().mkpath(QDir(folder).filePath(QStringLiteral("ortix.INI"))));
+            run.writeFile(QDir(folder).filePath(QStringLiteral("leggimi.txt")), "leggimi\r\n");
+        }
+        before = test::folderSnapshot(root);
+    });
+    test::TestRun &run = program.run;
+    Form *menu = program.menu;
     QVERIFY(menu);
     // Twice: what the first visit could not save does not come back half-done.
     for (int visit = 0; visit < 2; ++visit) {
@@ -185,9 +167,9 @@ void TestFaultsFiles::settingsFolderRefused()
         menu = test::leaveWindow(frame, *run.fakes.messages);
         QVERIFY(menu);
     }
-    test::setFolderWritable(root, true);
-    test::setFolderWritable(folder, true);
-    QCOMPARE(test::snapshotDifference(before, test::folderSnapshot(root)), QString());
+    test::setFolderWritable(run.fakes.folders->settingsRoot(), true);
+    test::setFolderWritable(run.frameSettingsFolder(), true);
+    QCOMPARE(test::snapshotDifference(before, test::folderSnapshot(run.fakes.folders->settingsRoot())), QString());
 }
 
 void TestFaultsFiles::fullDiskWhileSaving_data()
@@ -211,13 +193,11 @@ void TestFaultsFiles::fullDiskWhileSaving()
     SingleInstance instance(QDir(lockFolder.path()).filePath(QStringLiteral("ortix.lock")));
     Form *menu = test::startProgram(instance);
     QVERIFY(menu);
-    const int english = test::languageItem(menu, QStringLiteral("English"));
-    QVERIFY(english >= 0);
     {
         test::FullDisk full{rlim_t(room)};
         QVERIFY(full.active());
         QVERIFY(test::FullDisk::refusesWriting(run.folder(), 16));
-        test::chooseMenu(menu, QStringLiteral("mnuLanguage"), english);
+        test::chooseLanguage(menu, QStringLiteral("English"));
     }
     QCOMPARE(shared().LinguaNumeri, QStringLiteral("2"));
     QCOMPARE(menu->caption(), shippedText(run, "English", QStringLiteral("FormMenu"), QStringLiteral("FormMenu.Caption")));
@@ -236,7 +216,7 @@ void TestFaultsFiles::fullDiskWhileSaving()
         menu = test::leaveWindow(frame, *run.fakes.messages);
     }
     QVERIFY(menu);
-    QVERIFY(menu->control(QStringLiteral("mnuLanguage"), english)->checked());
+    QVERIFY(menu->control(QStringLiteral("mnuLanguage"), test::languageItem(menu, QStringLiteral("English")))->checked());
     QCOMPARE(test::snapshotDifference(before, test::folderSnapshot(run.folder())), QString());
 
     frame = qobject_cast<Formortix *>(test::openRoute(menu, test::kFreeFrame));

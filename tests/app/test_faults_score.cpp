@@ -6,7 +6,6 @@
 #include "TestSupport.h"
 
 #include "app/SharedState.h"
-#include "app/SingleInstance.h"
 #include "ui/Forms.h"
 
 #include <QTest>
@@ -24,48 +23,35 @@ private slots:
 
 void TestFaultsScore::countersStopAtTheirLargestValue()
 {
-    test::TestRun run;
-    run.copyShippedLanguageFiles();
-    SingleInstance instance(run.lockPath());
-    Form *menu = test::startProgram(instance);
-    QVERIFY(menu);
-    int windows = 0;
-    for (const test::MenuRoute &route : test::registeredRoutes()) {
-        Form *window = test::openRoute(menu, route);
-        QVERIFY2(window, qPrintable(route.form));
+    test::ProgramRun program;
+    QVERIFY(program.menu);
+    test::visitEveryWindow(program.menu, *program.run.fakes.messages, [this](Form *window) {
         auto *exercise = qobject_cast<ExerciseForm *>(window);
-        if (exercise) {
-            ++windows;
-            int scored = 0;
-            connect(exercise, &ExerciseForm::scored, this, [&scored] { ++scored; });
-            const auto caption = [exercise](const char *name) {
-                return exercise->control(QString::fromLatin1(name))->caption();
-            };
-            shared().ConteggioEsatti = 32766;
-            shared().ConteggioErrati = 32766;
-            for (int i = 0; i < 3; ++i) {
-                test::answerRight(exercise);
-                QCOMPARE(shared().ConteggioEsatti, qint16(32767));
-                QCOMPARE(caption("EtichettaEsatti"), QStringLiteral(" 32767"));
-                test::answerWrong(exercise);
-                QCOMPARE(shared().ConteggioErrati, qint16(32767));
-                QCOMPARE(caption("EtichettaErrati"), QStringLiteral(" 32767"));
-            }
-            QCOMPARE(scored, 6);
-            QVERIFY(exercise->control(QStringLiteral("ComandoIconaNo"))->visible());
-
-            test::chooseMenu(exercise, QStringLiteral("MenuAzzera"));
-            QCOMPARE(caption("EtichettaEsatti"), QStringLiteral("0"));
-            QCOMPARE(caption("EtichettaErrati"), QStringLiteral("0"));
-            test::answerRight(exercise);
-            QCOMPARE(shared().ConteggioEsatti, qint16(1));
-            QCOMPARE(caption("EtichettaEsatti"), QStringLiteral(" 1"));
-            QCOMPARE(shared().ConteggioErrati, qint16(0));
+        if (!exercise) {
+            return;
         }
-        menu = test::leaveWindow(window, *run.fakes.messages);
-        QVERIFY2(menu, qPrintable(route.form));
-    }
-    qInfo("%d exercise windows checked", windows);
+        int scored = 0;
+        connect(exercise, &ExerciseForm::scored, this, [&scored] { ++scored; });
+        const auto caption = [exercise](const char *name) { return exercise->control(QString::fromLatin1(name))->caption(); };
+        shared().ConteggioEsatti = 32766;
+        shared().ConteggioErrati = 32766;
+        for (int i = 0; i < 3; ++i) {
+            test::answerRight(exercise);
+            QCOMPARE(shared().ConteggioEsatti, qint16(32767));
+            QCOMPARE(caption("EtichettaEsatti"), QStringLiteral(" 32767"));
+            test::answerWrong(exercise);
+            QCOMPARE(shared().ConteggioErrati, qint16(32767));
+            QCOMPARE(caption("EtichettaErrati"), QStringLiteral(" 32767"));
+        }
+        QCOMPARE(scored, 6);
+        QVERIFY(exercise->control(QStringLiteral("ComandoIconaNo"))->visible());
+
+        test::chooseMenu(exercise, QStringLiteral("MenuAzzera"));
+        QCOMPARE(caption("EtichettaEsatti"), QStringLiteral("0"));
+        QCOMPARE(caption("EtichettaErrati"), QStringLiteral("0"));
+        test::workWindow(exercise);
+        QCOMPARE(caption("EtichettaEsatti"), QStringLiteral(" 1"));
+    });
 }
 
 QTEST_MAIN(TestFaultsScore)

@@ -6,7 +6,6 @@
 #include "TestSupport.h"
 
 #include "app/SharedState.h"
-#include "app/SingleInstance.h"
 #include "frame/Formortix.h"
 #include "ui/Forms.h"
 #include "ui/QtSoundPlayer.h"
@@ -23,10 +22,6 @@ using namespace ortix;
 using namespace ortix::ui;
 
 namespace {
-
-const QStringList kWaves = {QStringLiteral("si1.wav"),  QStringLiteral("si2.wav"), QStringLiteral("si3.wav"),
-                            QStringLiteral("si4.wav"),  QStringLiteral("no.wav"),  QStringLiteral("pop1.wav"),
-                            QStringLiteral("blip01.wav"), QStringLiteral("up05.wav")};
 
 // The program's real player behind a list of what it was asked to play.
 class ListeningPlayer : public SoundPlayer
@@ -51,8 +46,11 @@ void putWaves(const test::TestRun &run, Waves kind)
     const QDir suoni(QDir(run.folder()).filePath(QStringLiteral("suoni")));
     QVERIFY(QDir().mkpath(suoni.path()));
     QRandomGenerator noise(2024);
-    for (const QString &name : kWaves) {
-        QFile shipped(QStringLiteral(ORTIX_RUNTIME_DIR "/suoni/") + name);
+    const QDir shippedWaves(QStringLiteral(ORTIX_RUNTIME_DIR "/suoni"));
+    const QStringList names = shippedWaves.entryList({QStringLiteral("*.wav")}, QDir::Files);
+    QVERIFY(names.contains(QStringLiteral("no.wav")));
+    for (const QString &name : names) {
+        QFile shipped(shippedWaves.filePath(name));
         QVERIFY(shipped.open(QIODevice::ReadOnly));
         const QByteArray whole = shipped.readAll();
         QVERIFY(whole.size() > 1000);
@@ -72,7 +70,7 @@ void putWaves(const test::TestRun &run, Waves kind)
         }
         run.writeFile(suoni.filePath(name), bytes);
     }
-    QCOMPARE(suoni.entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), kWaves.size());
+    QCOMPARE(suoni.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), names);
 }
 
 } // namespace
@@ -107,38 +105,20 @@ void TestFaultsServices::wavesMissingOrDamaged_data()
 void TestFaultsServices::wavesMissingOrDamaged()
 {
     QFETCH(Waves, waves);
-    test::TestRun run;
-    run.copyShippedLanguageFiles();
-    putWaves(run, waves);
+    test::ProgramRun program([waves](test::TestRun &run) {
+        run.copyShippedLanguageFiles();
+        putWaves(run, waves);
+    });
+    QVERIFY(program.menu);
     auto listening = std::make_unique<ListeningPlayer>();
     ListeningPlayer &player = *listening;
     services().sounds = std::move(listening);
-
-    SingleInstance instance(run.lockPath());
-    Form *menu = test::startProgram(instance);
-    QVERIFY(menu);
     QVERIFY(shared().SuoniAttivati);
-    for (const test::MenuRoute &route : test::registeredRoutes()) {
-        Form *window = test::openRoute(menu, route);
-        QVERIFY2(window, qPrintable(route.form));
-        if (auto *exercise = qobject_cast<ExerciseForm *>(window)) {
-            test::answerRight(exercise);
-            test::answerWrong(exercise);
-            test::answerRight(exercise);
-            QCOMPARE(shared().ConteggioEsatti, qint16(2));
-            QCOMPARE(shared().ConteggioErrati, qint16(1));
-        } else if (auto *frame = qobject_cast<Formortix *>(window)) {
-            test::clickFrameRod(*frame, 1, Qt::LeftButton, 3);
-            test::clickFrameRod(*frame, 1, Qt::RightButton);
-            QCOMPARE(test::frameBeadRun(*frame, 1), 2);
-            test::chooseMenu(frame, QStringLiteral("mnuSvuota"));
-            QCOMPARE(test::frameBeadRun(*frame, 1), 0);
-        }
+    test::visitEveryWindow(program.menu, *program.run.fakes.messages, [](Form *window) {
+        test::workWindow(window);
         // The player's loading runs on while the pupil goes on.
         QCoreApplication::processEvents();
-        menu = test::leaveWindow(window, *run.fakes.messages);
-        QVERIFY2(menu, qPrintable(route.form));
-    }
+    });
     QCoreApplication::processEvents();
     QVERIFY(player.asked.contains(QStringLiteral("no.wav")));
     QVERIFY(player.real.cachedSoundCount() <= QtSoundPlayer::CacheLimit);
@@ -165,38 +145,18 @@ void TestFaultsServices::noSpeechEngine_data()
 void TestFaultsServices::noSpeechEngine()
 {
     QFETCH(QString, engine);
-    test::TestRun run;
-    run.copyShippedLanguageFiles();
+    test::ProgramRun program;
+    QVERIFY(program.menu);
     // An address where no speech-dispatcher listens (left to itself, the
     // plug-in would start one with the user's settings).
-    qputenv("SPEECHD_ADDRESS", "unix_socket:" + QDir(run.folder()).filePath(QStringLiteral("none.sock")).toLocal8Bit());
+    qputenv("SPEECHD_ADDRESS", "unix_socket:" + QDir(program.run.folder()).filePath(QStringLiteral("none.sock")).toLocal8Bit());
     auto real = std::make_unique<QtSpeech>(engine);
     QtSpeech &speech = *real;
     services().speech = std::move(real);
-
-    SingleInstance instance(run.lockPath());
-    Form *menu = test::startProgram(instance);
-    QVERIFY(menu);
-    test::clickCheckBox(menu->control(QStringLiteral("Check2")));
+    test::clickCheckBox(program.menu->control(QStringLiteral("Check2")));
     QVERIFY(shared().VoceAttivata);
-    // A window of each kind: the voice is heard through their common frames.
-    const QStringList kinds = {"Form99sem", "Form99a", "Form99b1", "Form99b", "Formortix"};
-    for (const test::MenuRoute &route : test::registeredRoutes()) {
-        if (!kinds.contains(route.form)) {
-            continue;
-        }
-        Form *window = test::openRoute(menu, route);
-        QVERIFY2(window, qPrintable(route.form));
-        if (auto *exercise = qobject_cast<ExerciseForm *>(window)) {
-            test::answerRight(exercise);
-            QCOMPARE(shared().ConteggioEsatti, qint16(1));
-        } else if (auto *frame = qobject_cast<Formortix *>(window)) {
-            test::clickFrameRod(*frame, 1, Qt::LeftButton, 3);
-            QCOMPARE(test::frameBeadRun(*frame, 1), 3);
-        }
-        menu = test::leaveWindow(window, *run.fakes.messages);
-        QVERIFY2(menu, qPrintable(route.form));
-    }
+    // Every window: the voice is heard through their common frames.
+    test::visitEveryWindow(program.menu, *program.run.fakes.messages, test::workWindow);
     QVERIFY(!speech.engineFound());
     QCOMPARE(speech.handedToEngine(), QStringList());
     // The program's end: the thread goes while the application still
@@ -228,13 +188,11 @@ void TestFaultsServices::noPrinter()
     if (!QPrinterInfo::defaultPrinter().isNull()) {
         QSKIP("a printer is installed here; the page would really be printed");
     }
-    test::TestRun run;
-    run.copyShippedLanguageFiles();
+    test::ProgramRun program;
+    QVERIFY(program.menu);
+    test::TestRun &run = program.run;
     services().printing = std::make_unique<SystemPrinting>();
-    SingleInstance instance(run.lockPath());
-    Form *menu = test::startProgram(instance);
-    QVERIFY(menu);
-    auto *frame = qobject_cast<Formortix *>(test::openRoute(menu, test::kFreeFrame));
+    auto *frame = qobject_cast<Formortix *>(test::openRoute(program.menu, test::kFreeFrame));
     QVERIFY(frame);
     test::clickFrameRod(*frame, 1, Qt::LeftButton, 3);
     test::clickFrameRod(*frame, 2, Qt::LeftButton);

@@ -6,28 +6,10 @@
 
 #include "PupilHands.h"
 #include "RandomPupil.h"
-#include "TestSupport.h"
 
-#include <QDir>
-#include <QElapsedTimer>
 #include <QTest>
 
 using namespace ortix;
-
-namespace {
-
-constexpr int kEvents = 100000;
-constexpr quint32 kPupilSeed = 20240517;
-constexpr quint32 kProgramSeed = 4242;
-
-int intOf(const char *variable, int fallback)
-{
-    bool ok = false;
-    const int value = qEnvironmentVariableIntValue(variable, &ok);
-    return ok ? value : fallback;
-}
-
-} // namespace
 
 class TestRandomPupil : public QObject
 {
@@ -39,20 +21,17 @@ private slots:
 
 void TestRandomPupil::hundredThousandEvents()
 {
-    const int events = intOf("ORTIX_PUPIL_EVENTS", kEvents);
-    const quint32 seed = quint32(intOf("ORTIX_PUPIL_SEED", int(kPupilSeed)));
-    test::TestRun run(kProgramSeed);
+    bool ok = false;
+    const int events = qEnvironmentVariableIntValue("ORTIX_PUPIL_EVENTS", &ok);
+    const int seed = qEnvironmentVariableIntValue("ORTIX_PUPIL_SEED", &ok);
+    test::TestRun run(4242);
     // The shipped language files, and a LangSetting.ini the menu may rewrite.
     run.copyShippedLanguageFiles();
-    QElapsedTimer clock;
-    clock.start();
-    test::RandomPupil pupil(run, seed, QDir(run.folder()).filePath(QStringLiteral("ortix.lock")));
-    const QString problem = pupil.run(events);
-    pupil.report(clock.elapsed());
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    const test::RandomPupilRun pupil = test::playAtRandom(run, ok ? quint32(seed) : 20240517u,
+                                                          events > 0 ? events : 100000);
+    QVERIFY2(pupil.problem.isEmpty(), qPrintable(pupil.problem));
     for (const test::MenuRoute &route : test::registeredRoutes()) {
-        const auto visited = pupil.stats().find(route.form);
-        QVERIFY2(visited != pupil.stats().end() && visited->second.visits > 0, qPrintable(route.form));
+        QVERIFY2(pupil.visits.count(route.form) > 0, qPrintable(route.form + QStringLiteral(" never visited")));
     }
 }
 

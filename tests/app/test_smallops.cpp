@@ -15,7 +15,6 @@ class TestSmallOperations : public QObject
     Q_OBJECT
 
 private slots:
-    void tastoMaiuscolo_data();
     void tastoMaiuscolo();
     void coloreACasoFollowsTheTable();
     void rndNeverReachesOne();
@@ -23,25 +22,17 @@ private slots:
     void informationBox();
 };
 
-void TestSmallOperations::tastoMaiuscolo_data()
-{
-    QTest::addColumn<int>("typed");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("a") << int('a') << int('A');
-    QTest::newRow("z") << int('z') << int('Z');
-    QTest::newRow("backquote before a") << 96 << 96;
-    QTest::newRow("brace after z") << 123 << 123;
-    // Capitals and other letters pass unchanged: test_readforms types them.
-}
-
+// a to z become capitals, the characters beside them stay (capitals and
+// other letters pass unchanged: test_readforms types them); the caller's
+// key changes as well.
 void TestSmallOperations::tastoMaiuscolo()
 {
-    QFETCH(int, typed);
-    QFETCH(int, expected);
-    qint16 key = qint16(typed);
-    QCOMPARE(int(TastoMaiuscolo(key)), expected);
-    // The caller's key changes as well.
-    QCOMPARE(int(key), expected);
+    const std::pair<int, int> rows[] = {{'a', 'A'}, {'z', 'Z'}, {'`', '`'}, {'{', '{'}};
+    for (const auto &[typed, expected] : rows) {
+        qint16 key = qint16(typed);
+        QCOMPARE(int(TastoMaiuscolo(key)), expected);
+        QCOMPARE(int(key), expected);
+    }
 }
 
 void TestSmallOperations::coloreACasoFollowsTheTable()

@@ -1,5 +1,7 @@
-# Starts a virtual display for the tests that run the real program, and waits
-# until it accepts clients. Sourced: sets DISPLAY and ends the server on exit.
+# The steps the tests that run the real program share. Sourced.
+#
+# start_virtual_display starts a virtual display and waits until it accepts
+# clients: sets DISPLAY and ends the server on exit.
 # The server picks a free display number itself and writes it once it
 # accepts clients: no fixed number that another virtual display may hold.
 # usage: start_virtual_display <scratch folder>
@@ -25,4 +27,26 @@ start_virtual_display() {
         fi
         sleep 0.1
     done
+}
+
+# Waits up to 15 s for a shown window whose title matches $1 (a regular
+# expression); false when none appeared.
+waitfor() {
+    i=0
+    while [ $i -lt 150 ]; do
+        if xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; then return 0; fi
+        sleep 0.1; i=$((i + 1))
+    done
+    return 1
+}
+
+# Waits up to 10 s for the process $1 to end; false when it still runs.
+waitexit() {
+    i=0
+    while kill -0 "$1" 2>/dev/null; do
+        i=$((i + 1))
+        [ $i -ge 100 ] && return 1
+        sleep 0.1
+    done
+    return 0
 }

@@ -88,51 +88,39 @@ int pdfPageCount(const QString &path)
 }
 
 namespace {
-bool capabilities(__user_cap_data_struct (&data)[2])
-{
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    return syscall(SYS_capget, &header, data) == 0;
-}
-bool setCapabilities(__user_cap_data_struct (&data)[2])
-{
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    return syscall(SYS_capset, &header, data) == 0;
-}
 constexpr quint32 kFileRights = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER);
+// Reads the process's capabilities, or sets them; true when that worked.
+bool capabilities(__user_cap_data_struct (&data)[2], bool set)
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    return syscall(set ? SYS_capset : SYS_capget, &header, data) == 0;
+}
 } // namespace
 
 ObeyFilePermissions::ObeyFilePermissions()
 {
     __user_cap_data_struct data[2] = {};
-    if (!capabilities(data)) {
-        return;
+    if (capabilities(data, false)) {
+        m_effective[0] = data[0].effective;
+        m_effective[1] = data[1].effective;
+        data[0].effective &= ~kFileRights;
+        m_lowered = capabilities(data, true);
     }
-    m_effective[0] = data[0].effective;
-    m_effective[1] = data[1].effective;
-    data[0].effective &= ~kFileRights;
-    m_lowered = setCapabilities(data);
 }
 
 ObeyFilePermissions::~ObeyFilePermissions()
 {
-    if (!m_lowered) {
-        return;
-    }
     __user_cap_data_struct data[2] = {};
-    if (capabilities(data)) {
+    if (m_lowered && capabilities(data, false)) {
         data[0].effective = m_effective[0];
         data[1].effective = m_effective[1];
-        setCapabilities(data);
+        capabilities(data, true);
     }
 }
 
 void setFolderWritable(const QString &folder, bool writable)
 {
-    QFile::Permissions permissions = QFile::ReadOwner | QFile::ExeOwner;
-    if (writable) {
-        permissions |= QFile::WriteOwner;
-    }
-    QFile::setPermissions(folder, permissions);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | (writable ? QFile::WriteOwner : QFile::Permissions()));
 }
 
 void flushDeletes()
@@ -157,6 +145,18 @@ void closeAllForms()
     flushDeletes();
 }
 
+namespace {
+// Puts a new fake in a service's place; the fake, for the test's checks.
+template <typename Fake, typename Slot, typename... Args>
+Fake *install(Slot &slot, Args &&...args)
+{
+    auto fake = std::make_unique<Fake>(std::forward<Args>(args)...);
+    Fake *kept = fake.get();
+    slot = std::move(fake);
+    return kept;
+}
+} // namespace
+
 TestRun::TestRun(quint32 seed)
 {
     closeAllForms();
@@ -166,22 +166,14 @@ TestRun::TestRun(quint32 seed)
     ui::setTwipsPerPixel(15);
     setRnd(std::make_unique<FixedSeedRnd>(seed));
     auto &s = ui::services();
-    auto messages = std::make_unique<RecordingMessageBoxes>();
-    auto sounds = std::make_unique<RecordingSoundPlayer>();
-    auto speech = std::make_unique<RecordingSpeech>();
-    auto screen = std::make_unique<FixedScreen>(QRect(0, 0, 1024, 768));
-    auto end = std::make_unique<RecordingProgramEnd>();
     const QString user = QDir(m_folder.path()).filePath(QStringLiteral("user"));
-    auto printing = std::make_unique<PdfPrinting>(QDir(user).filePath(QStringLiteral("printed")));
-    auto folders = std::make_unique<FixedUserFolders>(user);
-    fakes = Fakes{messages.get(), sounds.get(), speech.get(), screen.get(), end.get(), printing.get(), folders.get()};
-    s.messages = std::move(messages);
-    s.sounds = std::move(sounds);
-    s.speech = std::move(speech);
-    s.screen = std::move(screen);
-    s.end = std::move(end);
-    s.printing = std::move(printing);
-    s.folders = std::move(folders);
+    fakes = Fakes{install<RecordingMessageBoxes>(s.messages),
+                  install<RecordingSoundPlayer>(s.sounds),
+                  install<RecordingSpeech>(s.speech),
+                  install<FixedScreen>(s.screen, QRect(0, 0, 1024, 768)),
+                  install<RecordingProgramEnd>(s.end),
+                  install<PdfPrinting>(s.printing, QDir(user).filePath(QStringLiteral("printed"))),
+                  install<FixedUserFolders>(s.folders, user)};
     setProgramFolder(m_folder.path());
     setUserFolder(QDir(fakes.folders->settingsRoot()).filePath(QStringLiteral("ortix")));
 }
