@@ -3,7 +3,7 @@
 #include "BenchTiming.h"
 
 #include "app/Main.h"
-#include "app/SharedState.h"
+#include "base/SharedState.h"
 #include "lang/LanguageSupport.h"
 #include "ui/ClsResize.h"
 #include "ui/Form.h"

@@ -1,6 +1,6 @@
 // ortix_bench: the program's measured paths, as medians over repeated runs.
 // Run it from the build tree; it reads the language files beside ortix.
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 #include "ui/Fonts.h"
 #include "ui/Services.h"
 

@@ -4,8 +4,8 @@
 
 #include "app/FormMenu.h"
 #include "app/Main.h"
-#include "app/ProgramFolder.h"
-#include "app/SharedState.h"
+#include "base/ProgramFolder.h"
+#include "base/SharedState.h"
 #include "lang/LanguageSupport.h"
 #include "lang/TranslateForm.h"
 #include "ui/ClsResize.h"

@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 #include "lang/LanguageSupport.h"
 
 #include <QCommandLineParser>

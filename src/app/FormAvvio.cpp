@@ -1,6 +1,6 @@
 #include "app/FormAvvio.h"
 
-#include "app/SmallOperations.h"
+#include "base/SmallOperations.h"
 #include "lang/TranslateForm.h"
 #include "ui/ClsResize.h"
 #include "ui/Forms.h"

@@ -1,16 +1,16 @@
 #include "app/FormMenu.h"
 
 #include "app/Main.h"
-#include "app/Modulo1.h"
-#include "app/SharedState.h"
-#include "app/SmallOperations.h"
+#include "base/SharedState.h"
+#include "base/SmallOperations.h"
 #include "lang/LanguageSupport.h"
+#include "lang/ProgramQuestions.h"
 #include "lang/TranslateForm.h"
 #include "ui/ClsResize.h"
 #include "ui/Forms.h"
-#include "ui/ToolkitLanguage.h"
 #include "ui/MenuControl.h"
 #include "ui/Services.h"
+#include "ui/ToolkitLanguage.h"
 
 
 #include <algorithm>

@@ -2,16 +2,16 @@
 
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
-#include "app/Rnd.h"
-#include "app/SharedState.h"
 #include "app/SingleInstance.h"
+#include "base/Rnd.h"
+#include "base/SharedState.h"
 #include "exercise/ExerciseCatalog.h"
 #include "frame/FrameCatalog.h"
 #include "lang/LanguageSupport.h"
 #include "ui/ClsResize.h"
 #include "ui/Forms.h"
-#include "ui/ToolkitLanguage.h"
 #include "ui/Services.h"
+#include "ui/ToolkitLanguage.h"
 
 namespace ortix {
 

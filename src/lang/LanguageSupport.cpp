@@ -1,8 +1,9 @@
 #include "lang/LanguageSupport.h"
 
-#include "app/ProgramFolder.h"
-#include "app/SharedState.h"
+#include "base/ProgramFolder.h"
+#include "base/SharedState.h"
 #include "lang/IniFile.h"
+#include "ui/QtMessageBoxes.h"
 
 #include <QCollator>
 #include <QDir>
@@ -141,6 +142,16 @@ QString MLSGetString(const QString &id)
     }
     return MLSReadIni(*file, QStringLiteral("Strings"), id).value_or(QString());
 }
+
+namespace {
+ui::YesNoCaptions yesNoOfTheLanguageFile()
+{
+    return {MLSGetString(QStringLiteral("0061")), MLSGetString(QStringLiteral("0062"))};
+}
+// Every program that holds the language support has its question boxes
+// answer Yes and No in the current language, tests included.
+[[maybe_unused]] const bool yesNoHandedDown = (ui::setYesNoCaptionSource(&yesNoOfTheLanguageFile), true);
+} // namespace
 
 void ImpostaLinguaNumeri()
 {

@@ -1,6 +1,6 @@
 #include "lang/NumberVoice.h"
 
-#include "app/SharedState.h"
+#include "base/SharedState.h"
 #include "words/NumeroInLettere.h"
 
 namespace ortix {

@@ -1,6 +1,6 @@
 #include "lang/TranslateForm.h"
 
-#include "app/SharedState.h"
+#include "base/SharedState.h"
 #include "lang/IniFile.h"
 #include "lang/LanguageSupport.h"
 #include "ui/Control.h"

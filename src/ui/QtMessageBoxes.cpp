@@ -1,11 +1,19 @@
 #include "ui/QtMessageBoxes.h"
 
-#include "lang/LanguageSupport.h"
-
 #include <QAbstractButton>
 #include <QMessageBox>
 
 namespace ortix::ui {
+
+namespace {
+// A plain pointer, set before main() by whoever links a source in.
+YesNoCaptionSource yesNoSource = nullptr;
+} // namespace
+
+void setYesNoCaptionSource(YesNoCaptionSource source)
+{
+    yesNoSource = source;
+}
 
 MsgAnswer QtMessageBoxes::show(QWidget *parent, const QString &text, const QString &title, MsgButtons buttons,
                                MsgIcon icon)
@@ -32,13 +40,12 @@ MsgAnswer QtMessageBoxes::show(QWidget *parent, const QString &text, const QStri
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
-        const QString yes = lang::MLSGetString(QStringLiteral("0061"));
-        const QString no = lang::MLSGetString(QStringLiteral("0062"));
-        if (!yes.isEmpty()) {
-            box.button(QMessageBox::Yes)->setText(yes);
+        const YesNoCaptions captions = yesNoSource ? yesNoSource() : YesNoCaptions{};
+        if (!captions.yes.isEmpty()) {
+            box.button(QMessageBox::Yes)->setText(captions.yes);
         }
-        if (!no.isEmpty()) {
-            box.button(QMessageBox::No)->setText(no);
+        if (!captions.no.isEmpty()) {
+            box.button(QMessageBox::No)->setText(captions.no);
         }
         return box.exec() == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
     }

@@ -4,9 +4,21 @@
 
 namespace ortix::ui {
 
-// The program's message boxes, on QMessageBox. The Yes and No buttons take
-// their captions from the language file (string ids "0061" and "0062")
-// where it has them, else the toolkit's own translation.
+// The captions of a question's Yes and No buttons; an empty one keeps the
+// toolkit's own translation.
+struct YesNoCaptions
+{
+    QString yes;
+    QString no;
+};
+
+// Where the question boxes take their Yes and No from, asked at every
+// question. The window layer knows no language files: the language support
+// hands its own source down (nothing set: the toolkit's captions).
+using YesNoCaptionSource = YesNoCaptions (*)();
+void setYesNoCaptionSource(YesNoCaptionSource source);
+
+// The program's message boxes, on QMessageBox.
 class QtMessageBoxes : public MessageBoxes
 {
 public:

@@ -2,7 +2,7 @@
 
 #include "app/FormMenu.h"
 #include "app/Main.h"
-#include "app/SharedState.h"
+#include "base/SharedState.h"
 #include "exercise/families/BuildForm.h"
 #include "exercise/families/ReadBeadsForm.h"
 #include "frame/Formortix.h"

@@ -2,8 +2,8 @@
 
 #include "PupilHands.h"
 
-#include "app/SharedState.h"
-#include "app/SmallOperations.h"
+#include "base/SharedState.h"
+#include "base/SmallOperations.h"
 #include "exercise/engine/ExerciseForm.h"
 #include "exercise/families/BuildForm.h"
 #include "exercise/families/ReadBeadsForm.h"

@@ -4,8 +4,8 @@
 #include "PupilInvariants.h"
 
 #include "app/Main.h"
-#include "app/SharedState.h"
 #include "app/SingleInstance.h"
+#include "base/SharedState.h"
 #include "exercise/families/BuildForm.h"
 #include "exercise/families/ReadBeadsForm.h"
 #include "frame/Formortix.h"

@@ -6,8 +6,8 @@
 #include "PupilHands.h"
 #include "TestSupport.h"
 
-#include "app/SharedState.h"
 #include "app/SingleInstance.h"
+#include "base/SharedState.h"
 #include "exercise/families/BuildForm.h"
 #include "exercise/families/LabelledBuildForm.h"
 #include "frame/Formortix.h"

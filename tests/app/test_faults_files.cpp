@@ -6,8 +6,8 @@
 #include "PupilHands.h"
 #include "TestSupport.h"
 
-#include "app/SharedState.h"
 #include "app/SingleInstance.h"
+#include "base/SharedState.h"
 #include "frame/Formortix.h"
 #include "lang/IniFile.h"
 #include "lang/LanguageSupport.h"

@@ -5,9 +5,9 @@
 #include "PupilHands.h"
 #include "TestSupport.h"
 
-#include "app/ProgramFolder.h"
-#include "app/SharedState.h"
 #include "app/SingleInstance.h"
+#include "base/ProgramFolder.h"
+#include "base/SharedState.h"
 #include "frame/Formortix.h"
 #include "ui/Forms.h"
 #include "ui/MenuControl.h"

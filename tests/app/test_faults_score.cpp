@@ -5,7 +5,7 @@
 #include "PupilHands.h"
 #include "TestSupport.h"
 
-#include "app/SharedState.h"
+#include "base/SharedState.h"
 #include "ui/Forms.h"
 
 #include <QTest>

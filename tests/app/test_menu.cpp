@@ -4,9 +4,9 @@
 
 #include "app/CommandLine.h"
 #include "app/Main.h"
-#include "app/ProgramFolder.h"
-#include "app/SharedState.h"
 #include "app/SingleInstance.h"
+#include "base/ProgramFolder.h"
+#include "base/SharedState.h"
 #include "lang/LanguageSupport.h"
 #include "ui/ClsResize.h"
 #include "ui/Form.h"

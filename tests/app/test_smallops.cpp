@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include "app/Modulo1.h"
-#include "app/Rnd.h"
-#include "app/SmallOperations.h"
+#include "base/Rnd.h"
+#include "base/SmallOperations.h"
+#include "lang/ProgramQuestions.h"
 
 #include <QTest>
 

@@ -2,9 +2,9 @@
 #include "TestSupport.h"
 
 #include "app/Main.h"
-#include "app/ProgramFolder.h"
-#include "app/SharedState.h"
 #include "app/SingleInstance.h"
+#include "base/ProgramFolder.h"
+#include "base/SharedState.h"
 #include "frame/Formortix.h"
 #include "frame/FrameLayout.h"
 #include "frame/FrameSettings.h"

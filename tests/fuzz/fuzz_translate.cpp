@@ -16,8 +16,8 @@
 #include "IniReference.h"
 
 #include "app/FormMenu.h"
-#include "app/ProgramFolder.h"
-#include "app/SharedState.h"
+#include "base/ProgramFolder.h"
+#include "base/SharedState.h"
 #include "lang/IniFile.h"
 #include "lang/TranslateForm.h"
 #include "ui/Control.h"

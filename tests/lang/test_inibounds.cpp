@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
 #include "app/FormMenu.h"
-#include "app/SharedState.h"
+#include "base/SharedState.h"
 #include "lang/IniFile.h"
 #include "lang/LanguageSupport.h"
 #include "lang/TranslateForm.h"

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "app/SharedState.h"
+#include "base/SharedState.h"
 #include "lang/LanguageSupport.h"
 #include "lang/NumberVoice.h"
 #include "lang/TranslateForm.h"

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include "app/ProgramFolder.h"
-#include "app/Rnd.h"
-#include "app/SharedState.h"
+#include "base/ProgramFolder.h"
+#include "base/Rnd.h"
+#include "base/SharedState.h"
 #include "lang/LanguageSupport.h"
 #include "ui/ClsResize.h"
 #include "ui/Form.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Rnd.h"
+#include "base/Rnd.h"
 #include "ui/ControlBlueprint.h"
 #include "ui/Services.h"
 #include "ui/SoundPlayer.h"

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "app/SharedState.h"
+#include "base/SharedState.h"
 #include "ui/Form.h"
 #include "ui/Forms.h"
 #include "ui/MenuControl.h"

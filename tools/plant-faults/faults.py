@@ -75,14 +75,14 @@ FAULTS = [
          find='read(stem + QStringLiteral(".Caption")); caption && !caption->isEmpty()',
          replace='read(stem + QStringLiteral(".Caption")); caption'),
 
-    # --- src/app: start-up, menu, shared operations -------------------------
+    # --- start-up, menu, shared operations (src/app, base, lang) ------------
     dict(id="app-capital-z",
-         file="src/app/SmallOperations.cpp",
+         file="src/base/SmallOperations.cpp",
          what="the capitals filter leaves z small",
          find="keyAscii > 96 && keyAscii < 123",
          replace="keyAscii > 96 && keyAscii < 122"),
     dict(id="app-quit-text",
-         file="src/app/Modulo1.cpp",
+         file="src/lang/ProgramQuestions.cpp",
          what="the menu's quit question shows the window's leave text (0001 for 0014)",
          find='ui::messageBox(parent, lang::MLSGetString(QStringLiteral("0014"))',
          replace='ui::messageBox(parent, lang::MLSGetString(QStringLiteral("0001"))'),
@@ -102,7 +102,7 @@ FAULTS = [
          find="return m_lock->tryLock(0);",
          replace="m_lock->tryLock(0);\n    return true;"),
     dict(id="app-leave-answer",
-         file="src/app/Modulo1.cpp",
+         file="src/lang/ProgramQuestions.cpp",
          what="Esci answered Yes keeps the window, answered No leaves it",
          find="if (answer != ui::MsgAnswer::Yes) {\n        return false;",
          replace="if (answer != ui::MsgAnswer::No) {\n        return false;"),

@@ -1,8 +1,8 @@
 #include "exercise/engine/FeedbackSounds.h"
 
-#include "app/ProgramFolder.h"
-#include "app/Rnd.h"
-#include "app/SharedState.h"
+#include "base/ProgramFolder.h"
+#include "base/Rnd.h"
+#include "base/SharedState.h"
 #include "ui/Services.h"
 
 namespace ortix {

@@ -1,6 +1,6 @@
 #include "exercise/engine/NumberDraw.h"
 
-#include "app/Rnd.h"
+#include "base/Rnd.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "exercise/families/BuildForm.h"
 
-#include "app/SharedState.h"
+#include "base/SharedState.h"
 #include "exercise/engine/ExerciseDesign.h"
 #include "exercise/engine/NumberText.h"
 #include "exercise/engine/TextWrap.h"

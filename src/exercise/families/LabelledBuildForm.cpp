@@ -1,6 +1,6 @@
 #include "exercise/families/LabelledBuildForm.h"
 
-#include "app/SharedState.h"
+#include "base/SharedState.h"
 #include "exercise/engine/ExerciseDesign.h"
 #include "exercise/families/CentredRow.h"
 #include "lang/AccessibleTexts.h"

@@ -1,6 +1,6 @@
 #include "exercise/families/ReadBeadsForm.h"
 
-#include "app/SharedState.h"
+#include "base/SharedState.h"
 #include "exercise/engine/ExerciseDesign.h"
 #include "exercise/families/WordsAnswer.h"
 #include "ui/Accessibility.h"

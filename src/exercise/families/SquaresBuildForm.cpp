@@ -2,7 +2,7 @@
 
 #include "lang/AccessibleTexts.h"
 
-#include "app/SharedState.h"
+#include "base/SharedState.h"
 #include "ui/Control.h"
 
 namespace ortix {

@@ -8,7 +8,7 @@
 #include "TestSupport.h"
 
 #include "app/Main.h"
-#include "app/SharedState.h"
+#include "base/SharedState.h"
 #include "exercise/families/BuildForm.h"
 #include "ui/Forms.h"
 

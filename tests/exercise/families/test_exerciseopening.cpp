@@ -7,8 +7,8 @@
 
 #include "app/FormMenu.h"
 #include "app/Main.h"
-#include "app/SharedState.h"
 #include "app/SingleInstance.h"
+#include "base/SharedState.h"
 #include "exercise/families/LabelledBuildForm.h"
 #include "exercise/families/ReadBeadsForm.h"
 #include "ui/Forms.h"

@@ -10,7 +10,7 @@
 #include "TestSupport.h"
 
 #include "app/Main.h"
-#include "app/SharedState.h"
+#include "base/SharedState.h"
 #include "exercise/families/CentredRow.h"
 #include "exercise/families/LabelledBuildForm.h"
 #include "exercise/families/NumberColouring.h"

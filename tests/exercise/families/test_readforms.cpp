@@ -7,7 +7,7 @@
 #include "TestSupport.h"
 
 #include "app/Main.h"
-#include "app/SharedState.h"
+#include "base/SharedState.h"
 #include "exercise/families/ReadBeadsForm.h"
 #include "ui/WidgetControls.h"
 

@@ -1,4 +1,4 @@
-#include "app/Rnd.h"
+#include "base/Rnd.h"
 
 #include <chrono>
 #include <cmath>

@@ -1,5 +1,8 @@
 #pragma once
 
+// The questions and the box that the menu, the exercise windows and the free
+// frame share, in the current language.
+
 class QWidget;
 
 namespace ortix {

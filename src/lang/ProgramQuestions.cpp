@@ -1,6 +1,6 @@
-#include "app/Modulo1.h"
+#include "lang/ProgramQuestions.h"
 
-#include "app/SmallOperations.h"
+#include "base/SmallOperations.h"
 #include "lang/LanguageSupport.h"
 #include "ui/ClsResize.h"
 #include "ui/Form.h"

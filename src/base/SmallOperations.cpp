@@ -1,6 +1,6 @@
-#include "app/SmallOperations.h"
+#include "base/SmallOperations.h"
 
-#include "app/Rnd.h"
+#include "base/Rnd.h"
 
 namespace ortix {
 
