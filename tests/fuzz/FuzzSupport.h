@@ -16,30 +16,8 @@ namespace ortix::fuzz {
 // broke the rule.
 [[noreturn]] void fail(const char *file, int line, const char *rule, const QString &detail);
 
-#define FUZZ_CHECK(rule, detail)                                                                   \
-    do {                                                                                           \
-        if (!(rule)) {                                                                             \
-            ::ortix::fuzz::fail(__FILE__, __LINE__, #rule, (detail));                              \
-        }                                                                                          \
-    } while (false)
-
-// The parts of one input, front to back: lines end at '\n', single bytes
-// and little-endian numbers read 0 when the input has run out.
-class Input
-{
-public:
-    Input(const std::uint8_t *data, std::size_t size);
-
-    QByteArray line();
-    quint8 byte();
-    qint64 int64();
-    QByteArray rest();
-    bool atEnd() const { return m_pos >= m_bytes.size(); }
-
-private:
-    QByteArray m_bytes;
-    qsizetype m_pos = 0;
-};
+#define FUZZ_CHECK(rule, detail) \
+    do { if (!(rule)) ::ortix::fuzz::fail(__FILE__, __LINE__, #rule, (detail)); } while (false)
 
 // How a file's bytes are sized around a limit, read from two bytes of the
 // input. Mode bits 0-3 all set: the content is padded (or cut) to
@@ -52,20 +30,37 @@ struct Sizing
     quint8 mode = 0;
     qint8 delta = 0;
 };
-Sizing readSizing(Input &in);
+
+// The parts of one input, front to back: lines end at '\n', single bytes
+// and little-endian numbers read 0 when the input has run out.
+class Input
+{
+public:
+    Input(const std::uint8_t *data, std::size_t size)
+        : m_bytes(reinterpret_cast<const char *>(data), qsizetype(size))
+    {
+    }
+    QByteArray line();
+    quint8 byte() { return m_pos < m_bytes.size() ? quint8(m_bytes.at(m_pos++)) : 0; }
+    qint64 int64();
+    Sizing sizing() { return Sizing{byte(), qint8(byte())}; }
+    QByteArray rest() { return line(-1); }
+
+private:
+    QByteArray line(char end);
+    QByteArray m_bytes;
+    qsizetype m_pos = 0;
+};
+
 QByteArray sized(const QByteArray &content, Sizing sizing, qint64 limit);
 
-// A folder of this run, in memory (/dev/shm) where the system has one, so
-// that a million small files cost no disk writes. Removed at exit.
-QString scratchFolder();
-
-// One of a few file names of the scratch folder, a different one on each
-// call: a reader that keeps files it has seen never mistakes this input's
-// file for the previous one's.
+// A path of this run's scratch folder (in memory, /dev/shm, where the system
+// has one: a million small files cost no disk writes), in one of a few
+// subfolders, a different one on each call: a reader that keeps files it
+// has seen never mistakes this input's file for the previous one's.
 QString nextScratchPath(const QString &fileName);
 
 bool writeFile(const QString &path, const QByteArray &bytes);
-QByteArray readFile(const QString &path);
 
 // Printable form of a text for failure messages.
 QString shown(const QString &text);

@@ -4,17 +4,9 @@
 
 #include <QRegularExpression>
 
-namespace ortix::fuzz {
+#include <optional>
 
-QString referenceText(const QByteArray &bytes)
-{
-    QString text = lang::decodeText(bytes);
-    qsizetype marks = 0;
-    while (marks < text.size() && text.at(marks) == QChar(0xFEFF)) {
-        ++marks;
-    }
-    return text.mid(marks);
-}
+namespace ortix::fuzz {
 
 QStringList referenceLines(const QString &text)
 {
@@ -22,67 +14,37 @@ QStringList referenceLines(const QString &text)
     return text.split(lineEnd);
 }
 
+QStringList referenceFileLines(const QByteArray &bytes)
+{
+    static const QRegularExpression marks(QStringLiteral("^\uFEFF*"));
+    return referenceLines(lang::decodeText(bytes).remove(marks));
+}
+
 namespace {
 
-bool isHeader(const QString &trimmedLine)
+// The name of a trimmed line that is a section header.
+std::optional<QString> headerName(const QString &trimmedLine)
 {
-    return trimmedLine.startsWith(u'[');
-}
-
-QString headerName(const QString &trimmedLine)
-{
-    const QString inner = trimmedLine.mid(1);
-    const qsizetype close = inner.indexOf(u']');
-    return (close < 0 ? inner : inner.left(close)).trimmed();
-}
-
-bool sameText(const QString &a, const QString &b)
-{
-    return QString::compare(a, b, Qt::CaseInsensitive) == 0;
+    if (!trimmedLine.startsWith(u'[')) {
+        return std::nullopt;
+    }
+    return trimmedLine.mid(1).section(u']', 0, 0).trimmed();
 }
 
 } // namespace
 
+bool sameIniName(const QString &a, const QString &b)
+{
+    return QString::compare(a.trimmed(), b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
 QString referenceReadBack(const QString &written)
 {
     QString value = written.trimmed();
-    const bool quoted = value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'')
-        && value.back() == value.front();
-    if (quoted) {
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front()) {
         value = value.sliced(1, value.size() - 2);
     }
-    if (value.size() > 511) {
-        value = value.left(value.at(510).isHighSurrogate() ? 510 : 511);
-    }
-    return value;
-}
-
-QString referenceSmallRead(const QStringList &lines, const QString &section, const QString &key)
-{
-    // Find the first header of the section, then the first key line after
-    // it and before the next header.
-    qsizetype i = 0;
-    while (i < lines.size()) {
-        const QString t = lines.at(i).trimmed();
-        ++i;
-        if (isHeader(t) && sameText(headerName(t), section.trimmed())) {
-            break;
-        }
-        if (i == lines.size()) {
-            return QString();
-        }
-    }
-    for (; i < lines.size(); ++i) {
-        const QString t = lines.at(i).trimmed();
-        if (isHeader(t)) {
-            return QString();
-        }
-        const qsizetype equals = t.indexOf(u'=');
-        if (equals >= 0 && sameText(t.left(equals).trimmed(), key.trimmed())) {
-            return referenceReadBack(t.mid(equals + 1));
-        }
-    }
-    return QString();
+    return value.size() > 511 ? value.left(value.at(510).isHighSurrogate() ? 510 : 511) : value;
 }
 
 QList<IniEntry> referenceEntries(const QStringList &lines, const QString &section)
@@ -91,11 +53,11 @@ QList<IniEntry> referenceEntries(const QStringList &lines, const QString &sectio
     bool inSection = false;
     for (const QString &line : lines) {
         const QString t = line.trimmed();
-        if (isHeader(t)) {
+        if (const auto name = headerName(t)) {
             if (inSection) {
                 break;
             }
-            inSection = sameText(headerName(t), section.trimmed());
+            inSection = sameIniName(*name, section);
         } else if (const qsizetype equals = t.indexOf(u'='); inSection && equals >= 0) {
             entries.append({t.left(equals).trimmed(), t.mid(equals + 1)});
         }
@@ -105,13 +67,17 @@ QList<IniEntry> referenceEntries(const QStringList &lines, const QString &sectio
 
 QString referenceSmallRead(const QList<IniEntry> &entries, const QString &key)
 {
-    const QString wanted = key.trimmed();
     for (const IniEntry &entry : entries) {
-        if (sameText(entry.key, wanted)) {
+        if (sameIniName(entry.key, key)) {
             return referenceReadBack(entry.value);
         }
     }
     return QString();
+}
+
+QString referenceSmallRead(const QStringList &lines, const QString &section, const QString &key)
+{
+    return referenceSmallRead(referenceEntries(lines, section), key);
 }
 
 QString referenceLargeRead(const QStringList &lines, const QString &key)
@@ -127,15 +93,10 @@ QString referenceLargeRead(const QStringList &lines, const QString &key)
 
 bool fitsIniLine(const QString &section, const QString &key, const QString &value)
 {
-    const auto hasLineEnd = [](const QString &text) { return text.contains(u'\r') || text.contains(u'\n'); };
+    static const QRegularExpression lineEnd(QStringLiteral("[\r\n]"));
     const QString k = key.trimmed();
-    return !hasLineEnd(section) && !hasLineEnd(key) && !hasLineEnd(value) && !section.contains(u']')
-        && !k.contains(u'=') && !k.startsWith(u'[');
-}
-
-bool sameIniName(const QString &a, const QString &b)
-{
-    return sameText(a.trimmed(), b.trimmed());
+    return !(section + key + value).contains(lineEnd) && !section.contains(u']') && !k.contains(u'=')
+        && !k.startsWith(u'[');
 }
 
 QList<IniProbe> referenceKeys(const QStringList &lines)
@@ -144,13 +105,10 @@ QList<IniProbe> referenceKeys(const QStringList &lines)
     QString section;
     for (const QString &line : lines) {
         const QString t = line.trimmed();
-        if (isHeader(t)) {
-            section = headerName(t);
-        } else if (const qsizetype equals = t.indexOf(u'='); equals >= 0) {
+        if (const auto name = headerName(t)) {
+            section = *name;
+        } else if (const qsizetype equals = t.indexOf(u'='); equals >= 0 && probes.size() < 40) {
             probes.append({section, t.left(equals)});
-            if (probes.size() == 40) {
-                break;
-            }
         }
     }
     return probes;

@@ -9,31 +9,31 @@
 
 namespace ortix::fuzz {
 
-// The text of a file's bytes: UTF-8 or else Windows-1252 (decodeText),
-// without the byte order marks at its start, however many.
-QString referenceText(const QByteArray &bytes);
-
 // The lines of a text split at CR LF, CR or LF; a text that ends with a
 // line end gives one empty line more than the program's splitLines.
 QStringList referenceLines(const QString &text);
 
-// Files up to 64,000 bytes: the value of key in the first section named
-// section, both compared without case and outer blanks; the value without
-// outer blanks and one pair of matching quotes, at most 511 characters
-// (one fewer when the 511th would be the first half of a surrogate pair).
-QString referenceSmallRead(const QStringList &lines, const QString &section, const QString &key);
+// The lines of a file's bytes: UTF-8 or else Windows-1252 (decodeText),
+// without the byte order marks at its start, however many.
+QStringList referenceFileLines(const QByteArray &bytes);
 
-// The key lines of the first section named section, in their order: the
-// key without outer blanks and the text after the "=". The small-file rule
-// reads the same values from these as from the whole file, and many keys
-// are looked up quicker here.
+// The key lines of the first section named section (compared without case
+// and outer blanks), in their order: the key without outer blanks and the
+// text after the "=".
 struct IniEntry
 {
     QString key;
     QString value;
 };
 QList<IniEntry> referenceEntries(const QStringList &lines, const QString &section);
+
+// Files up to 64,000 bytes: the value of the first entry of key (compared
+// as sections are) without outer blanks and one pair of matching quotes, at
+// most 511 characters (one fewer when the 511th would be the first half of
+// a surrogate pair). Many keys of one section are looked up quicker in its
+// entries than in the whole file.
 QString referenceSmallRead(const QList<IniEntry> &entries, const QString &key);
+QString referenceSmallRead(const QStringList &lines, const QString &section, const QString &key);
 
 // Larger files: the first line that begins with key (case counts), less the
 // key, the character after it and the first and last of the rest.
@@ -50,14 +50,13 @@ bool fitsIniLine(const QString &section, const QString &key, const QString &valu
 // Section and key names compare without case and outer blanks.
 bool sameIniName(const QString &a, const QString &b);
 
+// The keys a text holds, each with the section it stands in; at most the
+// first 40, so that long texts stay quick.
 struct IniProbe
 {
     QString section;
     QString key;
 };
-
-// The keys a text holds, each with the section it stands in; at most the
-// first 40, so that long texts stay quick.
 QList<IniProbe> referenceKeys(const QStringList &lines);
 
 } // namespace ortix::fuzz

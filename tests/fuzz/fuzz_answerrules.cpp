@@ -42,24 +42,9 @@ constexpr char16_t kApostrophe = 0x2019;
 
 QString separatorFor(quint8 mode, const QString &line)
 {
-    switch (mode % 8) {
-    case 0:
-        return QStringLiteral(".");
-    case 1:
-        return QStringLiteral(",");
-    case 2:
-        return QString(QChar(0x202F));
-    case 3:
-        return QString(QChar(0x00A0));
-    case 4:
-        return QStringLiteral(" ");
-    case 5:
-        return QString();
-    case 6:
-        return QString(QChar(kApostrophe));
-    default:
-        return line;
-    }
+    const QString separators[] = {QStringLiteral("."), QStringLiteral(","), QString(QChar(0x202F)),
+                                  QString(QChar(0x00A0)), QStringLiteral(" "), QString(), QString(QChar(kApostrophe))};
+    return mode % 8 == 7 ? line : separators[mode % 8];
 }
 
 bool allSpaces(const QString &text)
@@ -72,16 +57,10 @@ bool allSpaces(const QString &text)
 // in front.
 QStringList groupsOf(qint64 n)
 {
-    quint64 m = n < 0 ? 0 - quint64(n) : quint64(n);
-    std::vector<unsigned> parts;
-    do {
-        parts.push_back(unsigned(m % 1000));
-        m /= 1000;
-    } while (m > 0);
+    const QString digits = QString::number(n < 0 ? 0 - quint64(n) : quint64(n));
     QStringList groups;
-    groups.append(QString::number(parts.back()));
-    for (auto it = parts.rbegin() + 1; it != parts.rend(); ++it) {
-        groups.append(QStringLiteral("%1").arg(*it, 3, 10, QLatin1Char('0')));
+    for (qsizetype end = digits.size(); end > 0; end -= 3) {
+        groups.prepend(digits.mid(std::max<qsizetype>(0, end - 3), std::min<qsizetype>(3, end)));
     }
     return groups;
 }
@@ -90,10 +69,7 @@ QString joined(qint64 n, const QStringList &groups, const QStringList &gaps)
 {
     QString text = n < 0 ? QStringLiteral("-") : QString();
     for (qsizetype i = 0; i < groups.size(); ++i) {
-        if (i > 0) {
-            text += gaps.at(i - 1);
-        }
-        text += groups.at(i);
+        text += (i > 0 ? gaps.at(i - 1) : QString()) + groups.at(i);
     }
     return text;
 }
@@ -101,22 +77,13 @@ QString joined(qint64 n, const QStringList &groups, const QStringList &gaps)
 QString joined(qint64 n, const QString &gap)
 {
     const QStringList groups = groupsOf(n);
-    QStringList gaps;
-    for (qsizetype i = 1; i < groups.size(); ++i) {
-        gaps.append(gap);
-    }
-    return joined(n, groups, gaps);
+    return joined(n, groups, QStringList(groups.size() - 1, gap));
 }
 
 QString withoutOuterBlanks(QString text)
 {
-    while (text.startsWith(u' ')) {
-        text.remove(0, 1);
-    }
-    while (text.endsWith(u' ')) {
-        text.chop(1);
-    }
-    return text;
+    static const QRegularExpression outer(QStringLiteral("^ +| +\\z"));
+    return text.remove(outer);
 }
 
 bool referenceGrouping(const QString &answer, qint64 n, const QString &separator)
@@ -191,13 +158,8 @@ void checkGroupingRule(const QString &answer, qint64 n, const QString &separator
     const QStringList groups = groupsOf(n);
     QStringList gaps;
     for (qsizetype i = 1; i < groups.size(); ++i) {
-        if (space) {
-            gaps.append(QString(QChar(kSpaces[(choice + i) % 5])));
-        } else if (separator == QString(QChar(kApostrophe)) && (choice + i) % 2 == 1) {
-            gaps.append(QStringLiteral("'"));
-        } else {
-            gaps.append(separator);
-        }
+        const bool plainApostrophe = separator == QString(QChar(kApostrophe)) && (choice + i) % 2 == 1;
+        gaps.append(space ? QString(QChar(kSpaces[(choice + i) % 5])) : plainApostrophe ? QStringLiteral("'") : separator);
     }
     const QString grouped = joined(n, groups, gaps);
     FUZZ_CHECK(matchesGrouping(blanks + grouped + blanks, n, separator), shown(grouped));

@@ -14,64 +14,27 @@
 
 #include "frame/FrameSettings.h"
 
-#include <charconv>
-#include <string>
-#include <vector>
+#include <QRegularExpression>
 
 using namespace ortix;
 using namespace ortix::fuzz;
 
 namespace {
 
-std::vector<std::string> fields(const std::string &text, std::size_t wanted)
+// The first two fields, separated by line ends, blanks, tabs or commas.
+FrameSettings referenceParse(const QByteArray &bytes)
 {
-    std::vector<std::string> out;
-    std::string current;
-    for (std::size_t i = 0; i <= text.size() && out.size() < wanted; ++i) {
-        const char ch = i < text.size() ? text[i] : ' ';
-        if (ch == '\r' || ch == '\n' || ch == ' ' || ch == '\t' || ch == ',') {
-            if (!current.empty()) {
-                out.push_back(current);
-            }
-            current.clear();
-        } else {
-            current += ch;
-        }
-    }
-    return out;
-}
-
-std::optional<long long> number(const std::string &field)
-{
-    std::size_t start = (field[0] == '+' || field[0] == '-') ? 1 : 0;
-    if (start == field.size() || field.find_first_not_of("0123456789", start) != std::string::npos) {
-        return std::nullopt;
-    }
-    long long value = 0;
-    const auto result = std::from_chars(field.data() + start, field.data() + field.size(), value);
-    if (result.ec != std::errc()) {
-        return std::nullopt;
-    }
-    return field[0] == '-' ? -value : value;
-}
-
-FrameSettings referenceParse(QByteArray bytes)
-{
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        bytes.remove(0, 3);
-    }
-    const std::vector<std::string> f = fields(bytes.toStdString(), 2);
-    if (f.size() < 2) {
-        return {};
-    }
-    const auto rods = number(f[0]);
-    const auto beads = number(f[1]);
-    if (!rods || !beads) {
-        return {};
-    }
-    const bool rodsOk = *rods >= 1 && *rods <= 6;
-    const bool beadsOk = (*beads >= 1 && *beads <= 10) || *beads == 18;
-    return rodsOk && beadsOk ? FrameSettings{int(*rods), int(*beads)} : FrameSettings{};
+    static const QRegularExpression twoFields(QStringLiteral("^(?:\u00EF\u00BB\u00BF)?[\r\n \t,]*([^\r\n \t,]+)[\r\n \t,]+([^\r\n \t,]+)"));
+    static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+$"));
+    const auto fields = twoFields.match(QString::fromLatin1(bytes));
+    bool rodsRead = false;
+    bool beadsRead = false;
+    const qlonglong rods = fields.captured(1).toLongLong(&rodsRead);
+    const qlonglong beads = fields.captured(2).toLongLong(&beadsRead);
+    const bool valid = fields.hasMatch() && number.match(fields.captured(1)).hasMatch()
+        && number.match(fields.captured(2)).hasMatch() && rodsRead && beadsRead && rods >= 1 && rods <= 6
+        && ((beads >= 1 && beads <= 10) || beads == 18);
+    return valid ? FrameSettings{int(rods), int(beads)} : FrameSettings{};
 }
 
 QString described(const FrameSettings &s)
@@ -84,7 +47,7 @@ QString described(const FrameSettings &s)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     Input in(data, size);
-    const Sizing sizing = readSizing(in);
+    const Sizing sizing = in.sizing();
     const QByteArray content = in.rest();
 
     const FrameSettings parsed = parseFrameSettings(content);

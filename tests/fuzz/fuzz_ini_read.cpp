@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Input in(data, size);
     const QString section = QString::fromUtf8(in.line());
     const QString key = QString::fromUtf8(in.line());
-    const Sizing sizing = readSizing(in);
+    const Sizing sizing = in.sizing();
     const QByteArray bytes = sized(in.rest(), sizing, lang::kSmallIniFileLimit);
 
     const QString path = nextScratchPath(QStringLiteral("file.lng"));
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::optional<QString> value = lang::MLSReadIni(path, section, key);
     FUZZ_CHECK(value.has_value(), QStringLiteral("%1 bytes").arg(bytes.size()));
 
-    const QStringList lines = referenceLines(referenceText(bytes));
+    const QStringList lines = referenceFileLines(bytes);
     if (bytes.size() <= lang::kSmallIniFileLimit) {
         const QString expected = referenceSmallRead(lines, section, key);
         FUZZ_CHECK(*value == expected, shown(*value) + QStringLiteral(" instead of ") + shown(expected));

@@ -18,20 +18,12 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 using namespace ortix;
 using namespace ortix::fuzz;
 
 namespace {
-
-bool lettersAndBlanks(const QString &words)
-{
-    for (QChar ch : words) {
-        if (!ch.isLetter() && ch != u' ') {
-            return false;
-        }
-    }
-    return true;
-}
 
 void checkNumber(qint64 n, int lingua)
 {
@@ -39,7 +31,8 @@ void checkNumber(qint64 n, int lingua)
     FUZZ_CHECK(!words.isEmpty(), QString::number(n));
     const bool inRange = n >= 0 && n <= kNumeroMassimoInLettere;
     FUZZ_CHECK((words == ValoreNonCalcolabile(lingua)) == !inRange, QString::number(n) + u' ' + shown(words));
-    FUZZ_CHECK(!inRange || lettersAndBlanks(words), QString::number(n) + u' ' + shown(words));
+    const auto letterOrBlank = [](QChar c) { return c.isLetter() || c == u' '; };
+    FUZZ_CHECK(!inRange || std::all_of(words.begin(), words.end(), letterOrBlank), QString::number(n) + u' ' + shown(words));
     if (lingua < LinguaItaliano || lingua > LinguaAlbanese) {
         FUZZ_CHECK(words == NumeroInLettere(n, int(LinguaItaliano)), QString::number(n));
     }

@@ -31,36 +31,41 @@ using namespace ortix::fuzz;
 
 namespace {
 
+// The texts of the window (first) and of each control, with the key stem of each.
 struct Texts
 {
+    QString stem;
     QString caption;
     QString tip;
     QString tag;
 };
 
-QString keyStem(const ui::Control &control)
-{
-    return control.isArrayMember() ? QStringLiteral("%1(%2)").arg(control.name()).arg(control.index()) : control.name();
-}
-
 FormMenu *menu = nullptr;
-Texts designForm;
 std::vector<Texts> design;
+
+std::vector<Texts> textsOf(const FormMenu &form)
+{
+    std::vector<Texts> texts{{form.name(), form.caption(), QString(), form.tag()}};
+    for (const ui::Control *c : form.controls()) {
+        const QString stem = c->isArrayMember() ? QStringLiteral("%1(%2)").arg(c->name()).arg(c->index()) : c->name();
+        texts.push_back({stem, c->caption(), c->toolTipText(), c->tag()});
+    }
+    return texts;
+}
 
 void restoreDesignTexts()
 {
-    menu->setCaption(designForm.caption);
-    menu->setTag(designForm.tag);
+    menu->setCaption(design[0].caption);
+    menu->setTag(design[0].tag);
     const std::vector<ui::Control *> controls = menu->controls();
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        ui::Control &control = *controls[i];
-        if (control.has(ui::Property::Caption)) {
-            control.setCaption(design[i].caption);
+        if (controls[i]->has(ui::Property::Caption)) {
+            controls[i]->setCaption(design[i + 1].caption);
         }
-        if (control.has(ui::Property::ToolTipText)) {
-            control.setToolTipText(design[i].tip);
+        if (controls[i]->has(ui::Property::ToolTipText)) {
+            controls[i]->setToolTipText(design[i + 1].tip);
         }
-        control.setTag(design[i].tag);
+        controls[i]->setTag(design[i + 1].tag);
     }
 }
 
@@ -69,65 +74,54 @@ void restoreDesignTexts()
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QString runtime = QDir(scratchFolder()).filePath(QStringLiteral("runtime"));
+    const QString runtime = nextScratchPath(QStringLiteral("runtime"));
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
-    // Never destroyed: the windows' fonts and styles live to the end.
-    static QApplication *app = new QApplication(*argc, *argv);
-    Q_UNUSED(app);
-    // Never destroyed either: it is the window of every input.
+    // Never destroyed: the windows' fonts and styles live to the end, and the
+    // menu is the window of every input.
+    new QApplication(*argc, *argv);
     menu = new FormMenu();
     menu->show();
-    designForm = {menu->caption(), QString(), menu->tag()};
-    for (const ui::Control *control : menu->controls()) {
-        design.push_back({control->caption(), control->toolTipText(), control->tag()});
-    }
+    design = textsOf(*menu);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     Input in(data, size);
-    const Sizing sizing = readSizing(in);
+    const Sizing sizing = in.sizing();
     const QByteArray bytes = sized(in.rest(), sizing, lang::kSmallIniFileLimit);
 
     const QString file = nextScratchPath(QStringLiteral("X.lng"));
     FUZZ_CHECK(writeFile(file, bytes), file);
     setProgramFolder(QFileInfo(file).path());
     shared().MLSCurrentLanguage = QStringLiteral("X");
-
     restoreDesignTexts();
-    FormMenu *form = menu;
-    lang::MLSTranslateForm(*form);
+    lang::MLSTranslateForm(*menu);
 
-    const QStringList lines = referenceLines(referenceText(bytes));
+    const QStringList lines = referenceFileLines(bytes);
     const bool small = bytes.size() <= lang::kSmallIniFileLimit;
-    const QList<IniEntry> section = small ? referenceEntries(lines, form->name()) : QList<IniEntry>();
-    const auto valueOf = [&](const QString &key) {
-        return small ? referenceSmallRead(section, key) : referenceLargeRead(lines, key);
-    };
-    const auto check = [&](const QString &what, const QString &now, const QString &designed, const QString &key,
-                           bool evenEmpty) {
-        const QString fromFile = valueOf(key);
-        const QString expected = (evenEmpty || !fromFile.isEmpty()) ? fromFile : designed;
-        FUZZ_CHECK(now == expected, what + QStringLiteral(" is ") + shown(now) + QStringLiteral(", not ") + shown(expected));
-    };
-
-    check(QStringLiteral("window caption"), form->caption(), designForm.caption, QStringLiteral("FormMenu.Caption"), true);
-    check(QStringLiteral("window tag"), form->tag(), designForm.tag, QStringLiteral("FormMenu.Tag"), true);
-    const std::vector<ui::Control *> controls = form->controls();
-    FUZZ_CHECK(controls.size() == design.size(), QStringLiteral("controls added"));
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        const ui::Control &control = *controls[i];
-        const QString stem = keyStem(control);
-        if (control.has(ui::Property::Caption)) {
-            check(stem + QStringLiteral(" caption"), control.caption(), design[i].caption, stem + QStringLiteral(".Caption"), false);
+    const QList<IniEntry> section = small ? referenceEntries(lines, menu->name()) : QList<IniEntry>();
+    const std::vector<Texts> now = textsOf(*menu);
+    FUZZ_CHECK(now.size() == design.size(), QStringLiteral("controls added"));
+    const std::vector<ui::Control *> controls = menu->controls();
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        const auto check = [&](const char *property, const QString &is, const QString &designed) {
+            const QString key = now[i].stem + u'.' + QLatin1String(property);
+            const QString fromFile = small ? referenceSmallRead(section, key) : referenceLargeRead(lines, key);
+            // The window takes even an empty text, a control only a text.
+            const QString expected = (i == 0 || !fromFile.isEmpty()) ? fromFile : designed;
+            FUZZ_CHECK(is == expected, key + QStringLiteral(" is ") + shown(is) + QStringLiteral(", not ") + shown(expected));
+        };
+        const ui::Control *control = i == 0 ? nullptr : controls[i - 1];
+        if (!control || control->has(ui::Property::Caption)) {
+            check("Caption", now[i].caption, design[i].caption);
         }
-        if (control.has(ui::Property::ToolTipText)) {
-            check(stem + QStringLiteral(" tip"), control.toolTipText(), design[i].tip, stem + QStringLiteral(".ToolTipText"), false);
+        if (control && control->has(ui::Property::ToolTipText)) {
+            check("ToolTipText", now[i].tip, design[i].tip);
         }
-        check(stem + QStringLiteral(" tag"), control.tag(), design[i].tag, stem + QStringLiteral(".Tag"), false);
+        check("Tag", now[i].tag, design[i].tag);
     }
     return 0;
 }

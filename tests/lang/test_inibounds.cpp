@@ -36,97 +36,67 @@ class TestIniBounds : public QObject
     Q_OBJECT
 
 private slots:
-    void sizeBoundIsExact_data();
-    void sizeBoundIsExact();
-    void oneLineOfFourMiBWithoutLineEnd();
-    void lineBoundIsExact_data();
-    void lineBoundIsExact();
-    void binaryDataWithNuls();
-    void sizeOfReadingRuleChangesAfter64000Bytes_data();
+    void sizeAndLineBoundsAreExact_data();
+    void sizeAndLineBoundsAreExact();
+    void binaryDataAndTheLineRule();
     void sizeOfReadingRuleChangesAfter64000Bytes();
-    void notOrdinaryFilesAreUnreadable_data();
     void notOrdinaryFilesAreUnreadable();
     void byteOrderMarksAtTheStart();
     void tooLargeLanguageFileKeepsDesignTexts();
     void tooLargeSettingKeepsTheProgramGoing();
 };
 
-void TestIniBounds::sizeBoundIsExact_data()
+void TestIniBounds::sizeAndLineBoundsAreExact_data()
 {
+    QTest::addColumn<QByteArray>("head");
+    // Beyond the head, a file of this size is a hole of NUL bytes.
     QTest::addColumn<qint64>("size");
-    QTest::addColumn<bool>("readable");
-    QTest::newRow("4 MiB") << kMaxIniFileSize << true;
-    QTest::newRow("4 MiB and a byte") << kMaxIniFileSize + 1 << false;
-}
-
-void TestIniBounds::sizeBoundIsExact()
-{
-    QFETCH(qint64, size);
-    QFETCH(bool, readable);
-    QTemporaryDir dir;
+    QTest::addColumn<QString>("expected");
     // The line rule of large files: the first line that starts with the key.
-    const QString path = test::sparseFile(dir.path(), QStringLiteral("big.lng"), "k=\"found\"\r\n", size);
-    QVERIFY(!path.isEmpty());
-    QCOMPARE(readValue(path, "S", "k"), readable ? QStringLiteral("found") : QStringLiteral("<unreadable>"));
-    // A file too large to read is not rewritten either: its other lines would be lost.
-    QCOMPARE(MLSWriteIni(path, QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("new")), readable);
-    if (!readable) {
-        QCOMPARE(QFileInfo(path).size(), size);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.read(12), QByteArray("k=\"found\"\r\n\0", 12));
+    const QByteArray found = "k=\"found\"";
+    QTest::newRow("4 MiB") << found + "\r\n" << kMaxIniFileSize << "found";
+    QTest::newRow("4 MiB and a byte") << found + "\r\n" << kMaxIniFileSize + 1 << "<unreadable>";
+    // key, "=", a quote, 4 MiB less 4 letters, a quote and no line end.
+    const QByteArray line = "k=\"" + QByteArray(kMaxIniFileSize - 4, 'x') + '"';
+    QTest::newRow("one line of 4 MiB") << line << kMaxIniFileSize << QString(kMaxIniFileSize - 4, u'x');
+    // The key's line, then empty ones: well under 4 MiB.
+    const struct
+    {
+        const char *name;
+        QByteArray lineEnd;
+        qsizetype lines;
+    } files[] = {{"65,536 lines", "\r\n", kMaxIniLines},
+                 {"65,537 lines", "\r\n", kMaxIniLines + 1},
+                 {"65,537 lines ending in CR", "\r", kMaxIniLines + 1},
+                 {"65,536 lines ending in LF", "\n", kMaxIniLines},
+                 {"4 MiB of line ends", "\n", qsizetype(kMaxIniFileSize - 9)}};
+    for (const auto &f : files) {
+        const QByteArray bytes = found + f.lineEnd.repeated(f.lines);
+        QTest::newRow(f.name) << bytes << qint64(bytes.size()) << (f.lines > kMaxIniLines ? "<unreadable>" : "found");
     }
 }
 
-void TestIniBounds::oneLineOfFourMiBWithoutLineEnd()
+void TestIniBounds::sizeAndLineBoundsAreExact()
 {
+    QFETCH(QByteArray, head);
+    QFETCH(qint64, size);
+    QFETCH(QString, expected);
     QTemporaryDir dir;
-    // key, "=", a quote, 4 MiB less 4 letters, a quote: exactly the bound.
-    QByteArray line = "k=\"" + QByteArray(kMaxIniFileSize - 4, 'x') + '"';
-    QCOMPARE(qint64(line.size()), kMaxIniFileSize);
-    const QString path = test::writeFileIn(dir.path(), QStringLiteral("line.lng"), line);
-    const auto value = MLSReadIni(path, QStringLiteral("S"), QStringLiteral("k"));
-    QVERIFY(value.has_value());
-    QCOMPARE(value->size(), kMaxIniFileSize - 4);
-    QVERIFY(value->startsWith(u'x') && value->endsWith(u'x'));
-    QCOMPARE(readValue(path, "S", "other"), QString());
-
-    line += 'x';
-    const QString over = test::writeFileIn(dir.path(), QStringLiteral("over.lng"), line);
-    QCOMPARE(readValue(over, "S", "k"), QStringLiteral("<unreadable>"));
-}
-
-void TestIniBounds::lineBoundIsExact_data()
-{
-    QTest::addColumn<QByteArray>("lineEnd");
-    QTest::addColumn<qsizetype>("lines");
-    QTest::addColumn<bool>("readable");
-    QTest::newRow("65,536 lines") << QByteArray("\r\n") << kMaxIniLines << true;
-    QTest::newRow("65,537 lines") << QByteArray("\r\n") << kMaxIniLines + 1 << false;
-    QTest::newRow("65,537 lines ending in CR") << QByteArray("\r") << kMaxIniLines + 1 << false;
-    QTest::newRow("65,536 lines ending in LF") << QByteArray("\n") << kMaxIniLines << true;
-    QTest::newRow("65,537 lines ending in LF") << QByteArray("\n") << kMaxIniLines + 1 << false;
-    QTest::newRow("4 MiB of line ends") << QByteArray("\n") << qsizetype(kMaxIniFileSize - 9) << false;
-}
-
-void TestIniBounds::lineBoundIsExact()
-{
-    QFETCH(QByteArray, lineEnd);
-    QFETCH(qsizetype, lines);
-    QFETCH(bool, readable);
-    // The first line holds the key, every other one is empty: a file of the
-    // line rule, well under 4 MiB.
-    const QByteArray bytes = "k=\"found\"" + lineEnd.repeated(lines);
-    QVERIFY(bytes.size() > kSmallIniFileLimit && bytes.size() <= kMaxIniFileSize);
-    QTemporaryDir dir;
-    const QString path = test::writeFileIn(dir.path(), QStringLiteral("lines.lng"), bytes);
-    QCOMPARE(readValue(path, "S", "k"), readable ? QStringLiteral("found") : QStringLiteral("<unreadable>"));
+    const QString path = test::sparseFile(dir.path(), QStringLiteral("big.lng"), head, size);
+    QVERIFY(!path.isEmpty());
+    QCOMPARE(readValue(path, "S", "k"), expected);
     // Asked again, the answer is the same.
-    QCOMPARE(readValue(path, "S", "k"), readable ? QStringLiteral("found") : QStringLiteral("<unreadable>"));
+    QCOMPARE(readValue(path, "S", "k"), expected);
+    // A file too large to read is not rewritten either: its other lines would be lost.
+    const bool readable = expected != QStringLiteral("<unreadable>");
     QCOMPARE(MLSWriteIni(path, QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("new")), readable);
+    if (!readable) {
+        QCOMPARE(QFileInfo(path).size(), size);
+        QCOMPARE(test::readBytes(path).left(head.size()), head);
+    }
 }
 
-void TestIniBounds::binaryDataWithNuls()
+void TestIniBounds::binaryDataAndTheLineRule()
 {
     QTemporaryDir dir;
     QByteArray junk;
@@ -134,61 +104,51 @@ void TestIniBounds::binaryDataWithNuls()
         junk += char((i * 7919) % 256);
     }
     // Small: sections and keys still count, NUL or not.
-    const QByteArray entry("\r\n[S]\r\nk=\"a\0b\"\r\n", 16);
-    const QString small = test::writeFileIn(dir.path(), QStringLiteral("small.lng"), junk + entry + junk);
+    const QString small = test::writeFileIn(dir.path(), QStringLiteral("small.lng"),
+                                            junk + QByteArray("\r\n[S]\r\nk=\"a\0b\"\r\n", 16) + junk);
     QCOMPARE(readValue(small, "S", "k"), QString::fromLatin1("a\0b", 3));
     QCOMPARE(readValue(small, "S", "missing"), QString());
-
-    // Large: NUL bytes throughout, then the key's line.
+    // Large: NUL bytes throughout, then the lines of the keys. The first line
+    // of a key whatever its section (its case counts), less the key, the
+    // "=" and the first and last character of the rest.
     const QString large = test::writeFileIn(dir.path(), QStringLiteral("large.lng"),
-                                    QByteArray(kSmallIniFileLimit, '\0') + "\nk=\"after\"\n" + junk);
-    QCOMPARE(readValue(large, "S", "k"), QStringLiteral("after"));
-    QCOMPARE(readValue(large, "S", "missing"), QString());
+                                            QByteArray(kSmallIniFileLimit, '\0')
+                                                + "\nk=\"after\"\n[T]\nk=\"second\"\nu=Esatti\nv=x\nW=\"case\"\n" + junk);
+    const struct
+    {
+        const char *key;
+        const char *value;
+    } keys[] = {{"k", "after"}, {"u", "satt"}, {"v", ""}, {"w", ""}, {"missing", ""}};
+    for (const auto &[key, value] : keys) {
+        QCOMPARE(readValue(large, "T", key), QString::fromLatin1(value));
+    }
 }
 
-void TestIniBounds::sizeOfReadingRuleChangesAfter64000Bytes_data()
-{
-    QTest::addColumn<qint64>("size");
-    QTest::addColumn<QString>("expected");
-    // [Second] k=two, read by sections; by lines the first "k" line wins.
-    QTest::newRow("64,000 bytes: sections") << kSmallIniFileLimit << "two";
-    QTest::newRow("64,001 bytes: lines") << kSmallIniFileLimit + 1 << "one";
-}
-
+// [Second] k=two, read by sections; by lines the first "k" line wins.
 void TestIniBounds::sizeOfReadingRuleChangesAfter64000Bytes()
 {
-    QFETCH(qint64, size);
-    QFETCH(QString, expected);
     const QByteArray body = "[First]\r\nk=\"one\"\r\n[Second]\r\nk=\"two\"\r\n;";
-    QByteArray bytes = body + QByteArray(size - body.size() - 2, '-') + "\r\n";
-    QCOMPARE(qint64(bytes.size()), size);
     QTemporaryDir dir;
-    const QString path = test::writeFileIn(dir.path(), QStringLiteral("edge.lng"), bytes);
-    QCOMPARE(readValue(path, "Second", "k"), expected);
-}
-
-void TestIniBounds::notOrdinaryFilesAreUnreadable_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("endless device") << "device";
-    QTest::newRow("pipe nobody writes to") << "pipe";
-    QTest::newRow("folder") << "folder";
+    for (const qint64 size : {kSmallIniFileLimit, kSmallIniFileLimit + 1}) {
+        const QString path = test::writeFileIn(dir.path(), QStringLiteral("edge%1.lng").arg(size),
+                                               body + QByteArray(size - body.size() - 2, '-') + "\r\n");
+        QCOMPARE(QFileInfo(path).size(), size);
+        QCOMPARE(readValue(path, "Second", "k"), QString::fromLatin1(size == kSmallIniFileLimit ? "two" : "one"));
+    }
 }
 
 void TestIniBounds::notOrdinaryFilesAreUnreadable()
 {
-    QFETCH(QString, kind);
     QTemporaryDir dir;
-    const QString path = QDir(dir.path()).filePath(QStringLiteral("X.lng"));
-    if (kind == u"device") {
-        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
-    } else if (kind == u"pipe") {
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    } else {
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("X.lng")));
+    const QDir folder(dir.path());
+    // An endless device, a pipe nobody writes to, a folder: reading must
+    // neither wait for a writer nor read forever.
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), folder.filePath(QStringLiteral("device.lng"))));
+    QCOMPARE(::mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("pipe.lng"))).constData(), 0600), 0);
+    QVERIFY(folder.mkdir(QStringLiteral("folder.lng")));
+    for (const char *name : {"device.lng", "pipe.lng", "folder.lng"}) {
+        QVERIFY2(!MLSReadIni(folder.filePath(QString::fromLatin1(name)), QStringLiteral("S"), QStringLiteral("k")), name);
     }
-    // Reading must neither wait for a writer nor read forever.
-    QVERIFY(!MLSReadIni(path, QStringLiteral("S"), QStringLiteral("k")));
 }
 
 void TestIniBounds::byteOrderMarksAtTheStart()

@@ -3,7 +3,6 @@
 #include "base/SharedState.h"
 #include "ui/Form.h"
 #include "ui/Forms.h"
-#include "ui/MenuControl.h"
 #include "ui/PaintedControls.h"
 #include "ui/QtMessageBoxes.h"
 #include "ui/ToolkitLanguage.h"
@@ -14,7 +13,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -63,11 +61,6 @@ private:
     QStringList &m_log;
 };
 
-void registerLifeForm(QStringList &log, const QString &name)
-{
-    Forms::registerForm(name, [&log, name] { return new LifeForm(log, name); });
-}
-
 struct Seen
 {
     QString title;
@@ -77,7 +70,7 @@ struct Seen
 };
 
 // Answers the box that is about to open by pressing the button with the
-// given role, after noting what it shows.
+// given role (Enter for InvalidRole), after noting what it shows.
 void answerNextBox(Seen &seen, QMessageBox::ButtonRole role)
 {
     QTimer::singleShot(0, [&seen, role] {
@@ -92,6 +85,9 @@ void answerNextBox(Seen &seen, QMessageBox::ButtonRole role)
                 QTimer::singleShot(0, b, &QAbstractButton::click);
             }
         }
+        if (role == QMessageBox::InvalidRole) {
+            QTimer::singleShot(0, box, [box] { QTest::keyClick(box, Qt::Key_Return); });
+        }
     });
 }
 
@@ -102,18 +98,13 @@ class TestControls : public QObject
     Q_OBJECT
 
 private slots:
-    void designGivesControlsNamesAndPixels();
-    void labelSizesItselfToCaption();
-    void menuArrayGrowsAfterLastMember();
+    void designGivesControlsNamesPixelsAndLooks();
     void textBoxFilterReplacesAndDropsKeys();
-    void paintedControlsShowColourAndShape();
-    void lifeRunsInOrder();
-    void openingUnloadsTheOpenerClosingTheLastEnds();
-    void yesNoTakeTheLanguageFileCaptions();
-    void toolkitTextsFollowTheLanguage();
+    void lifeRunsInOrderOpeningUnloadsTheOpener();
+    void messageBoxesSpeakTheProgramsLanguage();
 };
 
-void TestControls::designGivesControlsNamesAndPixels()
+void TestControls::designGivesControlsNamesPixelsAndLooks()
 {
     test::TestRun run;
     Form form(design());
@@ -135,12 +126,8 @@ void TestControls::designGivesControlsNamesAndPixels()
     form.control(QStringLiteral("Command1"))->setLeft(1507.5);
     QCOMPARE(form.control(QStringLiteral("Command1"))->left(), 1507.5);
     QCOMPARE(b->x(), 101);
-}
 
-void TestControls::labelSizesItselfToCaption()
-{
-    test::TestRun run;
-    Form form(design());
+    // A label sized to its caption follows its text and font.
     Control *l = form.control(QStringLiteral("Etichetta"));
     const double narrow = l->width();
     l->setCaption(QStringLiteral("QUATTROCENTOSETTANTAMILA"));
@@ -149,20 +136,17 @@ void TestControls::labelSizesItselfToCaption()
     l->setFontSize(24);
     QVERIFY(l->width() > wide);
     QVERIFY(l->widget()->width() >= QFontMetrics(l->widget()->font()).horizontalAdvance(l->caption()));
-}
-
-void TestControls::menuArrayGrowsAfterLastMember()
-{
-    test::TestRun run;
-    Form form(design());
-    MenuControl *added = form.loadMenuArrayMember(QStringLiteral("mnuLingua"));
-    QVERIFY(added);
-    QCOMPARE(added->index(), 1);
-    QCOMPARE(form.controls().back(), added);
-    auto *menu = qobject_cast<MenuControl *>(form.control(QStringLiteral("mnuLingue")))->submenu();
-    QCOMPARE(menu->actions().size(), 2);
-    QCOMPARE(menu->actions().at(1), added->action());
-    QCOMPARE(form.loadMenuArrayMember(QStringLiteral("mnuLingua"))->index(), 2);
+    // A graphical button shows its back colour.
+    Control *coloured = form.control(QStringLiteral("Colore"));
+    QCOMPARE(coloured->widget()->palette().color(QPalette::Button), QColor(0xFF, 0, 0));
+    coloured->setBackColor(QColor(0, 0x80, 0));
+    QCOMPARE(coloured->widget()->palette().color(QPalette::Button), QColor(0, 0x80, 0));
+    // Shapes (the beads) let clicks through to what lies under them.
+    auto *bead = qobject_cast<ShapeControl *>(form.control(QStringLiteral("pal_u"), 0));
+    QVERIFY(bead->widget()->testAttribute(Qt::WA_TransparentForMouseEvents));
+    // A circle takes the smaller side of its box, centred.
+    QCOMPARE(bead->outline(QSizeF(40, 20)).width(), 19.0);
+    QCOMPARE(bead->outline(QSizeF(40, 20)).center(), QPointF(20, 10));
 }
 
 void TestControls::textBoxFilterReplacesAndDropsKeys()
@@ -193,47 +177,23 @@ void TestControls::textBoxFilterReplacesAndDropsKeys()
     QCOMPARE(pressed, QList<int>{13});
 }
 
-void TestControls::paintedControlsShowColourAndShape()
-{
-    test::TestRun run;
-    Form form(design());
-    Control *b = form.control(QStringLiteral("Colore"));
-    QCOMPARE(b->widget()->palette().color(QPalette::Button), QColor(0xFF, 0, 0));
-    b->setBackColor(QColor(0, 0x80, 0));
-    QCOMPARE(b->widget()->palette().color(QPalette::Button), QColor(0, 0x80, 0));
-    // Shapes (the beads) let clicks through to what lies under them.
-    auto *bead = qobject_cast<ShapeControl *>(form.control(QStringLiteral("pal_u"), 0));
-    QVERIFY(bead->widget()->testAttribute(Qt::WA_TransparentForMouseEvents));
-    // A circle takes the smaller side of its box, centred.
-    QCOMPARE(bead->outline(QSizeF(40, 20)).width(), 19.0);
-    QCOMPARE(bead->outline(QSizeF(40, 20)).center(), QPointF(20, 10));
-}
-
-void TestControls::lifeRunsInOrder()
+void TestControls::lifeRunsInOrderOpeningUnloadsTheOpener()
 {
     test::TestRun run;
     QStringList log;
-    registerLifeForm(log, QStringLiteral("FormUno"));
-    Form *form = Forms::open(QStringLiteral("FormUno"), nullptr);
-    form->setWidth(form->width() / 2);
-    // Showing again, or a message box over it, does not activate it again.
-    form->showForm();
-    messageBox(form, QStringLiteral("?"), QString(), MsgButtons::Ok, MsgIcon::None);
-    form->unload();
-    QCOMPARE(log, QStringList({"FormUno.Load", "FormUno.Activate", "FormUno.Resize", "FormUno.Unload"}));
-}
-
-void TestControls::openingUnloadsTheOpenerClosingTheLastEnds()
-{
-    test::TestRun run;
-    QStringList log;
-    registerLifeForm(log, QStringLiteral("FormUno"));
-    registerLifeForm(log, QStringLiteral("FormDue"));
+    for (const char *formName : {"FormUno", "FormDue"}) {
+        const QString name = QString::fromLatin1(formName);
+        Forms::registerForm(name, [&log, name] { return new LifeForm(log, name); });
+    }
     Form *first = Forms::open(QStringLiteral("FormUno"), nullptr);
+    first->setWidth(first->width() / 2);
+    // Showing again, or a message box over it, does not activate it again.
+    first->showForm();
+    messageBox(first, QStringLiteral("?"), QString(), MsgButtons::Ok, MsgIcon::None);
     Form *second = Forms::open(QStringLiteral("FormDue"), first);
     QCOMPARE(Forms::all(), std::vector<Form *>{second});
-    QCOMPARE(log, QStringList({"FormUno.Load", "FormUno.Activate", "FormDue.Load", "FormDue.Activate",
-                               "FormUno.Unload"}));
+    QCOMPARE(log, QStringList({"FormUno.Load", "FormUno.Activate", "FormUno.Resize", "FormDue.Load",
+                               "FormDue.Activate", "FormUno.Unload"}));
     QCOMPARE(run.fakes.end->ends, 0);
     // Opening a window that is already open shows the same instance.
     QCOMPARE(Forms::open(QStringLiteral("FormDue"), nullptr), second);
@@ -246,40 +206,33 @@ void TestControls::openingUnloadsTheOpenerClosingTheLastEnds()
     QCOMPARE(run.fakes.end->ends, 1);
 }
 
-void TestControls::yesNoTakeTheLanguageFileCaptions()
-{
-    test::TestRun run;
-    run.writeFile(QStringLiteral("Test.lng"), "[Strings]\r\n0061=\"S\xc3\xac\"\r\n0062=\"No\"\r\n");
-    shared().MLSCurrentLanguage = QStringLiteral("Test");
-    QtMessageBoxes boxes;
-    Seen seen;
-    answerNextBox(seen, QMessageBox::NoRole);
-    QCOMPARE(boxes.show(nullptr, QStringLiteral("Vuoi uscire?"), QStringLiteral("Utilizzo dell'ortix"),
-                        MsgButtons::YesNo, MsgIcon::Question),
-             MsgAnswer::No);
-    QCOMPARE(seen.title, QStringLiteral("Utilizzo dell'ortix"));
-    QCOMPARE(seen.text, QStringLiteral("Vuoi uscire?"));
-    QCOMPARE(seen.icon, QMessageBox::Question);
-    QVERIFY(seen.buttons.contains(QString::fromUtf8("Sì")));
-
-    Seen again;
-    answerNextBox(again, QMessageBox::YesRole);
-    QCOMPARE(boxes.show(nullptr, QStringLiteral("?"), QString(), MsgButtons::YesNo, MsgIcon::None), MsgAnswer::Yes);
-}
-
-void TestControls::toolkitTextsFollowTheLanguage()
+// The real message boxes: the question's texts; Yes and No as the language
+// file has them, else the toolkit's in the program's language; Enter is Yes.
+void TestControls::messageBoxesSpeakTheProgramsLanguage()
 {
     test::TestRun run;
     QtMessageBoxes boxes;
+    const auto ask = [&boxes](Seen &seen, QMessageBox::ButtonRole role) {
+        answerNextBox(seen, role);
+        return boxes.show(nullptr, QStringLiteral("Vuoi uscire?"), QStringLiteral("Utilizzo dell'ortix"),
+                          MsgButtons::YesNo, MsgIcon::Question);
+    };
     installToolkitLanguage(4);
     Seen german;
-    answerNextBox(german, QMessageBox::YesRole);
-    boxes.show(nullptr, QStringLiteral("?"), QString(), MsgButtons::YesNo, MsgIcon::None);
+    QCOMPARE(ask(german, QMessageBox::YesRole), MsgAnswer::Yes);
     installToolkitLanguage(2);
     Seen english;
-    answerNextBox(english, QMessageBox::YesRole);
-    boxes.show(nullptr, QStringLiteral("?"), QString(), MsgButtons::YesNo, MsgIcon::None);
+    QCOMPARE(ask(english, QMessageBox::NoRole), MsgAnswer::No);
+    QCOMPARE(english.title, QStringLiteral("Utilizzo dell'ortix"));
+    QCOMPARE(english.text, QStringLiteral("Vuoi uscire?"));
+    QCOMPARE(english.icon, QMessageBox::Question);
     QVERIFY(english.buttons.contains(QStringLiteral("Yes")));
+
+    run.writeFile(QStringLiteral("Test.lng"), "[Strings]\r\n0061=\"S\xc3\xac\"\r\n0062=\"No\"\r\n");
+    shared().MLSCurrentLanguage = QStringLiteral("Test");
+    Seen translated;
+    QCOMPARE(ask(translated, QMessageBox::InvalidRole), MsgAnswer::Yes);
+    QVERIFY(translated.buttons.contains(QString::fromUtf8("S\xc3\xac")));
     if (german.buttons == english.buttons) {
         QSKIP("the toolkit's German texts are not installed");
     }

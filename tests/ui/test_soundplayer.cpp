@@ -51,11 +51,6 @@ QByteArray riff(const QByteArray &chunks)
     return "RIFF" + le(quint32(chunks.size() + 4)) + "WAVE" + chunks;
 }
 
-QByteArray silence(int samples)
-{
-    return QByteArray(2 * samples, '\0');
-}
-
 // The body of the first chunk of that id in a RIFF/WAVE file.
 QByteArray chunkBody(const QByteArray &wave, const char *id)
 {
@@ -82,11 +77,8 @@ QList<qint16> samplesOf(const QString &name)
 
 int peakOf(const QList<qint16> &samples)
 {
-    int peak = 0;
-    for (const qint16 s : samples) {
-        peak = std::max(peak, std::abs(int(s)));
-    }
-    return peak;
+    const auto louder = [](qint16 a, qint16 b) { return std::abs(int(a)) < std::abs(int(b)); };
+    return std::abs(int(*std::max_element(samples.begin(), samples.end(), louder)));
 }
 
 // Lets the effects load, fail and start in the background.
@@ -102,77 +94,56 @@ class TestSoundPlayer : public QObject
     Q_OBJECT
 
 private slots:
-    void generatedWaveIsValid_data();
-    void generatedWaveIsValid();
-    void rightAnswerSoundsDifferAndWrongIsSofter();
+    void generatedWavesAreValid();
     void completeWave_data();
     void completeWave();
-    void anyFilePlaysHarmlessly_data();
     void anyFilePlaysHarmlessly();
     void fileFixedLaterIsPlayed();
-    void newSoundCutsOffTheOneStillPlaying();
     void cacheIsBounded();
 };
 
-void TestSoundPlayer::generatedWaveIsValid_data()
+// The sounds synthesised at build time.
+void TestSoundPlayer::generatedWavesAreValid()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<double>("minSeconds");
-    QTest::addColumn<double>("maxSeconds");
-    // Right answers are short cheerful chimes; the bead sounds are brief.
-    QTest::newRow("si1") << "si1.wav" << 0.3 << 0.7;
-    QTest::newRow("si2") << "si2.wav" << 0.3 << 0.7;
-    QTest::newRow("si3") << "si3.wav" << 0.3 << 0.7;
-    QTest::newRow("si4") << "si4.wav" << 0.3 << 0.7;
-    QTest::newRow("no") << "no.wav" << 0.2 << 1.0;
-    QTest::newRow("pop1") << "pop1.wav" << 0.02 << 0.25;
-    QTest::newRow("blip01") << "blip01.wav" << 0.02 << 0.25;
-    QTest::newRow("up05") << "up05.wav" << 0.1 << 0.6;
-}
-
-void TestSoundPlayer::generatedWaveIsValid()
-{
-    QFETCH(QString, name);
-    QFETCH(double, minSeconds);
-    QFETCH(double, maxSeconds);
-    // Chunks within the file, a sane format before the data.
-    QVERIFY(QtSoundPlayer::isCompleteWave(soundPath(name)));
-    const QByteArray bytes = ortix::test::readBytes(soundPath(name));
-    QCOMPARE(qFromLittleEndian<quint32>(bytes.constData() + 4), quint32(bytes.size() - 8));
-    // 16-bit mono PCM, every field consistent.
-    const QByteArray fmt = chunkBody(bytes, "fmt ");
-    const auto sampleRate = qFromLittleEndian<quint32>(fmt.constData() + 4); // fmt checked above
-    QVERIFY(sampleRate >= 8000 && sampleRate <= 48000);
-    QCOMPARE(fmt, fmtBody(1, 1, sampleRate, 16));
-    QCOMPARE(chunkBody(bytes, "data").size() % 2, 0);
-    const QList<qint16> samples = samplesOf(name);
-
-    const double seconds = double(samples.size()) / sampleRate;
-    QVERIFY2(seconds >= minSeconds && seconds <= maxSeconds, qPrintable(QString::number(seconds)));
-
-    // Loud enough to hear, never clipped.
-    const int peak = peakOf(samples);
-    QVERIFY(peak > kFullScale / 10);
-    QVERIFY(peak < kFullScale * 9 / 10);
-
-    // No click at either end: the sound fades in from and out to silence.
-    constexpr int kEdge = 8;
-    constexpr int kQuiet = kFullScale / 100;
-    for (int i = 0; i < kEdge; ++i) {
-        QVERIFY(std::abs(int(samples.at(i))) < kQuiet);
-        QVERIFY(std::abs(int(samples.at(samples.size() - 1 - i))) < kQuiet);
-    }
-}
-
-void TestSoundPlayer::rightAnswerSoundsDifferAndWrongIsSofter()
-{
-    const QList<qint16> wrong = samplesOf(QStringLiteral("no.wav"));
-    QList<QList<qint16>> right;
-    for (int k = 1; k <= 4; ++k) {
-        const QList<qint16> samples = samplesOf(QStringLiteral("si%1.wav").arg(k));
-        QVERIFY(!samples.isEmpty() && !right.contains(samples));
-        QVERIFY(peakOf(wrong) <= peakOf(samples));
-        right.append(samples);
+    // Right answers are short cheerful chimes, each its own, the wrong answer
+    // no louder than any; the bead sounds are brief.
+    const struct
+    {
+        const char *name;
+        double minSeconds;
+        double maxSeconds;
+    } sounds[] = {{"si1.wav", 0.3, 0.7},   {"si2.wav", 0.3, 0.7},    {"si3.wav", 0.3, 0.7},
+                  {"si4.wav", 0.3, 0.7},   {"no.wav", 0.2, 1.0},     {"pop1.wav", 0.02, 0.25},
+                  {"blip01.wav", 0.02, 0.25}, {"up05.wav", 0.1, 0.6}};
+    QList<QList<qint16>> chimes;
+    for (const auto &sound : sounds) {
+        const QString name = QString::fromLatin1(sound.name);
+        // Chunks within the file, a sane format before the data.
+        QVERIFY2(QtSoundPlayer::isCompleteWave(soundPath(name)), sound.name);
+        const QByteArray bytes = ortix::test::readBytes(soundPath(name));
+        QCOMPARE(qFromLittleEndian<quint32>(bytes.constData() + 4), quint32(bytes.size() - 8));
+        // 16-bit mono PCM, every field consistent.
+        const QByteArray fmt = chunkBody(bytes, "fmt ");
+        const auto sampleRate = qFromLittleEndian<quint32>(fmt.constData() + 4);
+        QVERIFY(sampleRate >= 8000 && sampleRate <= 48000);
+        QCOMPARE(fmt, fmtBody(1, 1, sampleRate, 16));
+        QCOMPARE(chunkBody(bytes, "data").size() % 2, 0);
+        const QList<qint16> samples = samplesOf(name);
+        const double seconds = double(samples.size()) / sampleRate;
+        QVERIFY2(seconds >= sound.minSeconds && seconds <= sound.maxSeconds, sound.name);
+        // Loud enough to hear, never clipped.
+        const int peak = peakOf(samples);
+        QVERIFY2(peak > kFullScale / 10 && peak < kFullScale * 9 / 10, sound.name);
+        // No click at either end: the sound fades in from and out to silence.
+        for (int i = 0; i < 8; ++i) {
+            QVERIFY(std::abs(int(samples.at(i))) < kFullScale / 100);
+            QVERIFY(std::abs(int(samples.at(samples.size() - 1 - i))) < kFullScale / 100);
+        }
+        if (name.startsWith(u"si")) {
+            QVERIFY(!chimes.contains(samples));
+            QVERIFY(peakOf(samplesOf(QStringLiteral("no.wav"))) <= peak);
+            chimes.append(samples);
+        }
     }
 }
 
@@ -182,7 +153,7 @@ void TestSoundPlayer::completeWave_data()
     QTest::addColumn<bool>("complete");
 
     const QByteArray fmt = chunk("fmt ", fmtBody());
-    const QByteArray data = chunk("data", silence(200));
+    const QByteArray data = chunk("data", QByteArray(400, '\0'));
 
     QTest::newRow("fmt and data") << riff(fmt + data) << true;
     QTest::newRow("other chunks around") << riff(chunk("JUNK", "abcd") + fmt + chunk("LIST", "ab") + data)
@@ -193,15 +164,12 @@ void TestSoundPlayer::completeWave_data()
     QTest::newRow("float") << riff(chunk("fmt ", fmtBody(3, 1, 44100, 32)) + data) << true;
 
     QTest::newRow("empty") << QByteArray() << false;
-    QTest::newRow("shorter than the RIFF header") << QByteArray("RIFF\x10\0\0\0WAV", 11) << false;
     QTest::newRow("not RIFF") << "RIFX" + riff(fmt + data).mid(4) << false;
     QTest::newRow("not WAVE") << "RIFF" + le(quint32(100)) + "AVI " + fmt + data << false;
     QTest::newRow("no data chunk") << riff(fmt) << false;
     QTest::newRow("data before fmt") << riff(data + fmt) << false;
     QTest::newRow("no sound in data") << riff(fmt + chunk("data", QByteArray())) << false;
-    QTest::newRow("data longer than the file") << riff(fmt + chunk("data", silence(50), 100000)) << false;
-    QTest::newRow("chunk before data runs past the end")
-        << riff(fmt + chunk("LIST", "abcd", 5000) + data) << false;
+    QTest::newRow("data longer than the file") << riff(fmt + chunk("data", QByteArray(100, '\0'), 100000)) << false;
     QTest::newRow("odd-length chunk before data") << riff(chunk("JUNK", "abc") + fmt + data) << false;
     QTest::newRow("fmt too short") << riff(chunk("fmt ", fmtBody().left(12)) + data) << false;
     QTest::newRow("compressed format") << riff(chunk("fmt ", fmtBody(2)) + data) << false;
@@ -220,40 +188,29 @@ void TestSoundPlayer::completeWave()
     QCOMPARE(QtSoundPlayer::isCompleteWave(path), complete);
 }
 
-void TestSoundPlayer::anyFilePlaysHarmlessly_data()
-{
-    QTest::addColumn<QByteArray>("bytes"); // empty: a shipped sound
-    QTest::addColumn<int>("held");
-    const QByteArray fmt = chunk("fmt ", fmtBody());
-    // A file Qt's loader would wait on for ever is never handed to it; the
-    // player going away at the end of the row shows nothing was left waiting.
-    QTest::newRow("data cut short") << riff(fmt + chunk("data", silence(50), 100000)) << 0;
-    QTest::newRow("extra chunks") << riff(chunk("JUNK", "ab") + fmt + chunk("data", silence(300))) << 1;
-    QTest::newRow("good file") << QByteArray() << 1;
-}
-
 void TestSoundPlayer::anyFilePlaysHarmlessly()
 {
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, held);
     QTemporaryDir dir;
-    QString path = soundPath(QStringLiteral("si1.wav"));
-    if (!bytes.isEmpty()) {
-        path = ortix::test::writeFileIn(dir.path(), QStringLiteral("sound.wav"), bytes);
-        QVERIFY(!path.isEmpty());
-    }
+    const QByteArray fmt = chunk("fmt ", fmtBody());
+    // A file Qt's loader would wait on for ever is never handed to it; the
+    // player going away at the end shows nothing was left waiting.
+    const QString cut = ortix::test::writeFileIn(dir.path(), QStringLiteral("cut.wav"),
+                                                 riff(fmt + chunk("data", QByteArray(100, '\0'), 100000)));
+    const QString extra = ortix::test::writeFileIn(dir.path(), QStringLiteral("extra.wav"),
+                                                   riff(chunk("JUNK", "ab") + fmt + chunk("data", QByteArray(600, '\0'))));
     QtSoundPlayer player;
-    player.play(path);
-    player.play(path); // twice in a row, before the first has even loaded
-    letSoundsRun();
-    player.play(path); // again once the file has loaded or failed
-    letSoundsRun();
-    // A playable file is held once, however often it is played.
-    QCOMPARE(player.cachedSoundCount(), held);
-    // A sound that could not play does not stand in the way of the next.
-    player.play(soundPath(QStringLiteral("pop1.wav")));
-    letSoundsRun();
-    QCOMPARE(player.cachedSoundCount(), held + 1);
+    int held = 0;
+    for (const QString &path : {cut, extra, soundPath(QStringLiteral("si1.wav"))}) {
+        player.play(path);
+        player.play(path); // twice in a row, before the first has even loaded
+        letSoundsRun();
+        player.play(path); // again once the file has loaded or failed
+        letSoundsRun();
+        // A playable file is held once, however often it is played; one that
+        // could not play does not stand in the way of the next.
+        held += path == cut ? 0 : 1;
+        QCOMPARE(player.cachedSoundCount(), held);
+    }
 }
 
 void TestSoundPlayer::fileFixedLaterIsPlayed()
@@ -279,23 +236,6 @@ void TestSoundPlayer::fileFixedLaterIsPlayed()
     QCOMPARE(defaultSounds, 2);
 }
 
-void TestSoundPlayer::newSoundCutsOffTheOneStillPlaying()
-{
-    // As a pupil's quick clicks on the frame would: each sound starts before
-    // the last has ended, and every file is loaded only once.
-    QtSoundPlayer player;
-    for (const char *name : {"pop1.wav", "pop1.wav", "blip01.wav", "pop1.wav", "up05.wav", "si2.wav", "no.wav",
-                             "blip01.wav"}) {
-        player.play(soundPath(QString::fromLatin1(name)));
-        QTest::qWait(20);
-    }
-    letSoundsRun();
-    QCOMPARE(player.cachedSoundCount(), 5);
-    player.play(QString()); // nothing to play: the current sound just stops
-    letSoundsRun();
-    QCOMPARE(player.cachedSoundCount(), 5);
-}
-
 void TestSoundPlayer::cacheIsBounded()
 {
     QTemporaryDir dir;
@@ -308,8 +248,10 @@ void TestSoundPlayer::cacheIsBounded()
         QCOMPARE(player.cachedSoundCount(), std::min(i + 1, int(QtSoundPlayer::CacheLimit)));
     }
     letSoundsRun();
-    // Playing a file already held neither grows nor shrinks the cache.
+    // Playing a file already held neither grows nor shrinks the cache; with
+    // nothing to play the current sound just stops.
     player.play(dir.filePath(QStringLiteral("blip%1.wav").arg(files - 1)));
+    player.play(QString());
     QCOMPARE(player.cachedSoundCount(), int(QtSoundPlayer::CacheLimit));
     letSoundsRun();
 }
