@@ -8,16 +8,9 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 program="$1"
 scratch="$2"
-rm -rf "$scratch"
-mkdir -p "$scratch/runtime" "$scratch/home"
-chmod 700 "$scratch/runtime"
-
-export XDG_RUNTIME_DIR="$scratch/runtime"
-export HOME="$scratch/home"
-export XDG_CONFIG_HOME="$scratch/home/.config"
-unset QT_QPA_PLATFORM
 
 . "$(dirname "$0")/virtual_display.sh"
+prepare_scratch "$scratch"
 start_virtual_display "$scratch"
 
 # A session bus of its own, and on it the accessibility bus.

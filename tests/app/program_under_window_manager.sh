@@ -8,16 +8,10 @@
 set -u
 program="$1"
 scratch="$2"
-rm -rf "$scratch"
-mkdir -p "$scratch/runtime" "$scratch/config"
-chmod 700 "$scratch/runtime"
-
-export XDG_RUNTIME_DIR="$scratch/runtime"
-export XDG_CONFIG_HOME="$scratch/config"
 export ASAN_OPTIONS="detect_leaks=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
-unset QT_QPA_PLATFORM
 
 . "$(dirname "$0")/virtual_display.sh"
+prepare_scratch "$scratch"
 start_virtual_display "$scratch"
 
 pid=""

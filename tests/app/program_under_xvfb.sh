@@ -13,24 +13,18 @@
 set -u
 program="$1"
 scratch="$2"
-rm -rf "$scratch"
-mkdir -p "$scratch/runtime" "$scratch/config" "$scratch/nolang"
-chmod 700 "$scratch/runtime"
-
-export XDG_RUNTIME_DIR="$scratch/runtime"
-export XDG_CONFIG_HOME="$scratch/config"
 # The exit status is checked: leaks inside the system's libraries (D-Bus,
 # fontconfig) are not the program's faults. Freed memory is overwritten, as
 # the plain allocator does: a Qt object used after the application is gone
 # then fails (hangs or crashes) in the sanitizers' build too, whose own
 # allocator otherwise keeps such a fault quiet inside Qt's libraries.
 export ASAN_OPTIONS="detect_leaks=0:max_free_fill_size=4096:free_fill_byte=190${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
-unset QT_QPA_PLATFORM
-
-# A copy of the program that finds no language file, beside it or installed.
-cp "$program" "$scratch/nolang/"
 
 . "$(dirname "$0")/virtual_display.sh"
+prepare_scratch "$scratch"
+# A copy of the program that finds no language file, beside it or installed.
+mkdir "$scratch/nolang"
+cp "$program" "$scratch/nolang/"
 start_virtual_display "$scratch"
 
 pid=""

@@ -136,7 +136,6 @@ void TestAccess::everyWindowAsAScreenReaderFindsIt()
     test::TestRun &run = program.run;
     Form *menu = program.menu;
     QVERIFY(menu);
-    QVERIFY(menu);
     QStringList problems = problemsOf(menu);
     // The twenty exercise buttons are told apart by their names.
     QSet<QString> names;
@@ -194,7 +193,6 @@ void TestAccess::namesFollowTheLanguage()
     test::ProgramRun program;
     test::TestRun &run = program.run;
     Form *menu = program.menu;
-    QVERIFY(menu);
     QVERIFY(menu);
     test::chooseLanguage(menu, QStringLiteral("English"));
     QCOMPARE(accessibleOf(menu->control(QStringLiteral("Command9")))->text(QAccessible::Name),

@@ -1,5 +1,19 @@
 # The steps the tests that run the real program share. Sourced.
 #
+# prepare_scratch empties the scratch folder and gives the program a private
+# runtime folder, home and settings folder there, and the real display
+# platform instead of the tests' offscreen one.
+# usage: prepare_scratch <scratch folder>
+prepare_scratch() {
+    rm -rf "$1"
+    mkdir -p "$1/runtime" "$1/home/.config"
+    chmod 700 "$1/runtime"
+    export XDG_RUNTIME_DIR="$1/runtime"
+    export HOME="$1/home"
+    export XDG_CONFIG_HOME="$1/home/.config"
+    unset QT_QPA_PLATFORM
+}
+
 # start_virtual_display starts a virtual display and waits until it accepts
 # clients: sets DISPLAY and ends the server on exit.
 # The server picks a free display number itself and writes it once it
