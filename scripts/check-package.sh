@@ -34,7 +34,7 @@ mkdir -p "$scratch/runtime" "$scratch/config"
 chmod 700 "$scratch/runtime"
 export XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config"
 unset QT_QPA_PLATFORM
-xvfb-run -a -e "$scratch/xvfb.log" -s "-screen 0 1024x768x24" sh -c '
+xvfb-run -a -e "$scratch/xvfb.log" -s "-screen 0 1024x768x24 -noreset" sh -c '
 scratch="$1"
 i=0
 until xdotool getdisplaygeometry >/dev/null 2>&1; do

@@ -26,7 +26,10 @@ pid=$!
 # The Debian interpreter, which has python3-pyatspi, not one a user installed.
 /usr/bin/python3 "$here/access_client.py" "$scratch"
 status=$?
-if [ $status -ne 0 ]; then echo "--- program output"; cat "$scratch/ortix.log"; fi
+if [ $status -ne 0 ]; then
+    echo "--- program output"; cat "$scratch/ortix.log"
+    echo "--- display $DISPLAY"; xdotool getdisplaygeometry || echo "refuses clients now"; cat "$scratch/xvfb.log"
+fi
 kill $pid 2>/dev/null
 wait $pid 2>/dev/null
 kill $bus 2>/dev/null

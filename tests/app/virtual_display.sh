@@ -18,9 +18,12 @@ prepare_scratch() {
 # clients: sets DISPLAY and ends the server on exit.
 # The server picks a free display number itself and writes it once it
 # accepts clients: no fixed number that another virtual display may hold.
+# -noreset: by default the server starts over whenever its last client
+# leaves (after the readiness probe below, for one); a client that connects
+# then, on a loaded machine, may be refused.
 # usage: start_virtual_display <scratch folder>
 start_virtual_display() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$1/display" 2>"$1/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$1/display" 2>"$1/xvfb.log" &
     xvfb=$!
     trap 'kill $xvfb 2>/dev/null' EXIT
     i=0
