@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPointingDevice>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 
@@ -224,15 +225,8 @@ void holdTouch(Control *control)
 
 QString withoutOuterBlanks(const QString &text)
 {
-    qsizetype from = 0;
-    qsizetype to = text.size();
-    while (from < to && text.at(from) == u' ') {
-        ++from;
-    }
-    while (to > from && text.at(to - 1) == u' ') {
-        --to;
-    }
-    return text.mid(from, to - from);
+    static const QRegularExpression outerBlanks(QStringLiteral("^ +| +$"));
+    return QString(text).remove(outerBlanks);
 }
 
 namespace {

@@ -48,10 +48,7 @@ QString beadsHold(const ExerciseForm &form)
     for (Place place : form.palline().layout().places) {
         const int count = form.palline().count(place);
         if (const int run = beadRun(form, place); count < 0 || count > 9 || run != count) {
-            return QStringLiteral("rod %1 counts %2 but shows %3 beads from the bottom (-1: a gap)")
-                .arg(suffixOf(place))
-                .arg(count)
-                .arg(run);
+            return QStringLiteral("rod %1 counts %2, shows %3 from the bottom (-1: a gap)").arg(suffixOf(place)).arg(count).arg(run);
         }
         for (const Control *bead : form.controlArray(QStringLiteral("pal_") + suffixOf(place))) {
             if (bead->widget()->isVisible() != bead->visible()) {
@@ -70,11 +67,8 @@ QString scoreHolds(const ExerciseForm &form, const ExpectedScore &score)
     if (s.ConteggioEsatti != std::min(score.right, kLargestCount) || s.ConteggioErrati != std::min(score.wrong, kLargestCount)
         || right != scoreCaption(score.right) || wrong != scoreCaption(score.wrong)) {
         return QStringLiteral("counters %1 / %2, labels \"%3\" / \"%4\" after %5 right and %6 wrong checks")
-            .arg(s.ConteggioEsatti)
-            .arg(s.ConteggioErrati)
-            .arg(right, wrong)
-            .arg(score.right)
-            .arg(score.wrong);
+            .arg(QString::number(s.ConteggioEsatti), QString::number(s.ConteggioErrati), right, wrong,
+                 QString::number(score.right), QString::number(score.wrong));
     }
     const bool si = form.control(QStringLiteral("ComandoIconaSi"))->visible();
     const bool no = form.control(QStringLiteral("ComandoIconaNo"))->visible();
@@ -135,9 +129,8 @@ QString stateHolds(const ExerciseForm &form)
             return QStringLiteral("answer box and \"avanti\" both %1").arg(avanti ? "enabled" : "disabled");
         }
         if (rightAnswer(*reader).size() > reader->answerBox()->maxLength()) {
-            return QStringLiteral("the answer box holds %1 characters, the answer \"%2\" needs more")
-                .arg(reader->answerBox()->maxLength())
-                .arg(rightAnswer(*reader));
+            return QStringLiteral("the answer box holds %1 characters, the answer \"%2\" more")
+                .arg(QString::number(reader->answerBox()->maxLength()), rightAnswer(*reader));
         }
     } else if (const auto *builder = qobject_cast<const BuildForm *>(&form)) {
         if (checksTwiceInARow(form.name()) && form.control(QStringLiteral("BottoneConferma"))->enabled() == avanti) {

@@ -58,14 +58,6 @@ const QString kKeys = QString::fromUtf8("012345678901234567890123456789012345678
                                         "àèéìòùÀÈÉÌÒÙäöüÄÖÜßçñÑëË"
                                         "  '.,-");
 
-struct WindowStats
-{
-    int visits = 0;
-    int events = 0;
-    int right = 0;
-    int wrong = 0;
-};
-
 // Whether a pupil can reach the control: shown, enabled, and not a shape,
 // a line or a menu.
 bool clickable(const Control *c)
@@ -156,16 +148,12 @@ public:
     {
         qInfo("random pupil: %d events in %lld ms, %d starts of the program, %d pages printed", m_event - 1,
               milliseconds, m_restarts + 1, m_printing->pages);
-        QStringList kinds;
-        for (const auto &[kind, count] : m_kinds) {
-            kinds << QStringLiteral("%1 %2").arg(count).arg(kind);
+        QStringList visits;
+        for (const auto &[name, count] : m_visits) {
+            visits << QStringLiteral("%1 %2").arg(name).arg(count);
         }
-        qInfo("  events: %s", qPrintable(kinds.join(QStringLiteral(", "))));
-        for (const auto &[name, s] : m_stats) {
-            qInfo("  %-12s %4d visits %6d events %5d right %5d wrong", qPrintable(name), s.visits, s.events, s.right,
-                  s.wrong);
-            outcome.visits[name] = s.visits;
-        }
+        qInfo("  visits: %s", qPrintable(visits.join(QStringLiteral(", "))));
+        outcome.visits = m_visits;
     }
 
 private:
@@ -179,21 +167,12 @@ private:
 
     int below(int n) { return n <= 1 ? 0 : int(m_random() % quint32(n)); }
     bool chance(double p) { return (m_random() >> 8) * (1.0 / 16777216.0) < p; }
-    // What the pupil does now, for the report and for a failure's context.
-    void doing(const char *kind, const QString &action)
-    {
-        ++m_kinds[QString::fromLatin1(kind)];
-        m_action = action;
-    }
-
     // Starts the program as a new process would: the shared values and the
     // unsaved choices are gone. False when it refuses.
     bool startProgram()
     {
         m_instance.reset();
-        resetShared();
-        lang::forgetUnsavedLanguage();
-        releaseResizer();
+        startAfresh();
         m_instance = std::make_unique<SingleInstance>(m_run.lockPath());
         const bool started = Main(*m_instance);
         flushDeletes();
@@ -214,7 +193,7 @@ private:
         m_window = form;
         m_score = ExpectedScore{};
         if (form) {
-            ++m_stats[form->name()].visits;
+            ++m_visits[form->name()];
         }
         if (auto *exercise = qobject_cast<ExerciseForm *>(form)) {
             connect(exercise, &ExerciseForm::scored, this, [this](bool right) { m_emitted.push_back(right); });
@@ -227,7 +206,7 @@ private:
         m_action.clear();
         if (chance(0.0002)) {
             // The window's close button: the program's last window goes.
-            doing("close", QStringLiteral("close the window"));
+            m_action = QStringLiteral("close the window");
             form->close();
         } else if (chance(0.003)) {
             reshape(form);
@@ -266,7 +245,7 @@ private:
             typeKey(form);
         } else if (roll < guided + (m_diligent ? 15 : 76)) {
             if (chance(0.3)) {
-                doing("Tab", QStringLiteral("Tab"));
+                m_action = QStringLiteral("Tab");
                 QWidget *focused = form->focusWidget();
                 pressKey(focused ? focused : form, Qt::Key_Tab, QStringLiteral("\t"));
             } else {
@@ -300,8 +279,8 @@ private:
         const std::size_t start = std::size_t(below(int(m_routes.size())));
         for (std::size_t i = 0; i < m_routes.size(); ++i) {
             const MenuRoute &route = m_routes[(start + i) % m_routes.size()];
-            const auto found = m_stats.find(route.form);
-            const int visits = found == m_stats.end() ? 0 : found->second.visits;
+            const auto found = m_visits.find(route.form);
+            const int visits = found == m_visits.end() ? 0 : found->second;
             if (visits < fewest) {
                 fewest = visits;
                 least = &route;
@@ -326,35 +305,25 @@ private:
     void reshape(Form *form)
     {
         if (form->isMinimized()) {
-            doing("restore", QStringLiteral("restore the window"));
+            m_action = QStringLiteral("restore the window");
             form->showNormal();
         } else if (chance(0.3)) {
-            doing("minimise", QStringLiteral("minimise the window"));
+            m_action = QStringLiteral("minimise the window");
             form->showMinimized();
         } else {
             const QRect screen = screenGeometry();
             const QSize size(screen.width() / 3 + below(screen.width() * 2 / 3),
                              screen.height() / 3 + below(screen.height() * 2 / 3));
-            doing("resize", QStringLiteral("resize the window to %1 x %2").arg(size.width()).arg(size.height()));
+            m_action = QStringLiteral("resize the window to %1 x %2").arg(size.width()).arg(size.height());
             form->resize(size);
         }
         QCoreApplication::processEvents();
     }
 
-    // One of `weights` at random, by its weight; -1 when all weigh nothing.
-    int weighted(const std::vector<int> &weights)
+    // One of `weights` (not empty) at random, by its weight.
+    std::size_t weighted(const std::vector<int> &weights)
     {
-        int total = 0;
-        for (int w : weights) {
-            total += w;
-        }
-        int at = total > 0 ? below(total) : -1;
-        for (std::size_t i = 0; at >= 0; ++i) {
-            if ((at -= weights[i]) < 0) {
-                return int(i);
-            }
-        }
-        return -1;
+        return std::discrete_distribution<std::size_t>(weights.begin(), weights.end())(m_random);
     }
 
     // A click on a control within reach (or a menu item when the pupil
@@ -364,7 +333,7 @@ private:
         const bool done = menuFirst ? tryMenuItem(form) || tryRandomClick(form)
                                     : tryRandomClick(form) || tryMenuItem(form);
         if (!done) {
-            doing("nothing within reach", QStringLiteral("nothing within reach"));
+            m_action = QStringLiteral("nothing within reach");
         }
     }
 
@@ -381,7 +350,7 @@ private:
             }
         }
         for (int attempt = 0; attempt < 8 && !candidates.empty(); ++attempt) {
-            Control *chosen = candidates[std::size_t(weighted(weights))];
+            Control *chosen = candidates[weighted(weights)];
             const QSize size = chosen->widget()->size();
             const int y = size.height() / 4 + below(std::max(1, size.height() / 2));
             const bool mark = chosen->kind() == ControlKind::OptionButton || chosen->kind() == ControlKind::CheckBox;
@@ -409,7 +378,6 @@ private:
         if (button == Qt::LeftButton && c->name() == u"BottoneConferma" && c->enabled()) {
             expectConferma(c->form());
         }
-        ++m_kinds[QStringLiteral("%1 click").arg(buttonName(button))];
         QTest::mouseClick(c->widget(), button, {}, at.value_or(c->widget()->rect().center()));
     }
 
@@ -427,11 +395,11 @@ private:
         if (!box) {
             clickOrMenu(form, false);
         } else if (chance(0.08)) {
-            doing("Backspace", QStringLiteral("Backspace"));
+            m_action = QStringLiteral("Backspace");
             pressBackspace(box->lineEdit());
         } else {
             const QString key(kKeys.at(below(int(kKeys.size()))));
-            doing("key", QStringLiteral("typed \"%1\"").arg(key));
+            m_action = QStringLiteral("typed \"%1\"").arg(key);
             typeText(box->lineEdit(), key);
         }
     }
@@ -457,7 +425,7 @@ private:
         } else if (auto *reader = qobject_cast<ReadBeadsForm *>(form); reader && owner == reader->answerBox()) {
             expectAnswer(reader);
         }
-        doing("Enter", QStringLiteral("Enter on ") + owner->name());
+        m_action = QStringLiteral("Enter on ") + owner->name();
         pressEnter(owner->widget());
     }
 
@@ -471,7 +439,7 @@ private:
             return;
         }
         const Qt::MouseButton button = chance(0.6) ? Qt::LeftButton : Qt::RightButton;
-        doing("double click", QStringLiteral("double %1 click on %2").arg(buttonName(button), rod->name()));
+        m_action = QStringLiteral("double %1 click on %2").arg(buttonName(button), rod->name());
         QTest::mouseDClick(rod->widget(), button);
     }
 
@@ -507,9 +475,8 @@ private:
         if (items.empty()) {
             return false;
         }
-        MenuControl *item = items[std::size_t(weighted(weights))];
-        doing(item->name() == u"mnuLanguage" ? "language menu" : "menu",
-              QStringLiteral("menu %1(%2) \"%3\"").arg(item->name()).arg(item->index()).arg(item->caption()));
+        MenuControl *item = items[weighted(weights)];
+        m_action = QStringLiteral("menu %1(%2) \"%3\"").arg(item->name()).arg(item->index()).arg(item->caption());
         item->trigger();
         return true;
     }
@@ -557,16 +524,16 @@ private:
         const QString text = edit->text();
         if (text == right || text.size() >= box->maxLength()) {
             expectAnswer(reader);
-            doing("Enter", QStringLiteral("Enter on the answer \"%1\"").arg(text));
+            m_action = QStringLiteral("Enter on the answer \"%1\"").arg(text);
             pressEnter(edit);
         } else if (edit->cursorPosition() != text.size()) {
-            doing("End", QStringLiteral("End"));
+            m_action = QStringLiteral("End");
             pressEnd(edit);
         } else if (right.startsWith(text)) {
-            doing("key", QStringLiteral("typed \"%1\" of the answer").arg(right.mid(text.size(), 1)));
+            m_action = QStringLiteral("typed \"%1\" of the answer").arg(right.mid(text.size(), 1));
             typeText(edit, right.mid(text.size(), 1));
         } else {
-            doing("Backspace", QStringLiteral("Backspace"));
+            m_action = QStringLiteral("Backspace");
             pressBackspace(edit);
         }
     }
@@ -577,8 +544,6 @@ private:
         Form *before = m_window;
         followWindow();
         Form *form = current();
-        WindowStats &stats = m_stats[form->name()];
-        ++stats.events;
         if (before != form && !m_emitted.empty()) {
             return QStringLiteral("a check was scored while the window changed");
         }
@@ -591,7 +556,6 @@ private:
                 return QStringLiteral("scored %1 for a %2 answer").arg(right ? "right" : "wrong", *m_expected.right ? "right" : "wrong");
             }
             ++(right ? m_score.right : m_score.wrong);
-            ++(right ? stats.right : stats.wrong);
             m_score.lastRight = right;
         }
         if (m_action.startsWith(u"menu MenuAzzera")) {
@@ -644,8 +608,7 @@ private:
     int m_ends = 0;
     int m_restarts = 0;
     bool m_diligent = true;
-    std::map<QString, WindowStats> m_stats;
-    std::map<QString, int> m_kinds;
+    std::map<QString, int> m_visits;
 };
 
 } // namespace

@@ -98,9 +98,7 @@ void TestFaultsFiles::readOnlyProgramFolder()
     // The choice went to the user's own LangSetting.ini, and the next start
     // opens in it, the folder still read-only.
     QCOMPARE(test::readBytes(lang::userLangSettingPath()), QByteArray("[Language]\r\nCurrentLanguage=English\r\n"));
-    test::closeAllForms();
-    resetShared();
-    lang::forgetUnsavedLanguage();
+    test::startAfresh();
     SingleInstance again(QDir(lockFolder.path()).filePath(QStringLiteral("again.lock")));
     menu = test::startProgram(again);
     QVERIFY(menu);

@@ -164,8 +164,7 @@ void TestMenu::languageMenuSwitchesAndIsRemembered()
         QCOMPARE(run.readFile(QStringLiteral("LangSetting.ini")), QByteArray("[Language]\r\nCurrentLanguage=Alfa\r\n"));
     }
     // The next start opens in the chosen language.
-    test::closeAllForms();
-    resetShared();
+    test::startAfresh();
     SingleInstance again(run.lockPath());
     QVERIFY(Main(again));
     QCOMPARE(Forms::find(QStringLiteral("FormAvvio"))->caption(), QStringLiteral("Alfa start"));
@@ -186,11 +185,6 @@ void TestMenu::usersOwnLanguageWins()
     run.writeFile(QStringLiteral("LangSetting.ini"), everyone);
     QVERIFY(QDir().mkpath(userFolder()));
     run.writeFile(lang::userLangSettingPath(), "[language]\r\ncurrentlanguage = Beta\r\n");
-    const auto restart = [&] {
-        test::closeAllForms();
-        resetShared();
-        lang::forgetUnsavedLanguage();
-    };
     {
         SingleInstance instance(run.lockPath());
         Form *menu = test::startProgram(instance);
@@ -206,7 +200,7 @@ void TestMenu::usersOwnLanguageWins()
     QCOMPARE(test::readBytes(lang::userLangSettingPath()), QByteArray("[language]\r\nCurrentLanguage=Alfa\r\n"));
 
     // --language beta: this run only, in any letter case; nothing is saved.
-    restart();
+    test::startAfresh();
     const auto before = test::folderSnapshot(run.folder());
     CommandLine commandLine = parseCommandLine({QStringLiteral("ortix"), QStringLiteral("--language"), QStringLiteral("beta")});
     QCOMPARE(commandLine.outcome, CommandLine::Outcome::Run);
@@ -223,7 +217,7 @@ void TestMenu::usersOwnLanguageWins()
     QVERIFY(!useLanguageOfCommandLine(commandLine));
 
     // Without the user's file the program folder's default holds again.
-    restart();
+    test::startAfresh();
     QVERIFY(QFile::remove(lang::userLangSettingPath()));
     SingleInstance again(run.lockPath());
     QVERIFY(Main(again));

@@ -145,6 +145,14 @@ void closeAllForms()
     flushDeletes();
 }
 
+void startAfresh()
+{
+    closeAllForms();
+    resetShared();
+    lang::forgetUnsavedLanguage();
+    ui::releaseResizer();
+}
+
 namespace {
 // Puts a new fake in a service's place; the fake, for the test's checks.
 template <typename Fake, typename Slot, typename... Args>
@@ -159,10 +167,7 @@ Fake *install(Slot &slot, Args &&...args)
 
 TestRun::TestRun(quint32 seed)
 {
-    closeAllForms();
-    resetShared();
-    lang::forgetUnsavedLanguage();
-    ui::releaseResizer();
+    startAfresh();
     ui::setTwipsPerPixel(15);
     setRnd(std::make_unique<FixedSeedRnd>(seed));
     auto &s = ui::services();

@@ -206,6 +206,9 @@ ui::FormBlueprint sampleForm(std::vector<ui::ControlBlueprint> controls);
 
 // Unloads and deletes every open window now.
 void closeAllForms();
+// What a new process of the program starts from: no window, the shared
+// values as at start, no unsaved language choice, no resizer.
+void startAfresh();
 // Runs pending deletions, so unloaded windows are really gone.
 void flushDeletes();
 
