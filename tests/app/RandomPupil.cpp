@@ -13,12 +13,10 @@
 #include "ui/ClsResize.h"
 #include "ui/Forms.h"
 #include "ui/MenuControl.h"
-#include "ui/Services.h"
 #include "ui/WidgetControls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPainter>
 #include <QPointer>
 #include <QTest>
 
@@ -31,25 +29,6 @@ namespace ortix::test {
 using namespace ui;
 
 namespace {
-
-// A printer that draws the page small and keeps nothing: the pupil may
-// print often, and the drawing is what matters here.
-class SketchPrinting : public Printing
-{
-public:
-    PrintResult print(const PrintJob &job) override
-    {
-        ++pages;
-        QImage page(120, 90, QImage::Format_RGB32);
-        QPainter painter(&page);
-        if (!job.size.isEmpty()) {
-            painter.scale(page.width() / job.size.width(), page.height() / job.size.height());
-            job.paint(painter);
-        }
-        return PrintResult{PrintOutcome::Printed, QString()};
-    }
-    int pages = 0;
-};
 
 // Characters a pupil types: digits, letters, accented letters, "ß", marks.
 const QString kKeys = QString::fromUtf8("0123456789012345678901234567890123456789"
@@ -106,9 +85,6 @@ public:
         , m_random(seed)
         , m_routes(registeredRoutes())
     {
-        auto printing = std::make_unique<SketchPrinting>();
-        m_printing = printing.get();
-        services().printing = std::move(printing);
     }
 
     QString run(int count)
@@ -147,7 +123,7 @@ public:
     void report(qint64 milliseconds, RandomPupilRun &outcome) const
     {
         qInfo("random pupil: %d events in %lld ms, %d starts of the program, %d pages printed", m_event - 1,
-              milliseconds, m_restarts + 1, m_printing->pages);
+              milliseconds, m_restarts + 1, int(m_run.fakes.printing->files.size()));
         QStringList visits;
         for (const auto &[name, count] : m_visits) {
             visits << QStringLiteral("%1 %2").arg(name).arg(count);
@@ -596,7 +572,6 @@ private:
     std::mt19937 m_random;
     std::vector<MenuRoute> m_routes;
     std::unique_ptr<SingleInstance> m_instance;
-    SketchPrinting *m_printing = nullptr;
 
     QPointer<Form> m_window;
     ExpectedScore m_score;
