@@ -103,11 +103,6 @@ void leftClick(Control *control)
     QTest::mouseClick(control->widget(), Qt::LeftButton);
 }
 
-void rightClick(Control *control)
-{
-    QTest::mouseClick(control->widget(), Qt::RightButton);
-}
-
 void clickCheckBox(Control *box)
 {
     QTest::mouseClick(box->widget(), Qt::LeftButton, {}, QPoint(8, box->widget()->height() / 2));

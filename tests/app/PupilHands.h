@@ -64,7 +64,6 @@ void visitEveryWindow(ui::Form *&menu, RecordingMessageBoxes &messages, const st
 void workWindow(ui::Form *window);
 
 void leftClick(ui::Control *control);
-void rightClick(ui::Control *control);
 // Ticks or clears a check box by a click on its square.
 void clickCheckBox(ui::Control *box);
 // Clicks a build window's target where the pupil sees it: its label, or
