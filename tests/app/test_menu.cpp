@@ -55,6 +55,8 @@ void TestMenu::startWindowMenuAndQuit()
     QCOMPARE(QSizeF(avvio->width(), avvio->height()), QSizeF(15360, 11520));
     QCOMPARE(shared().TestoEsatti, QStringLiteral("Esatti"));
     QCOMPARE(shared().LinguaNumeri, QStringLiteral("1"));
+    // Until the pupil chooses, the windows up to 99 draw from all of them.
+    QCOMPARE(shared().NumeroMassimo, qint32(99));
     QTest::mouseClick(avvio->control(QStringLiteral("BottoneAvvio"))->widget(), Qt::LeftButton);
     test::flushDeletes();
     Form *menu = Forms::find(QStringLiteral("FormMenu"));
