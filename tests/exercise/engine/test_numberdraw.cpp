@@ -1,9 +1,15 @@
-// The draw of a new item. Which window uses which rule is checked through
-// the windows themselves (test_exerciseopening).
+// The exercise engine's rules that need no window: the draw of a new item
+// and the wrapping of long number words. Which window uses which rule is
+// checked through the windows themselves (test_exerciseopening); the score's
+// top (32767) in every window by test_faults_score, the number texts of the
+// targets by the random pupil after every event.
 #include "TestSupport.h"
 
 #include "exercise/engine/NumberDraw.h"
+#include "exercise/engine/TextWrap.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QList>
 #include <QTest>
 
@@ -21,26 +27,14 @@ float exact24(quint32 w)
     return static_cast<float>(w) / static_cast<float>(1u << 24);
 }
 
-// The places of a number that hold a non-zero digit, units first.
-int nonZeroPlaces(int number)
-{
-    int mask = 0;
-    for (int bit = 0; number > 0; ++bit, number /= 10) {
-        if (number % 10 != 0) {
-            mask |= 1 << bit;
-        }
-    }
-    return mask;
-}
-
-// The values that pick `row` of `rows`, then the digits 1, 2, 3... for the
-// places of `expected` that are not 0.
+// The values that pick `row` of `rows`, then one for each non-zero digit of
+// `expected`, whose digits are 1, 2, 3... in the order drawn.
 QList<float> rowThenDigits(int row, int rows, int expected)
 {
     QList<float> values{pick(row, rows)};
-    for (int mask = nonZeroPlaces(expected), digit = 0; mask != 0; mask >>= 1) {
-        if (mask & 1) {
-            values.append(pick(digit++, 9));
+    for (; expected > 0; expected /= 10) {
+        if (expected % 10 != 0) {
+            values.append(pick(int(values.size()) - 1, 9));
         }
     }
     return values;
@@ -55,6 +49,7 @@ class TestNumberDraw : public QObject
 private slots:
     void draws_data();
     void draws();
+    void longWordsWrap();
 };
 
 void TestNumberDraw::draws_data()
@@ -134,5 +129,32 @@ void TestNumberDraw::draws()
     QCOMPARE(rnd.calls, int(values.size()));
 }
 
-QTEST_APPLESS_MAIN(TestNumberDraw)
+void TestNumberDraw::longWordsWrap()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(14);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const QString word = QStringLiteral("SIEBENHUNDERTSIEBENUNDSIEBZIGTAUSENDSIEBENHUNDERTSIEBENUNDSIEBZIG");
+    const int width = metrics.horizontalAdvance(word) * 2 / 3;
+
+    // The break after the thousands is taken only when the whole does not fit.
+    QCOMPARE(wrapToWidth(word, metrics, width, {36}),
+             QStringLiteral("SIEBENHUNDERTSIEBENUNDSIEBZIGTAUSEND\nSIEBENHUNDERTSIEBENUNDSIEBZIG"));
+    QCOMPARE(wrapToWidth(word, metrics, metrics.horizontalAdvance(word), {36}), word);
+
+    // Without one, the word is cut where the line is full; nothing is lost.
+    const QString cut = wrapToWidth(word, metrics, width / 2);
+    QVERIFY(cut.count(u'\n') >= 2);
+    QCOMPARE(QString(cut).remove(u'\n'), word);
+    for (const QString &line : cut.split(u'\n')) {
+        QVERIFY(metrics.horizontalAdvance(line) <= width / 2);
+    }
+    // Blanks come first.
+    const QString phrase = QStringLiteral("DOSCIENTOS CINCO MIL DIECISÉIS");
+    QCOMPARE(wrapToWidth(phrase, metrics, metrics.horizontalAdvance(QStringLiteral("DOSCIENTOS CINCO MIL"))),
+             QStringLiteral("DOSCIENTOS CINCO MIL\nDIECISÉIS"));
+}
+
+QTEST_MAIN(TestNumberDraw)
 #include "test_numberdraw.moc"
