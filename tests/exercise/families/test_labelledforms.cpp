@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <numeric>
 
 using namespace ortix;
 using namespace ortix::ui;
@@ -57,8 +58,9 @@ std::vector<SeenLabel> seenLabels(const ui::Form *form)
 }
 
 // Empty when the shown labels stand inside Picture1 side by side with no
-// gap, the group centred; else what is wrong.
-QString layoutFault(const ui::Form *form)
+// gap, the group centred, no smaller than the readable minimum; else what
+// is wrong.
+QString layoutFault(const LabelledBuildForm *form)
 {
     const std::vector<SeenLabel> seen = seenLabels(form);
     if (seen.empty()) {
@@ -72,6 +74,9 @@ QString layoutFault(const ui::Form *form)
         if (i > 0 && seen[i].box.x() != seen[i - 1].box.x() + seen[i - 1].box.width()) {
             return QStringLiteral("a gap or an overlap before %1").arg(seen[i].text);
         }
+    }
+    if (form->shownPoints() < kMinimumTargetPoints) {
+        return QStringLiteral("%1 at %2 pt").arg(seen.front().text).arg(form->shownPoints());
     }
     const int leftGap = seen.front().box.x();
     const int rightGap = picture->width() - seen.back().box.x() - seen.back().box.width();
@@ -138,21 +143,15 @@ QStringList seenTexts(const Form *form)
 std::vector<qint32> numbersOf(const QString &window)
 {
     std::vector<qint32> numbers;
-    const int last = window == QLatin1String("Form99sem") ? 99 : window == QLatin1String("Form999sem") ? 999 : 9999;
-    if (window != QLatin1String("Periodo1SEM")) {
-        for (int n = 1; n <= last; ++n) {
-            numbers.push_back(n);
+    if (window == QLatin1String("Periodo1SEM")) {
+        for (int k = 1; k <= 999; ++k) {
+            numbers.insert(numbers.end(), {k * 1000 + 777, k * 1000 + (k * 389) % 1000, 777000 + k, 378000 + k});
         }
+        numbers.insert(numbers.end(), {777000, 378000});
         return numbers;
     }
-    for (int k = 1; k <= 999; ++k) {
-        numbers.push_back(k * 1000 + 777);
-        numbers.push_back(k * 1000 + (k * 389) % 1000);
-    }
-    for (int r = 0; r <= 999; ++r) {
-        numbers.push_back(777000 + r);
-        numbers.push_back(378000 + r);
-    }
+    numbers.resize(window == QLatin1String("Form99sem") ? 99 : window == QLatin1String("Form999sem") ? 999 : 9999);
+    std::iota(numbers.begin(), numbers.end(), 1);
     return numbers;
 }
 
@@ -221,43 +220,38 @@ void TestLabelledForms::elevenWithoutLanguageParts()
 void TestLabelledForms::edgeCases_data()
 {
     QTest::addColumn<QString>("window");
+    // The number words' language; 0 for the digits.
     QTest::addColumn<int>("lingua");
-    QTest::addColumn<bool>("digits");
     QTest::addColumn<int>("number");
     // Each label as its place's colour and its text.
     QTest::addColumn<QStringList>("labels");
     QTest::addColumn<double>("points");
-    QTest::newRow("it 17") << "Form99sem" << 1 << false << 17 << QStringList{"red:DICIA", "blue:SSETTE"} << 32.0;
-    QTest::newRow("de 21") << "Form999sem" << 4 << false << 21 << QStringList{"blue:EIN", "black:UND", "red:ZWANZIG"}
-                           << 24.0;
-    QTest::newRow("de 21 tens") << "Form99sem" << 4 << false << 21
-                                << QStringList{"blue:EIN", "black:UND", "red:ZWANZIG"} << 32.0;
-    QTest::newRow("sq 21") << "Form999sem" << 6 << false << 21 << QStringList{"red:NJEZET", "black: E ", "blue:NJE"}
-                           << 24.0;
-    QTest::newRow("2005") << "F9999SEM" << 1 << true << 2005 << QStringList{"olive:2  ", "green:0", "red:0", "blue:5"}
-                          << 36.0;
-    QTest::newRow("305") << "F9999SEM" << 1 << true << 305 << QStringList{"green:3", "red:0", "blue:5"} << 36.0;
-    QTest::newRow("7") << "Form99sem" << 1 << true << 7 << QStringList{"blue:7"} << 48.0;
-    QTest::newRow("300000") << "Periodo1SEM" << 1 << true << 300000 << QStringList{"olive:300  "} << 36.0;
-    QTest::newRow("456078") << "Periodo1SEM" << 1 << true << 456078 << QStringList{"olive:456  ", "blue:78"} << 36.0;
-    QTest::newRow("it 4078") << "Periodo1SEM" << 1 << false << 4078
-                             << QStringList{"olive:QUATTROMILA", "blue:SETTANTOTTO"} << 14.0;
-    QTest::newRow("it 999 in words") << "Form999sem" << 1 << false << 999
-                                     << QStringList{"green:NOVECENTO", "red:NOVANTA", "blue:NOVE"} << 24.0;
+    QTest::newRow("it 17") << "Form99sem" << 1 << 17 << QStringList{"red:DICIA", "blue:SSETTE"} << 32.0;
+    QTest::newRow("de 21") << "Form999sem" << 4 << 21 << QStringList{"blue:EIN", "black:UND", "red:ZWANZIG"} << 24.0;
+    QTest::newRow("de 21 tens") << "Form99sem" << 4 << 21 << QStringList{"blue:EIN", "black:UND", "red:ZWANZIG"} << 32.0;
+    QTest::newRow("sq 21") << "Form999sem" << 6 << 21 << QStringList{"red:NJEZET", "black: E ", "blue:NJE"} << 24.0;
+    QTest::newRow("2005") << "F9999SEM" << 0 << 2005 << QStringList{"olive:2  ", "green:0", "red:0", "blue:5"} << 36.0;
+    QTest::newRow("305") << "F9999SEM" << 0 << 305 << QStringList{"green:3", "red:0", "blue:5"} << 36.0;
+    QTest::newRow("7") << "Form99sem" << 0 << 7 << QStringList{"blue:7"} << 48.0;
+    QTest::newRow("300000") << "Periodo1SEM" << 0 << 300000 << QStringList{"olive:300  "} << 36.0;
+    QTest::newRow("456078") << "Periodo1SEM" << 0 << 456078 << QStringList{"olive:456  ", "blue:78"} << 36.0;
+    QTest::newRow("it 4078") << "Periodo1SEM" << 1 << 4078 << QStringList{"olive:QUATTROMILA", "blue:SETTANTOTTO"}
+                             << 14.0;
+    QTest::newRow("it 999") << "Form999sem" << 1 << 999 << QStringList{"green:NOVECENTO", "red:NOVANTA", "blue:NOVE"}
+                            << 24.0;
 }
 
 void TestLabelledForms::edgeCases()
 {
     QFETCH(QString, window);
     QFETCH(int, lingua);
-    QFETCH(bool, digits);
     QFETCH(int, number);
     QFETCH(QStringList, labels);
     QFETCH(double, points);
     test::TestRun run;
-    useLanguage(lingua);
-    LabelledBuildForm *form = showItem(window, digits, number);
-    QCOMPARE(form->inCifre(), digits);
+    useLanguage(std::max(lingua, 1));
+    LabelledBuildForm *form = showItem(window, lingua == 0, number);
+    QCOMPARE(form->inCifre(), lingua == 0);
     QStringList seen;
     for (const SeenLabel &label : seenLabels(form)) {
         seen << colourName(label.colour) + u':' + label.text;
@@ -325,41 +319,25 @@ void TestLabelledForms::everyNumberFits()
     auto *form = qobject_cast<LabelledBuildForm *>(Forms::open(window, nullptr));
     QVERIFY(form);
     const std::vector<qint32> numbers = numbersOf(window);
-    double smallest = 100;
-    auto check = [&](qint32 n, int lingua) {
-        shared().NumeroACaso = n;
-        form->MostraObiettivo();
-        smallest = std::min(smallest, form->shownPoints());
-        QString fault = layoutFault(form);
-        if (fault.isEmpty() && lingua > 0) {
-            // Read one after the other, the coloured pieces are the number's words.
-            const QString whole = MaiuscoloPerCarattere(NumeroInLettere(n, lingua));
-            const QStringList pieces = seenTexts(form);
-            fault = pieces.join(QString()) == whole ? QString() : pieces.join(u'|') + QStringLiteral(" for ") + whole;
+    // Every language in words, then the digits (0).
+    for (int lingua : {1, 2, 3, 4, 5, 6, 0}) {
+        if (lingua > 0) {
+            useLanguage(lingua);
+        } else {
+            test::chooseMenu(form, QStringLiteral("MenuCifre"));
+            QVERIFY(form->inCifre());
         }
-        if (!fault.isEmpty() || form->shownPoints() < kMinimumTargetPoints) {
-            QTest::qFail(qPrintable(QStringLiteral("%1 in language %2: %3, %4 pt").arg(n).arg(lingua).arg(fault).arg(form->shownPoints())),
-                         __FILE__, __LINE__);
-            return false;
-        }
-        return true;
-    };
-    for (int lingua = 1; lingua <= 6; ++lingua) {
-        useLanguage(lingua);
         for (qint32 n : numbers) {
-            if (!check(n, lingua)) {
-                return;
+            shared().NumeroACaso = n;
+            form->MostraObiettivo();
+            const QString fault = layoutFault(form);
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
+            if (lingua > 0) {
+                // Read one after the other, the coloured pieces are the number's words.
+                QCOMPARE(seenTexts(form).join(QString()), MaiuscoloPerCarattere(NumeroInLettere(n, lingua)));
             }
         }
     }
-    test::chooseMenu(form, QStringLiteral("MenuCifre"));
-    QVERIFY(form->inCifre());
-    for (qint32 n : numbers) {
-        if (!check(n, 0)) {
-            return;
-        }
-    }
-    qInfo("%s at %dx%d: smallest size %.1f pt", qPrintable(window), screen.width(), screen.height(), smallest);
 }
 
 QTEST_MAIN(TestLabelledForms)
