@@ -5,7 +5,6 @@
 #include "ScriptedItem.h"
 #include "TestSupport.h"
 
-#include "app/FormMenu.h"
 #include "app/Main.h"
 #include "app/SingleInstance.h"
 #include "base/SharedState.h"
@@ -82,8 +81,6 @@ private slots:
     void loadAndShow();
     void roundFromTheMenu_data();
     void roundFromTheMenu();
-    void voiceReadsTheNumbers_data();
-    void voiceReadsTheNumbers();
 };
 
 void TestExerciseOpening::loadAndShow_data()
@@ -146,123 +143,111 @@ void TestExerciseOpening::roundFromTheMenu_data()
     QTest::addColumn<QString>("menuButton");
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("number");
+    // The item that "avanti" or the words/digits switch brings next.
+    QTest::addColumn<int>("next");
     // The target as the pupil reads it, or the answer the pupil types.
     QTest::addColumn<QString>("text");
-    QTest::newRow("Form4") << "Command17" << "Form4" << 7 << "SETTE";
-    QTest::newRow("Form99a") << "Command9" << "Form99a" << 47 << "QUARANTASETTE";
-    QTest::newRow("Form999a") << "Command14" << "Form999a" << 725 << "SETTECENTOVENTICINQUE";
-    QTest::newRow("F9999a") << "Command13" << "F9999a" << 4725 << "QUATTROMILASETTECENTOVENTICINQUE";
-    QTest::newRow("Periodo1") << "Command4" << "Periodo1" << 205016 << "DUECENTOCINQUEMILASEDICI";
-    QTest::newRow("Form4sem") << "Command20" << "Form4sem" << 3 << "TRE";
-    QTest::newRow("Form99sem") << "Command6" << "Form99sem" << 17 << "DICIASSETTE";
-    QTest::newRow("Form999sem") << "Command2" << "Form999sem" << 999 << "NOVECENTONOVANTANOVE";
-    QTest::newRow("F9999SEM") << "Command18" << "F9999SEM" << 9999 << "NOVEMILANOVECENTONOVANTANOVE";
-    QTest::newRow("Periodo1SEM") << "Command19" << "Periodo1SEM" << 999999
-                                 << "NOVECENTONOVANTANOVEMILANOVECENTONOVANTANOVE";
-    QTest::newRow("Form6") << "Command16" << "Form6" << 9 << "9";
-    QTest::newRow("Form99b") << "Command35" << "Form99b" << 0 << "0";
-    QTest::newRow("Form999b") << "Command10" << "Form999b" << 305 << "305";
-    QTest::newRow("F9999b") << "Command11" << "F9999b" << 4025 << "4.025";
-    QTest::newRow("Periodo2") << "Command8" << "Periodo2" << 120345 << "120.345";
-    QTest::newRow("Form5") << "Command15" << "Form5" << 7 << "sette";
-    QTest::newRow("Form99b1") << "Command5" << "Form99b1" << 28 << "ventotto";
-    QTest::newRow("Form999b1") << "Command3" << "Form999b1" << 121 << "centoventuno";
-    QTest::newRow("F9999c") << "Command12" << "F9999c" << 4025 << "quattromilaventicinque";
-    QTest::newRow("Periodo3") << "Command7" << "Periodo3" << 120345 << "centoventimilatrecentoquarantacinque";
+    // The language file chosen with the voice ticked; none for the voice off.
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("voice");
+    // Each family's windows by range, with the Italian round's items.
+    const struct
+    {
+        const char *button;
+        const char *window;
+        int number;
+        int next;
+        const char *text;
+    } windows[4][5] = {
+        {{"Command17", "Form4", 7, 3, "SETTE"},
+         {"Command9", "Form99a", 47, 21, "QUARANTASETTE"},
+         {"Command14", "Form999a", 725, 999, "SETTECENTOVENTICINQUE"},
+         {"Command13", "F9999a", 4725, 9999, "QUATTROMILASETTECENTOVENTICINQUE"},
+         {"Command4", "Periodo1", 205016, 120345, "DUECENTOCINQUEMILASEDICI"}},
+        {{"Command20", "Form4sem", 3, 7, "TRE"},
+         {"Command6", "Form99sem", 17, 47, "DICIASSETTE"},
+         {"Command2", "Form999sem", 999, 305, "NOVECENTONOVANTANOVE"},
+         {"Command18", "F9999SEM", 9999, 4025, "NOVEMILANOVECENTONOVANTANOVE"},
+         {"Command19", "Periodo1SEM", 999999, 205016, "NOVECENTONOVANTANOVEMILANOVECENTONOVANTANOVE"}},
+        {{"Command16", "Form6", 9, 3, "9"},
+         {"Command35", "Form99b", 0, 21, "0"},
+         {"Command10", "Form999b", 305, 999, "305"},
+         {"Command11", "F9999b", 4025, 9999, "4.025"},
+         {"Command8", "Periodo2", 120345, 205016, "120.345"}},
+        {{"Command15", "Form5", 7, 3, "sette"},
+         {"Command5", "Form99b1", 28, 21, "ventotto"},
+         {"Command3", "Form999b1", 121, 999, "centoventuno"},
+         {"Command12", "F9999c", 4025, 9999, "quattromilaventicinque"},
+         {"Command7", "Periodo3", 120345, 205016, "centoventimilatrecentoquarantacinque"}}};
+    const char *languages[][2] = {{"Italiano", "Italian"}, {"English", "English"}, {"Français", "French"},
+                                  {"Deutsch", "German"},   {"Español", "Spanish"}, {"Shqip", "Albanian"}};
+    auto add = [](const auto &w, const QByteArray &tag, const char *language, const char *voice) {
+        QTest::newRow(tag.constData()) << QString::fromLatin1(w.button) << QString::fromLatin1(w.window) << w.number
+                                       << w.next << QString::fromLatin1(w.text) << QString::fromUtf8(language)
+                                       << QString::fromLatin1(voice);
+    };
+    // A round in every window with the voice off; then with the voice on,
+    // each language in one range of every family.
+    for (const auto &family : windows) {
+        for (const auto &w : family) {
+            add(w, w.window, "", "");
+        }
+    }
+    for (int l = 0; l < 6; ++l) {
+        for (const auto &family : windows) {
+            const auto &w = family[l % 5];
+            add(w, QByteArray(w.window) + ' ' + languages[l][1], languages[l][0], languages[l][1]);
+        }
+    }
 }
 
 // What each window shows of its item and how a pupil answers it; the score,
 // icons and buttons that follow are the per-kind tests' and the random
-// pupil's.
+// pupil's. With the voice on, what it reads and when: a build window its
+// target as it comes, again when clicked, and the number built right; a
+// write window only the number answered right.
 void TestExerciseOpening::roundFromTheMenu()
 {
     QFETCH(QString, menuButton);
     QFETCH(QString, window);
     QFETCH(int, number);
+    QFETCH(int, next);
     QFETCH(QString, text);
+    QFETCH(QString, language);
+    QFETCH(QString, voice);
     test::TestRun run;
-    run.copyShippedLanguageFiles();
     SingleInstance instance(run.lockPath());
-    Form *menu = test::startProgram(instance);
+    if (language.isEmpty()) {
+        run.copyShippedLanguageFiles();
+    }
+    Form *menu = language.isEmpty() ? test::startProgram(instance)
+                                    : test::startProgramWithVoice(run, instance, language);
     QVERIFY(menu);
-
     // The window's own draw rule turns the scripted values into `number`.
-    test::scriptItem(test::installScriptedRnd(), window, number);
-    Form *form = test::openRoute(menu, {menuButton, window});
+    test::ScriptedRnd &rnd = test::installScriptedRnd();
+    test::scriptItem(rnd, window, number);
+    auto *form = qobject_cast<ExerciseForm *>(test::openRoute(menu, {menuButton, window}));
     QVERIFY(form);
     QCOMPARE(shared().NumeroACaso, number);
-    if (auto *reading = qobject_cast<ReadBeadsForm *>(form)) {
+    auto *reading = qobject_cast<ReadBeadsForm *>(form);
+    const test::RecordingSpeech &speech = *run.fakes.speech;
+    const QString first = QString::number(number) + u'/' + voice;
+    const QString second = QString::number(next) + u'/' + voice;
+    if (language.isEmpty() && reading) {
         // Read the beads, write the number, press Enter.
         test::typeText(reading->answerBox()->lineEdit(), text);
         test::pressEnter(reading->answerBox()->lineEdit());
-    } else {
+    } else if (language.isEmpty()) {
         QCOMPARE(targetRead(form), text);
         // Build it with clicks under the rods and confirm.
         test::buildNumber(qobject_cast<BuildForm *>(form), number);
         test::clickControl(form, QStringLiteral("BottoneConferma"));
     }
-    QCOMPARE(shared().ConteggioEsatti, qint16(1));
-    // The voice is off unless the pupil switches it on.
-    QCOMPARE(run.fakes.speech->heard(), QStringList());
-    QVERIFY(test::leaveWindow(form, *run.fakes.messages));
-}
-
-void TestExerciseOpening::voiceReadsTheNumbers_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("voice");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("number");
-    // The item that "avanti" or the words/digits switch brings next.
-    QTest::addColumn<int>("next");
-    const struct
-    {
-        const char *file;
-        const char *voice;
-    } languages[] = {{"Italiano", "Italian"}, {"English", "English"}, {"Français", "French"},
-                     {"Deutsch", "German"},   {"Español", "Spanish"}, {"Shqip", "Albanian"}};
-    // Each family's windows by range; each language takes a range in turn.
-    const char *families[][5] = {{"Form4", "Form99a", "Form999a", "F9999a", "Periodo1"},
-                                 {"Form4sem", "Form99sem", "Form999sem", "F9999SEM", "Periodo1SEM"},
-                                 {"Form6", "Form99b", "Form999b", "F9999b", "Periodo2"},
-                                 {"Form5", "Form99b1", "Form999b1", "F9999c", "Periodo3"}};
-    const int numbers[][2] = {{7, 3}, {47, 21}, {305, 999}, {4025, 9999}, {205016, 120345}};
-    for (int l = 0; l < 6; ++l) {
-        for (const auto &family : families) {
-            const int range = l % 5;
-            const QString window = QString::fromLatin1(family[range]);
-            QTest::addRow("%s %s", family[range], languages[l].voice)
-                << QString::fromUtf8(languages[l].file) << QString::fromLatin1(languages[l].voice) << window
-                << numbers[range][0] << numbers[range][1];
-        }
-    }
-}
-
-// What the voice reads in each kind of window and when, in each language:
-// a build window its target as it comes, again when clicked, and the
-// number built right; a write window only the number answered right.
-void TestExerciseOpening::voiceReadsTheNumbers()
-{
-    QFETCH(QString, language);
-    QFETCH(QString, voice);
-    QFETCH(QString, window);
-    QFETCH(int, number);
-    QFETCH(int, next);
-    test::TestRun run;
-    SingleInstance instance(run.lockPath());
-    Form *menu = test::startProgramWithVoice(run, instance, language);
-    QVERIFY(menu);
-    const auto route = std::find_if(FormMenu::routes().begin(), FormMenu::routes().end(),
-                                    [&](const FormMenu::Route &r) { return window == QLatin1String(r.form); });
-    test::ScriptedRnd &rnd = test::installScriptedRnd();
-    test::scriptItem(rnd, window, number);
-    auto *form = qobject_cast<ExerciseForm *>(test::openRoute(menu, {QString::fromLatin1(route->button), window}));
-    QVERIFY(form);
-    const test::RecordingSpeech &speech = *run.fakes.speech;
-    const QString first = QString::number(number) + u'/' + voice;
-    const QString second = QString::number(next) + u'/' + voice;
-
-    if (qobject_cast<ReadBeadsForm *>(form)) {
+    if (language.isEmpty()) {
+        QCOMPARE(shared().ConteggioEsatti, qint16(1));
+        // The voice is off unless the pupil switches it on.
+        QCOMPARE(speech.heard(), QStringList());
+    } else if (reading) {
         // The beads' number is the answer: heard only once it is given.
         test::answerWrong(form);
         QCOMPARE(speech.heard(), QStringList());
@@ -284,8 +269,7 @@ void TestExerciseOpening::voiceReadsTheNumbers()
         test::chooseMenu(form, qobject_cast<BuildForm *>(form)->buildRow().menuCifre);
         QCOMPARE(speech.heard(), QStringList({first, first, first, second}));
         test::clickTarget(form);
-        QCOMPARE(speech.heard().size(), 5);
-        QCOMPARE(speech.heard().last(), second);
+        QCOMPARE(speech.heard(), QStringList({first, first, first, second, second}));
     }
     QVERIFY(test::leaveWindow(form, *run.fakes.messages));
 }
