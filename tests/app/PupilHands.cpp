@@ -415,4 +415,9 @@ void clickRod(Form *form, const QString &suffix, Qt::MouseButton button, int tim
     }
 }
 
+QString scored()
+{
+    return QStringLiteral("%1/%2").arg(shared().ConteggioEsatti).arg(shared().ConteggioErrati);
+}
+
 } // namespace ortix::test

@@ -142,4 +142,7 @@ ui::Form *startProgramWithVoice(const TestRun &run, SingleInstance &instance, co
 void clickControl(ui::Form *form, const QString &name, int index = -1);
 void clickRod(ui::Form *form, const QString &suffix, Qt::MouseButton button = Qt::LeftButton, int times = 1);
 
+// The checks scored so far, "right/wrong" (3/1).
+QString scored();
+
 } // namespace ortix::test

@@ -39,11 +39,6 @@ QString settingsFile(const test::TestRun &run, const char *name = "ortix.INI")
     return QDir(run.frameSettingsFolder()).filePath(QString::fromLatin1(name));
 }
 
-Formortix *openFrame()
-{
-    registerAllForms();
-    return qobject_cast<Formortix *>(Forms::open(QStringLiteral("Formortix"), nullptr));
-}
 
 // The printed picture's colour at a point of the client area, in twips.
 QColor printedAt(const test::TestRun &run, const Form &form, QPointF twips)
@@ -59,10 +54,10 @@ class TestFormortix : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { registerAllForms(); }
     void firstStart();
     void settingsSurviveARestartAndThePanelsEsci();
-    void layoutFollowsTheWindow();
-    void clicksAddAndRemoveBeadsWithSounds();
+    void clicksAndLayout();
     void beadsAreReadAloud();
     // The settings file, which comes from outside the program: however large
     // or strange it is, reading it takes bounded time and memory, and a file
@@ -70,22 +65,22 @@ private slots:
     void load_data();
     void load();
     void everyValidSettingRoundTrips();
-    void notOrdinaryFiles_data();
     void notOrdinaryFiles();
-    void leggimi();
 };
 
 void TestFormortix::firstStart()
 {
     test::TestRun run;
     run.copyShippedLanguageFiles();
-    registerAllForms();
     auto *frame = qobject_cast<Formortix *>(test::openRoute(Forms::open(QStringLiteral("FormMenu"), nullptr), test::kFreeFrame));
     QVERIFY(frame);
     QCOMPARE(frame->width(), 15360.0);
 
+    // The read-me: the three texts of the language in UTF-8, a blank line
+    // between them.
     QVERIFY(!id("0041").isEmpty());
-    QCOMPARE(run.readFile(settingsFile(run, "leggimi.txt")), leggimiText(id("0041"), id("0042"), id("0043")));
+    QCOMPARE(run.readFile(settingsFile(run, "leggimi.txt")),
+             (id("0041") + "\r\n \r\n" + id("0042") + "\r\n \r\n" + id("0043") + "\r\n").toUtf8());
     QVERIFY(!QFile::exists(settingsFile(run)));
 
     QCOMPARE(test::frameRodsShown(*frame), 6);
@@ -145,7 +140,7 @@ void TestFormortix::settingsSurviveARestartAndThePanelsEsci()
     // added and the settings kept.
     QVERIFY(QDir().mkpath(QFileInfo(settingsFile(run)).path()));
     run.writeFile(settingsFile(run), "2\r\n7\r\n");
-    Formortix *frame = openFrame();
+    auto *frame = qobject_cast<Formortix *>(Forms::open(QStringLiteral("Formortix"), nullptr));
     QVERIFY(QFile::exists(settingsFile(run, "leggimi.txt")));
     QCOMPARE(test::frameRodsShown(*frame), 2);
     QCOMPARE(frame->PallinePerFilo(), 7);
@@ -177,13 +172,15 @@ void TestFormortix::settingsSurviveARestartAndThePanelsEsci()
     QVERIFY(test::leaveWindow(frame, *run.fakes.messages));
     QCOMPARE(run.readFile(settingsFile(run)), QByteArray("4\r\n18\r\n"));
 
-    frame = openFrame();
+    frame = qobject_cast<Formortix *>(Forms::open(QStringLiteral("Formortix"), nullptr));
     QCOMPARE(frame->PallinePerFilo(), 18);
     QCOMPARE(test::frameRodsShown(*frame), 4);
     QCOMPARE(test::frameBeadRun(*frame, 4), 0);
 }
 
-void TestFormortix::layoutFollowsTheWindow()
+// Clicks put beads on and take them off, with sounds; the layout follows
+// the window's size and the number of rods.
+void TestFormortix::clicksAndLayout()
 {
     // Worked by hand: step = width / (rods + 1) in single precision, rod r at
     // Int((rods + 1 - r) * step); beads never thinner than one twip.
@@ -196,38 +193,8 @@ void TestFormortix::layoutFollowsTheWindow()
     QCOMPARE(beadSide(5, 9), 1);
 
     test::TestRun run;
-    Formortix *frame = openFrame();
-    // A resize keeps the beads, laid out for the new width:
-    // 6 rods on 12000 twips, rod 1 at Int(6 * 12000 / 7) = 10285.
-    test::clickFrameRod(*frame, 1, Qt::LeftButton, 3);
-    frame->setWidth(12000);
-    QCOMPARE(frame->width(), 12000.0);
-    QCOMPARE(test::frameBeadRun(*frame, 1), 3);
-    const Control *rod = frame->control(QStringLiteral("FiloOrtix"), 1);
-    QCOMPARE(rod->x1(), 10285.0);
-    QCOMPARE(frame->pallina(1, 2)->left() + frame->DimPallina() / 2.0, 10285.0);
-    QCOMPARE(frame->pallina(1, 2)->top() + 3 * frame->DimPallina(), rod->y2());
-
-    // 3 rods: step 3000, rods at 9000, 6000 and 3000; "Conferma" empties.
-    test::configureFrame(*frame, 3, 9);
-    QCOMPARE(test::frameRodsShown(*frame), 3);
-    QCOMPARE(test::frameBeadRun(*frame, 1), 0);
-    const double xs[] = {9000, 6000, 3000};
-    for (int r = 1; r <= 3; ++r) {
-        const Control *button = frame->control(QStringLiteral("Command2"), r);
-        QCOMPARE(frame->control(QStringLiteral("FiloOrtix"), r)->x1(), xs[r - 1]);
-        QCOMPARE(frame->control(QStringLiteral("FiloOrtix"), r)->x2(), xs[r - 1]);
-        QCOMPARE(button->left(), xs[r - 1] - std::floor(button->width() / 2));
-    }
-    test::clickFrameRod(*frame, 1, Qt::LeftButton);
-    QCOMPARE(frame->pallina(1, 0)->left(), 9000 - frame->DimPallina() / 2.0);
-}
-
-void TestFormortix::clicksAddAndRemoveBeadsWithSounds()
-{
-    test::TestRun run;
     run.copyShippedLanguageFiles();
-    Formortix *frame = openFrame();
+    auto *frame = qobject_cast<Formortix *>(Forms::open(QStringLiteral("Formortix"), nullptr));
     test::clickFrameRod(*frame, 1, Qt::LeftButton, 10);
     QCOMPARE(test::frameBeadRun(*frame, 1), 9);
     QCOMPARE(run.fakes.sounds->played.size(), 9);
@@ -272,6 +239,31 @@ void TestFormortix::clicksAddAndRemoveBeadsWithSounds()
     QCOMPARE(run.fakes.sounds->played.size(), 1);
     // The voice is off unless the pupil switches it on.
     QVERIFY(run.fakes.speech->said.empty());
+
+    // A resize keeps the beads, laid out for the new width:
+    // 6 rods on 12000 twips, rod 1 at Int(6 * 12000 / 7) = 10285.
+    test::clickFrameRod(*frame, 1, Qt::LeftButton, 3);
+    frame->setWidth(12000);
+    QCOMPARE(frame->width(), 12000.0);
+    QCOMPARE(test::frameBeadRun(*frame, 1), 3);
+    const Control *rod = frame->control(QStringLiteral("FiloOrtix"), 1);
+    QCOMPARE(rod->x1(), 10285.0);
+    QCOMPARE(frame->pallina(1, 2)->left() + frame->DimPallina() / 2.0, 10285.0);
+    QCOMPARE(frame->pallina(1, 2)->top() + 3 * frame->DimPallina(), rod->y2());
+
+    // 3 rods: step 3000, rods at 9000, 6000 and 3000; "Conferma" empties.
+    test::configureFrame(*frame, 3, 9);
+    QCOMPARE(test::frameRodsShown(*frame), 3);
+    QCOMPARE(test::frameBeadRun(*frame, 1), 0);
+    const double xs[] = {9000, 6000, 3000};
+    for (int r = 1; r <= 3; ++r) {
+        const Control *button = frame->control(QStringLiteral("Command2"), r);
+        QCOMPARE(frame->control(QStringLiteral("FiloOrtix"), r)->x1(), xs[r - 1]);
+        QCOMPARE(frame->control(QStringLiteral("FiloOrtix"), r)->x2(), xs[r - 1]);
+        QCOMPARE(button->left(), xs[r - 1] - std::floor(button->width() / 2));
+    }
+    test::clickFrameRod(*frame, 1, Qt::LeftButton);
+    QCOMPARE(frame->pallina(1, 0)->left(), 9000 - frame->DimPallina() / 2.0);
 }
 
 // With the voice on, every bead put on or taken off is followed by the
@@ -303,50 +295,42 @@ void TestFormortix::load_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<FrameSettings>("expected");
-
-    QTest::newRow("CR LF, 18 beads") << QByteArray("4\r\n18\r\n") << FrameSettings{4, 18};
-    QTest::newRow("no final line end") << QByteArray("4\r\n18") << FrameSettings{4, 18};
-    QTest::newRow("LF only, 6 rods, 10 beads") << QByteArray("6\n10\n") << FrameSettings{6, 10};
-    QTest::newRow("CR only") << QByteArray("2\r5\r") << FrameSettings{2, 5};
-    QTest::newRow("comma") << QByteArray("3,7") << FrameSettings{3, 7};
-    QTest::newRow("tab") << QByteArray("3\t7") << FrameSettings{3, 7};
-    QTest::newRow("blanks around digits") << QByteArray("  5  \r\n  10  \r\n") << FrameSettings{5, 10};
-    QTest::newRow("empty lines first, 1 and 1") << QByteArray("\r\n\r\n1\r\n\r\n1\r\n") << FrameSettings{1, 1};
-    QTest::newRow("plus signs") << QByteArray("+4\r\n+18\r\n") << FrameSettings{4, 18};
-    QTest::newRow("text after two numbers ignored") << QByteArray("3\r\n9\r\nhello") << FrameSettings{3, 9};
-    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF" "4\r\n18\r\n") << FrameSettings{4, 18};
-
-    QTest::newRow("empty") << QByteArray() << kDefaults;
-    QTest::newRow("one number") << QByteArray("4\r\n") << kDefaults;
-    QTest::newRow("text second") << QByteArray("4\r\nabc\r\n") << kDefaults;
-    QTest::newRow("digits then text") << QByteArray("4x\r\n9\r\n") << kDefaults;
-    QTest::newRow("0 rods") << QByteArray("0\r\n9\r\n") << kDefaults;
-    QTest::newRow("7 rods") << QByteArray("7\r\n9\r\n") << kDefaults;
-    QTest::newRow("negative rods") << QByteArray("-3\r\n9\r\n") << kDefaults;
-    QTest::newRow("0 beads") << QByteArray("4\r\n0\r\n") << kDefaults;
-    QTest::newRow("scroll position 11") << QByteArray("4\r\n11\r\n") << kDefaults;
-    QTest::newRow("17 beads") << QByteArray("4\r\n17\r\n") << kDefaults;
-    QTest::newRow("19 beads") << QByteArray("4\r\n19\r\n") << kDefaults;
-    QTest::newRow("huge number") << QByteArray("99999999999999999999\r\n9\r\n") << kDefaults;
-    QTest::newRow("sign alone") << QByteArray("+\r\n9\r\n") << kDefaults;
-
+    const auto rows = [](FrameSettings expected, std::initializer_list<QByteArray> files) {
+        for (const QByteArray &bytes : files) {
+            QTest::addRow("%d,%d from %s", expected.NumeroFili, expected.PallinePerFilo, bytes.left(24).toPercentEncoding().constData())
+                << bytes << expected;
+        }
+    };
+    // Any line end or none, a comma, a tab, blanks, empty lines, plus signs,
+    // text after the two numbers, a byte order mark.
+    rows({4, 18}, {"4\r\n18\r\n", "4\r\n18", "+4\r\n+18\r\n", "\xEF\xBB\xBF" "4\r\n18\r\n"});
+    rows({6, 10}, {"6\n10\n"});
+    rows({2, 5}, {"2\r5\r"});
+    rows({3, 7}, {"3,7", "3\t7"});
+    rows({5, 10}, {"  5  \r\n  10  \r\n"});
+    rows({1, 1}, {"\r\n\r\n1\r\n\r\n1\r\n"});
+    rows({3, 9}, {"3\r\n9\r\nhello"});
+    // One number, text, digits then text, rods or beads out of range (11 is
+    // the scroll position of 18 beads), a huge number, a sign alone, a NUL
+    // inside a number or before the numbers, UTF-16.
+    rows(kDefaults, {"", "4\r\n", "4\r\nabc\r\n", "4x\r\n9\r\n", "0\r\n9\r\n", "7\r\n9\r\n", "-3\r\n9\r\n",
+                     "4\r\n0\r\n", "4\r\n11\r\n", "4\r\n17\r\n", "4\r\n19\r\n", "99999999999999999999\r\n9\r\n",
+                     "+\r\n9\r\n", QByteArray("4\0" "5\r\n", 5), QByteArray(100, '\0') + "4\r\n5\r\n",
+                     QByteArray("\xFF\xFE" "4\0\r\0\n\0" "5\0", 10)});
+    rows({4, 5}, {QByteArray("4\r\n5\r\n") + QByteArray(60000, '\0')});
     // One line without line end, at the bound (64 KiB) and one byte past it.
     const qsizetype bound = kFrameSettingsMaxBytes;
-    QTest::newRow("two numbers then letters, at the bound") << "2,7," + QByteArray(bound - 4, 'x') << FrameSettings{2, 7};
-    QTest::newRow("two numbers then letters, a byte over") << "2,7," + QByteArray(bound - 3, 'x') << kDefaults;
-    QTest::newRow("a number of 64 KiB digits") << "3," + QByteArray(bound - 2, '4') << kDefaults;
-    QTest::newRow("blanks, then the numbers at the end") << QByteArray(bound - 4, ' ') + "5 10" << FrameSettings{5, 10};
-    QTest::newRow("4 MiB of digits") << QByteArray(4 * 1024 * 1024, '1') << kDefaults;
+    rows({2, 7}, {"2,7," + QByteArray(bound - 4, 'x')});
+    rows({5, 10}, {QByteArray(bound - 4, ' ') + "5 10"});
+    rows(kDefaults, {"2,7," + QByteArray(bound - 3, 'x'), "3," + QByteArray(bound - 2, '4'),
+                     QByteArray(4 * 1024 * 1024, '1')});
+    // Noise after the numbers, or alone.
     QByteArray noise;
     for (int i = 0; i < 5000; ++i) {
         noise += char((i * 131 + 7) % 256);
     }
-    QTest::newRow("NUL inside a number") << QByteArray("4\0" "5\r\n", 5) << kDefaults;
-    QTest::newRow("NUL bytes after the numbers") << QByteArray("4\r\n5\r\n") + QByteArray(60000, '\0') << FrameSettings{4, 5};
-    QTest::newRow("NUL bytes before the numbers") << QByteArray(100, '\0') + "4\r\n5\r\n" << kDefaults;
-    QTest::newRow("noise after the numbers") << QByteArray("1,18,") + noise << FrameSettings{1, 18};
-    QTest::newRow("noise only") << noise << kDefaults;
-    QTest::newRow("byte order mark of UTF-16") << QByteArray("\xFF\xFE" "4\0\r\0\n\0" "5\0", 10) << kDefaults;
+    rows({1, 18}, {"1,18," + noise});
+    rows(kDefaults, {noise});
 }
 
 void TestFormortix::load()
@@ -377,44 +361,27 @@ void TestFormortix::everyValidSettingRoundTrips()
     }
 }
 
-void TestFormortix::notOrdinaryFiles_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("no file") << "none";
-    // 300 MB that use no disk (a hole, read as NUL bytes): neither read
-    // whole nor kept.
-    QTest::newRow("huge sparse file") << "sparse";
-    QTest::newRow("endless device") << "device";
-    QTest::newRow("pipe nobody writes to") << "pipe";
-}
-
-// Each gives the defaults at once, in little memory. (The frame reads its
-// file through loadFrameSettings.)
+// No file, 300 MB that use no disk (a hole, read as NUL bytes: neither read
+// whole nor kept), an endless device and a pipe nobody writes to: each gives
+// the defaults at once, in little memory. (The frame reads its file through
+// loadFrameSettings.)
 void TestFormortix::notOrdinaryFiles()
 {
-    QFETCH(QString, kind);
+    QCOMPARE(loadFrameSettings(QString()), kDefaults);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("ortix.INI"));
-    if (kind == u"sparse") {
-        const qint64 size = qint64(300) * 1024 * 1024;
-        QCOMPARE(QFileInfo(test::sparseFile(dir.path(), QStringLiteral("ortix.INI"), "3\r\n18\r\n", size)).size(), size);
-    } else if (kind == u"device") {
-        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
-    } else if (kind == u"pipe") {
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    } else {
-        QCOMPARE(loadFrameSettings(QString()), kDefaults);
-    }
+    const qint64 size = qint64(300) * 1024 * 1024;
+    const QString sparse = test::sparseFile(dir.path(), QStringLiteral("sparse.INI"), "3\r\n18\r\n", size);
+    QCOMPARE(QFileInfo(sparse).size(), size);
+    const QString device = dir.filePath(QStringLiteral("device.INI"));
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), device));
+    const QString pipe = dir.filePath(QStringLiteral("pipe.INI"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const qint64 before = test::peakMemoryMiB();
-    QCOMPARE(readSmallFile(path, kFrameSettingsMaxBytes), std::nullopt);
-    QCOMPARE(loadFrameSettings(path), kDefaults);
-    QVERIFY2(test::peakMemoryMiB() - before < 32, qPrintable(QStringLiteral("%1 MiB more").arg(test::peakMemoryMiB() - before)));
-}
-
-void TestFormortix::leggimi()
-{
-    QCOMPARE(leggimiText(QStringLiteral("Questa cartella è dell'ortix"), QStringLiteral("b"), QStringLiteral("c")),
-             QByteArray("Questa cartella \xC3\xA8 dell'ortix\r\n \r\nb\r\n \r\nc\r\n"));
+    for (const QString &path : {dir.filePath(QStringLiteral("none.INI")), sparse, device, pipe}) {
+        QCOMPARE(readSmallFile(path, kFrameSettingsMaxBytes), std::nullopt);
+        QCOMPARE(loadFrameSettings(path), kDefaults);
+    }
+    QVERIFY(test::peakMemoryMiB() - before < 32);
 }
 
 QTEST_MAIN(TestFormortix)

@@ -32,12 +32,6 @@ QString enabledButtons(const Form *form)
     return on.join(u' ');
 }
 
-// The checks scored, "right/wrong".
-QString score()
-{
-    return QStringLiteral("%1/%2").arg(shared().ConteggioEsatti).arg(shared().ConteggioErrati);
-}
-
 } // namespace
 
 class TestBuildForms : public QObject
@@ -48,15 +42,12 @@ private slots:
     void initTestCase() { registerAllForms(); }
     void checkA1_data();
     void checkA1();
-    void checkA2_data();
-    void checkA2();
-    void rodClicks();
     void displayMenu_data();
     void displayMenu();
     void newItemsInAnsweredState_data();
     void newItemsInAnsweredState();
+    // The sounds, then "Azzera" and "Informazioni".
     void sounds();
-    void resetAndInformation();
 };
 
 void TestBuildForms::checkA1_data()
@@ -86,13 +77,13 @@ void TestBuildForms::checkA1()
     clickControl(form, QStringLiteral("BottoneConferma"));
     QCOMPARE(enabledButtons(form), QStringLiteral("Bot_ricomincia"));
     clickControl(form, QStringLiteral("BottoneConferma"));
-    QCOMPARE(score(), QStringLiteral("0/1"));
+    QCOMPARE(scored(), QStringLiteral("0/1"));
 
     // "Ricomincia" empties the frame and allows a check again.
     clickControl(form, QStringLiteral("Bot_ricomincia"));
     QCOMPARE(beadRun(*form, wrongRod), 0);
     clickControl(form, QStringLiteral("BottoneConferma"));
-    QCOMPARE(score(), QStringLiteral("0/2"));
+    QCOMPARE(scored(), QStringLiteral("0/2"));
     // A right click on an empty rod changes nothing but allows a check.
     clickRod(form, rightRod, Qt::RightButton);
     QCOMPARE(beadRun(*form, rightRod), 0);
@@ -100,7 +91,7 @@ void TestBuildForms::checkA1()
 
     clickRod(form, rightRod, Qt::LeftButton, digit);
     clickControl(form, QStringLiteral("BottoneConferma"));
-    QCOMPARE(score(), QStringLiteral("1/2"));
+    QCOMPARE(scored(), QStringLiteral("1/2"));
     QCOMPARE(enabledButtons(form), QStringLiteral("BottoneAvanti"));
     clickControl(form, QStringLiteral("Bot_ricomincia"));
     QCOMPARE(beadRun(*form, rightRod), digit);
@@ -110,72 +101,11 @@ void TestBuildForms::checkA1()
     QVERIFY(form->control(QStringLiteral("BottoneConferma"))->enabled());
     QVERIFY(form->control(QStringLiteral("BottoneAvanti"))->enabled());
     clickControl(form, QStringLiteral("BottoneConferma"));
-    QCOMPARE(score(), QStringLiteral("1/3"));
+    QCOMPARE(scored(), QStringLiteral("1/3"));
 
     clickControl(form, QStringLiteral("BottoneAvanti"));
     QCOMPARE(enabledButtons(form), QStringLiteral("BottoneConferma Bot_ricomincia"));
     QCOMPARE(beadRun(*form, rightRod), 0);
-}
-
-void TestBuildForms::checkA2_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("target");
-    QTest::newRow("Form999a") << "Form999a" << 725;
-    QTest::newRow("F9999a") << "F9999a" << 4725;
-    QTest::newRow("Periodo1") << "Periodo1" << 205016;
-}
-
-// A wrong answer may be confirmed again at once; the right one sends the
-// focus to "avanti", where Enter moves on. (That "Conferma" and "avanti"
-// take turns is the random pupil's invariant.)
-void TestBuildForms::checkA2()
-{
-    QFETCH(QString, window);
-    QFETCH(int, target);
-    TestRun run;
-    ScriptedRnd &rnd = installScriptedRnd();
-    auto *form = qobject_cast<ExerciseForm *>(openWithItem(rnd, window, target));
-    answerWrong(form);
-    clickControl(form, QStringLiteral("BottoneConferma"));
-    QCOMPARE(score(), QStringLiteral("0/2"));
-    answerRight(form);
-    QCOMPARE(score(), QStringLiteral("1/2"));
-    QWidget *avanti = form->control(QStringLiteral("BottoneAvanti"))->widget();
-    QCOMPARE(form->focusWidget(), avanti);
-
-    const qint32 before = rnd.calls;
-    QTest::keyClick(avanti, Qt::Key_Return);
-    QVERIFY(rnd.calls > before);
-    QCOMPARE(enabledButtons(form), QStringLiteral("BottoneConferma Bot_ricomincia"));
-    QCOMPARE(beadsNumber(*form), 0);
-}
-
-// Every mouse button counts: the left one puts a bead on, the others take
-// one off; a quick second click arrives as a double click, not a press, and
-// still counts. Rod clicks make no sound and show no icon.
-void TestBuildForms::rodClicks()
-{
-    TestRun run;
-    Form *form = Forms::open(QStringLiteral("Form999a"), nullptr);
-    const QString h = QStringLiteral("h");
-    clickRod(form, h, Qt::LeftButton, 10);
-    QCOMPARE(beadRun(*form, h), 9);
-    clickRod(form, h, Qt::MiddleButton);
-    QCOMPARE(beadRun(*form, h), 8);
-    clickRod(form, h, Qt::BackButton);
-    clickRod(form, h, Qt::ForwardButton);
-    QCOMPARE(beadRun(*form, h), 6);
-    clickRod(form, QStringLiteral("da"), Qt::RightButton);
-    QCOMPARE(beadRun(*form, QStringLiteral("da")), 0);
-    QWidget *da = form->control(QStringLiteral("Bot_da"))->widget();
-    QTest::mouseClick(da, Qt::LeftButton);
-    QTest::mouseDClick(da, Qt::LeftButton);
-    QTest::mouseRelease(da, Qt::LeftButton);
-    QCOMPARE(beadRun(*form, QStringLiteral("da")), 2);
-    QVERIFY(run.fakes.sounds->played.isEmpty());
-    QVERIFY(!form->control(QStringLiteral("ComandoIconaSi"))->visible());
-    QVERIFY(!form->control(QStringLiteral("ComandoIconaNo"))->visible());
 }
 
 void TestBuildForms::displayMenu_data()
@@ -186,16 +116,23 @@ void TestBuildForms::displayMenu_data()
     QTest::addColumn<double>("digitsPoints");
     QTest::addColumn<QString>("words");
     QTest::addColumn<double>("wordsPoints");
-    QTest::newRow("Form4") << "Form4" << 7 << " 7" << 48.0 << "SETTE" << 36.0;
+    // Whether the window checks in the A2 way (the A1 way is checkA1's).
+    QTest::addColumn<bool>("a2");
+    QTest::newRow("Form4") << "Form4" << 7 << " 7" << 48.0 << "SETTE" << 36.0 << false;
     // The units window with squares: one uncoloured label.
-    QTest::newRow("Form4sem") << "Form4sem" << 5 << " 5" << 48.0 << "CINQUE" << 36.0;
-    QTest::newRow("Form999a") << "Form999a" << 725 << " 725" << 48.0 << "SETTECENTOVENTICINQUE" << 22.0;
-    QTest::newRow("F9999a 4725") << "F9999a" << 4725 << "4 725" << 36.0 << "QUATTROMILASETTECENTOVENTICINQUE" << 18.0;
-    QTest::newRow("Periodo1") << "Periodo1" << 205016 << "205 016" << 36.0 << "DUECENTOCINQUEMILASEDICI" << 14.0;
+    QTest::newRow("Form4sem") << "Form4sem" << 5 << " 5" << 48.0 << "CINQUE" << 36.0 << false;
+    QTest::newRow("Form999a") << "Form999a" << 725 << " 725" << 48.0 << "SETTECENTOVENTICINQUE" << 22.0 << true;
+    QTest::newRow("F9999a 4725") << "F9999a" << 4725 << "4 725" << 36.0 << "QUATTROMILASETTECENTOVENTICINQUE" << 18.0
+                                 << true;
+    QTest::newRow("Periodo1") << "Periodo1" << 205016 << "205 016" << 36.0 << "DUECENTOCINQUEMILASEDICI" << 14.0
+                              << true;
 }
 
 // Switching the display draws a new item, shown the other way and in its
-// own size; the ticked item again changes nothing.
+// own size; the ticked item again changes nothing. In A2 a wrong answer may
+// be confirmed again at once; the right one sends the focus to "avanti",
+// where Enter moves on. (That "Conferma" and "avanti" take turns is the
+// random pupil's invariant.)
 void TestBuildForms::displayMenu()
 {
     QFETCH(QString, window);
@@ -204,6 +141,7 @@ void TestBuildForms::displayMenu()
     QFETCH(double, digitsPoints);
     QFETCH(QString, words);
     QFETCH(double, wordsPoints);
+    QFETCH(bool, a2);
     TestRun run;
     shared().LinguaNumeri = QStringLiteral("1");
     ScriptedRnd &rnd = installScriptedRnd();
@@ -229,6 +167,21 @@ void TestBuildForms::displayMenu()
     chooseMenu(form, form->buildRow().menuParole);
     QVERIFY(rnd.calls > calls);
     QCOMPARE(label->fontSize(), wordsPoints);
+    if (!a2) {
+        return;
+    }
+    answerWrong(form);
+    clickControl(form, QStringLiteral("BottoneConferma"));
+    QCOMPARE(scored(), QStringLiteral("0/2"));
+    answerRight(form);
+    QCOMPARE(scored(), QStringLiteral("1/2"));
+    QWidget *avanti = form->control(QStringLiteral("BottoneAvanti"))->widget();
+    QCOMPARE(form->focusWidget(), avanti);
+    const qint32 before = rnd.calls;
+    QTest::keyClick(avanti, Qt::Key_Return);
+    QVERIFY(rnd.calls > before);
+    QCOMPARE(enabledButtons(form), QStringLiteral("BottoneConferma Bot_ricomincia"));
+    QCOMPARE(beadsNumber(*form), 0);
 }
 
 void TestBuildForms::newItemsInAnsweredState_data()
@@ -244,7 +197,7 @@ void TestBuildForms::newItemsInAnsweredState_data()
     QTest::newRow("F9999a") << "F9999a" << false << "1.999" << 1999 << true;
 }
 
-// Answered, the display menu and the maximum chooser show a new number and
+// Rod clicks first. Answered, the display menu and the maximum chooser show a new number and
 // "avanti" stays the way on; only in A1 does a rod click open the check
 // again. The chooser covers the window's top left corner; an option sets the
 // maximum. (The draws' bounds are the random pupil's check.)
@@ -258,8 +211,29 @@ void TestBuildForms::newItemsInAnsweredState()
     TestRun run;
     ScriptedRnd &rnd = installScriptedRnd();
     auto *form = qobject_cast<BuildForm *>(openWithItem(rnd, window, 25));
+    // Every mouse button counts: the left one puts a bead on, the others take
+    // one off; a quick second click arrives as a double click, not a press,
+    // and still counts. Rod clicks make no sound and show no icon.
+    clickRod(form, QStringLiteral("u"), Qt::LeftButton, 10);
+    QCOMPARE(beadRun(*form, QStringLiteral("u")), 9);
+    clickRod(form, QStringLiteral("u"), Qt::MiddleButton);
+    QCOMPARE(beadRun(*form, QStringLiteral("u")), 8);
+    clickRod(form, QStringLiteral("u"), Qt::BackButton);
+    clickRod(form, QStringLiteral("u"), Qt::ForwardButton);
+    QCOMPARE(beadRun(*form, QStringLiteral("u")), 6);
+    clickRod(form, QStringLiteral("da"), Qt::RightButton);
+    QCOMPARE(beadRun(*form, QStringLiteral("da")), 0);
+    QWidget *da = form->control(QStringLiteral("Bot_da"))->widget();
+    QTest::mouseClick(da, Qt::LeftButton);
+    QTest::mouseDClick(da, Qt::LeftButton);
+    QTest::mouseRelease(da, Qt::LeftButton);
+    QCOMPARE(beadRun(*form, QStringLiteral("da")), 2);
+    QVERIFY(run.fakes.sounds->played.isEmpty());
+    QVERIFY(!form->control(QStringLiteral("ComandoIconaSi"))->visible());
+    QVERIFY(!form->control(QStringLiteral("ComandoIconaNo"))->visible());
+
     answerRight(form);
-    QCOMPARE(score(), QStringLiteral("1/0"));
+    QCOMPARE(scored(), QStringLiteral("1/0"));
     chooseMenu(form, QStringLiteral("MenuCifre"));
     QCOMPARE(enabledButtons(form), QStringLiteral("Bot_ricomincia BottoneAvanti"));
 
@@ -307,28 +281,18 @@ void TestBuildForms::sounds()
     const int calls = rnd.calls;
     clickControl(form, QStringLiteral("BottoneConferma"));
     QCOMPARE(rnd.calls, calls);
-    QCOMPARE(score(), QStringLiteral("2/2"));
+    QCOMPARE(scored(), QStringLiteral("2/2"));
     QVERIFY(run.fakes.sounds->played.isEmpty());
-}
 
-// "Azzera" touches only the score: item, beads and buttons stay.
-// "Informazioni" tells about the program.
-void TestBuildForms::resetAndInformation()
-{
-    TestRun run;
-    Form *form = openWithItem(installScriptedRnd(), QStringLiteral("Form99a"), 47);
-    clickRod(form, QStringLiteral("da"), Qt::LeftButton, 4);
-    clickControl(form, QStringLiteral("BottoneConferma"));
-    QCOMPARE(score(), QStringLiteral("0/1"));
-
+    // "Azzera" touches only the score: item, beads, buttons and icon stay.
+    // "Informazioni" tells about the program.
     chooseMenu(form, QStringLiteral("MenuAzzera"));
-    QCOMPARE(score(), QStringLiteral("0/0"));
+    QCOMPARE(scored(), QStringLiteral("0/0"));
     QCOMPARE(form->control(QStringLiteral("EtichettaErrati"))->caption(), QStringLiteral("0"));
-    QCOMPARE(shared().NumeroACaso, 47);
-    QCOMPARE(beadRun(*form, QStringLiteral("da")), 4);
-    QVERIFY(!form->control(QStringLiteral("BottoneConferma"))->enabled());
-    QVERIFY(form->control(QStringLiteral("ComandoIconaNo"))->visible());
-
+    QCOMPARE(shared().NumeroACaso, 3);
+    QCOMPARE(beadRun(*form, QStringLiteral("u")), 3);
+    QCOMPARE(enabledButtons(form), QStringLiteral("BottoneAvanti"));
+    QVERIFY(form->control(QStringLiteral("ComandoIconaSi"))->visible());
     chooseMenu(form, QStringLiteral("MenuInformazioni"));
     QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
     QCOMPARE(run.fakes.messages->shown[0].icon, MsgIcon::Information);

@@ -65,51 +65,56 @@ void checkStacked(const ExerciseForm *form)
     }
 }
 
-} // namespace
-
-class TestExerciseOpening : public QObject
+// A window's menu button, the item of its round and the one that "avanti"
+// or the words/digits switch brings next, and the item as the pupil reads
+// it (Italian, voice off) or the answer the pupil types.
+struct Round
 {
-    Q_OBJECT
-
-private slots:
-    void initTestCase()
-    {
-        registerAllForms();
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    }
-    void loadAndShow_data();
-    void loadAndShow();
-    void roundFromTheMenu_data();
-    void roundFromTheMenu();
+    const char *button;
+    const char *window;
+    int number;
+    int next;
+    const char *text;
 };
 
-void TestExerciseOpening::loadAndShow_data()
-{
-    QTest::addColumn<QString>("window");
-    for (const test::MenuRoute &route : test::registeredRoutes()) {
-        if (route.form != test::kFreeFrame.form) {
-            QTest::newRow(qPrintable(route.form)) << route.form;
-        }
-    }
-}
+// Each family's windows by range.
+const Round kRounds[4][5] = {
+    {{"Command17", "Form4", 7, 3, "SETTE"},
+     {"Command9", "Form99a", 47, 21, "QUARANTASETTE"},
+     {"Command14", "Form999a", 725, 999, "SETTECENTOVENTICINQUE"},
+     {"Command13", "F9999a", 4725, 9999, "QUATTROMILASETTECENTOVENTICINQUE"},
+     {"Command4", "Periodo1", 205016, 120345, "DUECENTOCINQUEMILASEDICI"}},
+    {{"Command20", "Form4sem", 3, 7, "TRE"},
+     {"Command6", "Form99sem", 17, 47, "DICIASSETTE"},
+     {"Command2", "Form999sem", 999, 305, "NOVECENTONOVANTANOVE"},
+     {"Command18", "F9999SEM", 9999, 4025, "NOVEMILANOVECENTONOVANTANOVE"},
+     {"Command19", "Periodo1SEM", 999999, 205016, "NOVECENTONOVANTANOVEMILANOVECENTONOVANTANOVE"}},
+    {{"Command16", "Form6", 9, 3, "9"},
+     {"Command35", "Form99b", 0, 21, "0"},
+     {"Command10", "Form999b", 305, 999, "305"},
+     {"Command11", "F9999b", 4025, 9999, "4.025"},
+     {"Command8", "Periodo2", 120345, 205016, "120.345"}},
+    {{"Command15", "Form5", 7, 3, "sette"},
+     {"Command5", "Form99b1", 28, 21, "ventotto"},
+     {"Command3", "Form999b1", 121, 999, "centoventuno"},
+     {"Command12", "F9999c", 4025, 9999, "quattromilaventicinque"},
+     {"Command7", "Periodo3", 120345, 205016, "centoventimilatrecentoquarantacinque"}}};
 
-// Every window opens filling the screen, with its score at zero under the
-// titles of the language, no answer yet and an empty frame laid out.
-void TestExerciseOpening::loadAndShow()
+// The language files' captions and their voices.
+const struct
 {
-    QFETCH(QString, window);
-    test::TestRun run;
-    SharedState &s = shared();
-    s.TestoEsatti = QStringLiteral("Giuste");
-    s.TestoErrati = QStringLiteral("Sbagliate");
-    s.TestoOrdine_u = QStringLiteral("U");
-    s.ConteggioEsatti = 12;
-    s.ConteggioErrati = 7;
-    auto *form = qobject_cast<ExerciseForm *>(Forms::load(window));
-    QVERIFY(form);
-    form->showForm();
+    const char *file;
+    const char *voice;
+} kLanguages[] = {{"Italiano", "Italian"}, {"English", "English"}, {"Français", "French"},
+                  {"Deutsch", "German"},   {"Español", "Spanish"}, {"Shqip", "Albanian"}};
+
+// A window opens filling the screen, with its score at zero under the
+// titles of the language (set to Giuste, Sbagliate and U before), no answer
+// yet and an empty frame laid out.
+void checkOpened(ExerciseForm *form)
+{
     QCOMPARE(QRectF(form->left(), form->top(), form->width(), form->height()), QRectF(0, 0, 15360, 11520));
-    QCOMPARE(s.ConteggioEsatti + s.ConteggioErrati, 0);
+    QCOMPARE(shared().ConteggioEsatti + shared().ConteggioErrati, 0);
     QCOMPARE(form->control("EtichettaEsatti")->caption(), QStringLiteral("0"));
     QCOMPARE(form->control("EtichettaErrati")->caption(), QStringLiteral("0"));
     QCOMPARE(form->control("LabelEST")->caption(), QStringLiteral("Giuste"));
@@ -138,65 +143,40 @@ void TestExerciseOpening::loadAndShow()
     }
 }
 
+} // namespace
+
+class TestExerciseOpening : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        registerAllForms();
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    }
+    void roundFromTheMenu_data();
+    void roundFromTheMenu();
+};
+
 void TestExerciseOpening::roundFromTheMenu_data()
 {
-    QTest::addColumn<QString>("menuButton");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("number");
-    // The item that "avanti" or the words/digits switch brings next.
-    QTest::addColumn<int>("next");
-    // The target as the pupil reads it, or the answer the pupil types.
-    QTest::addColumn<QString>("text");
-    // The language file chosen with the voice ticked; none for the voice off.
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("voice");
-    // Each family's windows by range, with the Italian round's items.
-    const struct
-    {
-        const char *button;
-        const char *window;
-        int number;
-        int next;
-        const char *text;
-    } windows[4][5] = {
-        {{"Command17", "Form4", 7, 3, "SETTE"},
-         {"Command9", "Form99a", 47, 21, "QUARANTASETTE"},
-         {"Command14", "Form999a", 725, 999, "SETTECENTOVENTICINQUE"},
-         {"Command13", "F9999a", 4725, 9999, "QUATTROMILASETTECENTOVENTICINQUE"},
-         {"Command4", "Periodo1", 205016, 120345, "DUECENTOCINQUEMILASEDICI"}},
-        {{"Command20", "Form4sem", 3, 7, "TRE"},
-         {"Command6", "Form99sem", 17, 47, "DICIASSETTE"},
-         {"Command2", "Form999sem", 999, 305, "NOVECENTONOVANTANOVE"},
-         {"Command18", "F9999SEM", 9999, 4025, "NOVEMILANOVECENTONOVANTANOVE"},
-         {"Command19", "Periodo1SEM", 999999, 205016, "NOVECENTONOVANTANOVEMILANOVECENTONOVANTANOVE"}},
-        {{"Command16", "Form6", 9, 3, "9"},
-         {"Command35", "Form99b", 0, 21, "0"},
-         {"Command10", "Form999b", 305, 999, "305"},
-         {"Command11", "F9999b", 4025, 9999, "4.025"},
-         {"Command8", "Periodo2", 120345, 205016, "120.345"}},
-        {{"Command15", "Form5", 7, 3, "sette"},
-         {"Command5", "Form99b1", 28, 21, "ventotto"},
-         {"Command3", "Form999b1", 121, 999, "centoventuno"},
-         {"Command12", "F9999c", 4025, 9999, "quattromilaventicinque"},
-         {"Command7", "Periodo3", 120345, 205016, "centoventimilatrecentoquarantacinque"}}};
-    const char *languages[][2] = {{"Italiano", "Italian"}, {"English", "English"}, {"Français", "French"},
-                                  {"Deutsch", "German"},   {"Español", "Spanish"}, {"Shqip", "Albanian"}};
-    auto add = [](const auto &w, const QByteArray &tag, const char *language, const char *voice) {
-        QTest::newRow(tag.constData()) << QString::fromLatin1(w.button) << QString::fromLatin1(w.window) << w.number
-                                       << w.next << QString::fromLatin1(w.text) << QString::fromUtf8(language)
-                                       << QString::fromLatin1(voice);
-    };
+    QTest::addColumn<int>("family");
+    QTest::addColumn<int>("range");
+    // The language chosen with the voice ticked; -1 for the voice off.
+    QTest::addColumn<int>("language");
     // A round in every window with the voice off; then with the voice on,
     // each language in one range of every family.
-    for (const auto &family : windows) {
-        for (const auto &w : family) {
-            add(w, w.window, "", "");
+    for (int family = 0; family < 4; ++family) {
+        for (int range = 0; range < 5; ++range) {
+            QTest::newRow(kRounds[family][range].window) << family << range << -1;
         }
     }
-    for (int l = 0; l < 6; ++l) {
-        for (const auto &family : windows) {
-            const auto &w = family[l % 5];
-            add(w, QByteArray(w.window) + ' ' + languages[l][1], languages[l][0], languages[l][1]);
+    for (int language = 0; language < 6; ++language) {
+        for (int family = 0; family < 4; ++family) {
+            const int range = language % 5;
+            QTest::addRow("%s %s", kRounds[family][range].window, kLanguages[language].voice)
+                << family << range << language;
         }
     }
 }
@@ -208,42 +188,51 @@ void TestExerciseOpening::roundFromTheMenu_data()
 // write window only the number answered right.
 void TestExerciseOpening::roundFromTheMenu()
 {
-    QFETCH(QString, menuButton);
-    QFETCH(QString, window);
-    QFETCH(int, number);
-    QFETCH(int, next);
-    QFETCH(QString, text);
-    QFETCH(QString, language);
-    QFETCH(QString, voice);
+    QFETCH(int, family);
+    QFETCH(int, range);
+    QFETCH(int, language);
+    const Round &round = kRounds[family][range];
+    const QString window = QString::fromLatin1(round.window);
+    const int number = round.number;
+    const QString voice = language < 0 ? QString() : QString::fromLatin1(kLanguages[language].voice);
     test::TestRun run;
     SingleInstance instance(run.lockPath());
-    if (language.isEmpty()) {
+    if (language < 0) {
         run.copyShippedLanguageFiles();
     }
-    Form *menu = language.isEmpty() ? test::startProgram(instance)
-                                    : test::startProgramWithVoice(run, instance, language);
+    Form *menu = language < 0 ? test::startProgram(instance)
+                              : test::startProgramWithVoice(run, instance, QString::fromUtf8(kLanguages[language].file));
     QVERIFY(menu);
+    SharedState &s = shared();
+    s.TestoEsatti = QStringLiteral("Giuste");
+    s.TestoErrati = QStringLiteral("Sbagliate");
+    s.TestoOrdine_u = QStringLiteral("U");
+    s.ConteggioEsatti = 12;
+    s.ConteggioErrati = 7;
     // The window's own draw rule turns the scripted values into `number`.
     test::ScriptedRnd &rnd = test::installScriptedRnd();
     test::scriptItem(rnd, window, number);
-    auto *form = qobject_cast<ExerciseForm *>(test::openRoute(menu, {menuButton, window}));
+    auto *form = qobject_cast<ExerciseForm *>(test::openRoute(menu, {QString::fromLatin1(round.button), window}));
     QVERIFY(form);
     QCOMPARE(shared().NumeroACaso, number);
     auto *reading = qobject_cast<ReadBeadsForm *>(form);
     const test::RecordingSpeech &speech = *run.fakes.speech;
     const QString first = QString::number(number) + u'/' + voice;
-    const QString second = QString::number(next) + u'/' + voice;
-    if (language.isEmpty() && reading) {
+    const QString second = QString::number(round.next) + u'/' + voice;
+    if (language < 0) {
+        checkOpened(form);
+    }
+    if (language < 0 && reading) {
         // Read the beads, write the number, press Enter.
-        test::typeText(reading->answerBox()->lineEdit(), text);
+        test::typeText(reading->answerBox()->lineEdit(), QString::fromLatin1(round.text));
         test::pressEnter(reading->answerBox()->lineEdit());
-    } else if (language.isEmpty()) {
-        QCOMPARE(targetRead(form), text);
+    } else if (language < 0) {
+        QCOMPARE(targetRead(form), QString::fromLatin1(round.text));
         // Build it with clicks under the rods and confirm.
         test::buildNumber(qobject_cast<BuildForm *>(form), number);
         test::clickControl(form, QStringLiteral("BottoneConferma"));
     }
-    if (language.isEmpty()) {
+    if (language < 0) {
         QCOMPARE(shared().ConteggioEsatti, qint16(1));
         // The voice is off unless the pupil switches it on.
         QCOMPARE(speech.heard(), QStringList());
@@ -253,9 +242,9 @@ void TestExerciseOpening::roundFromTheMenu()
         QCOMPARE(speech.heard(), QStringList());
         test::answerRight(form);
         QCOMPARE(speech.heard(), QStringList{first});
-        test::scriptItem(rnd, window, next);
+        test::scriptItem(rnd, window, round.next);
         test::clickControl(form, QStringLiteral("BottoneAvanti"));
-        QCOMPARE(shared().NumeroACaso, next);
+        QCOMPARE(shared().NumeroACaso, round.next);
         QCOMPARE(speech.heard(), QStringList{first});
     } else {
         QCOMPARE(speech.heard(), QStringList{first});
@@ -265,7 +254,7 @@ void TestExerciseOpening::roundFromTheMenu()
         test::answerRight(form);
         QCOMPARE(speech.heard(), QStringList({first, first, first}));
         // Switching to digits shows a new target, heard at once.
-        test::scriptItem(rnd, window, next);
+        test::scriptItem(rnd, window, round.next);
         test::chooseMenu(form, qobject_cast<BuildForm *>(form)->buildRow().menuCifre);
         QCOMPARE(speech.heard(), QStringList({first, first, first, second}));
         test::clickTarget(form);

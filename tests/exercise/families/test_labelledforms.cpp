@@ -128,14 +128,6 @@ LabelledBuildForm *showItem(const QString &window, bool digits, qint32 number)
     return form;
 }
 
-QStringList seenTexts(const Form *form)
-{
-    QStringList texts;
-    for (const SeenLabel &label : seenLabels(form)) {
-        texts << label.text;
-    }
-    return texts;
-}
 
 // Each window's range; for the thousands period every thousands value with
 // a long and a varying units period, and every units period with a long
@@ -334,7 +326,11 @@ void TestLabelledForms::everyNumberFits()
             QVERIFY2(fault.isEmpty(), qPrintable(fault));
             if (lingua > 0) {
                 // Read one after the other, the coloured pieces are the number's words.
-                QCOMPARE(seenTexts(form).join(QString()), MaiuscoloPerCarattere(NumeroInLettere(n, lingua)));
+                QString pieces;
+                for (const SeenLabel &label : seenLabels(form)) {
+                    pieces += label.text;
+                }
+                QCOMPARE(pieces, MaiuscoloPerCarattere(NumeroInLettere(n, lingua)));
             }
         }
     }

@@ -28,23 +28,6 @@ namespace {
 const QString kNarrowNoBreakSpace = QString(QChar(0x202F));
 const QString kNoBreakSpace = QString(QChar(0x00A0));
 
-// Opens a read window whose first item is `number`.
-ReadBeadsForm *openReading(const QString &window, int number)
-{
-    return qobject_cast<ReadBeadsForm *>(openWithItem(installScriptedRnd(), window, number));
-}
-
-QLineEdit *box(const ReadBeadsForm *form)
-{
-    return form->answerBox()->lineEdit();
-}
-
-// The checks scored, "right/wrong".
-QString score()
-{
-    return QStringLiteral("%1/%2").arg(shared().ConteggioEsatti).arg(shared().ConteggioErrati);
-}
-
 } // namespace
 
 class TestReadForms : public QObject
@@ -117,8 +100,8 @@ void TestReadForms::digitsAnswers()
     QFETCH(bool, right);
     TestRun run;
     QLocale::setDefault(QLocale(locale));
-    ReadBeadsForm *form = openReading(window, number);
-    QLineEdit *answer = box(form);
+    auto *form = qobject_cast<ReadBeadsForm *>(openWithItem(installScriptedRnd(), window, number));
+    QLineEdit *answer = form->answerBox()->lineEdit();
     QCOMPARE(beadsNumber(*form), number);
     if (pasted) {
         // The box's context menu pastes without the key filter.
@@ -138,7 +121,7 @@ void TestReadForms::digitsAnswers()
     QCOMPARE(answer->text(), shown.chopped(1));
     typeText(answer, shown.right(1));
     pressEnter(answer);
-    QCOMPARE(score(), right ? QStringLiteral("1/0") : QStringLiteral("0/1"));
+    QCOMPARE(scored(), right ? QStringLiteral("1/0") : QStringLiteral("0/1"));
 }
 
 void TestReadForms::wordsCheck_data()
@@ -176,15 +159,15 @@ void TestReadForms::wordsCheck()
     QFETCH(bool, right);
     TestRun run;
     shared().LinguaNumeri = lingua;
-    ReadBeadsForm *form = openReading(window, number);
-    QLineEdit *answer = box(form);
+    auto *form = qobject_cast<ReadBeadsForm *>(openWithItem(installScriptedRnd(), window, number));
+    QLineEdit *answer = form->answerBox()->lineEdit();
     // Before anything is typed the box has its designed size, which tells
     // nothing of the answer's length.
     QCOMPARE(answer->font().pointSizeF(), form->readRow().points);
     typeText(answer, keys);
     QCOMPARE(answer->text().size(), keys.size());
     pressEnter(answer);
-    QCOMPARE(score(), right ? QStringLiteral("1/0") : QStringLiteral("0/1"));
+    QCOMPARE(scored(), right ? QStringLiteral("1/0") : QStringLiteral("0/1"));
     if (right) {
         // The whole answer shows in the box.
         QVERIFY(answer->font().pointSizeF() >= 8);
@@ -211,26 +194,26 @@ void TestReadForms::answeringAndAnswered()
     TestRun run;
     ScriptedRnd &rnd = installScriptedRnd();
     auto *form = qobject_cast<ReadBeadsForm *>(openWithItem(rnd, window, 42));
-    QLineEdit *answer = box(form);
+    QLineEdit *answer = form->answerBox()->lineEdit();
     QWidget *avanti = form->control(QStringLiteral("BottoneAvanti"))->widget();
 
     // Enter on an empty box: nothing at all.
     pressEnter(answer);
-    QCOMPARE(score(), QStringLiteral("0/0"));
+    QCOMPARE(scored(), QStringLiteral("0/0"));
     QVERIFY(run.fakes.sounds->played.isEmpty());
 
     // Wrong: counted, the text stays for the pupil to correct.
     typeText(answer, wrong);
     QTest::sendKeyEvent(QTest::Press, answer, Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
-    QCOMPARE(score(), onPress ? QStringLiteral("0/1") : QStringLiteral("0/0"));
+    QCOMPARE(scored(), onPress ? QStringLiteral("0/1") : QStringLiteral("0/0"));
     QTest::sendKeyEvent(QTest::Release, answer, Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
-    QCOMPARE(score(), QStringLiteral("0/1"));
+    QCOMPARE(scored(), QStringLiteral("0/1"));
     QCOMPARE(answer->text(), wrong);
     QCOMPARE(form->focusWidget(), answer);
     QVERIFY(!avanti->isEnabled());
 
     answerRight(form);
-    QCOMPARE(score(), QStringLiteral("1/1"));
+    QCOMPARE(scored(), QStringLiteral("1/1"));
     QVERIFY(avanti->isEnabled());
     QCOMPARE(answer->text(), rightAnswer(*form));
     // The box is disabled and the focus is not on "avanti": Enter, again or
@@ -242,7 +225,7 @@ void TestReadForms::answeringAndAnswered()
         QTest::sendKeyEvent(QTest::Press, focused, Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
     }
     QTest::sendKeyEvent(QTest::Release, focused, Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
-    QCOMPARE(score(), QStringLiteral("1/1"));
+    QCOMPARE(scored(), QStringLiteral("1/1"));
     QCOMPARE(shared().NumeroACaso, 42);
     QVERIFY(avanti->isEnabled());
 
@@ -265,46 +248,23 @@ void TestReadForms::numericValue_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
-
-    QTest::newRow("empty") << "" << 0.0;
-    QTest::newRow("plus sign") << "+7" << 7.0;
-    QTest::newRow("sign alone") << "-" << 0.0;
-    QTest::newRow("two signs") << "+-7" << 0.0;
-    QTest::newRow("blanks inside digits") << "1 2 3" << 123.0;
-    QTest::newRow("blank after sign") << "- 4" << -4.0;
-    QTest::newRow("tab and line feed") << "\t1\n2\t" << 12.0;
-    QTest::newRow("carriage return stops") << "1\r2" << 1.0;
-    QTest::newRow("no-break space stops") << QString("1") + kNoBreakSpace + "234" << 1.0;
-    QTest::newRow("fraction") << "7.25" << 7.25;
-    QTest::newRow("point alone") << "." << 0.0;
-    QTest::newRow("trailing point") << "7." << 7.0;
-    QTest::newRow("second point stops") << "1.2.3" << 1.2;
-    QTest::newRow("exponent E") << "7E2" << 700.0;
-    QTest::newRow("exponent e") << "0.7e1" << 7.0;
-    QTest::newRow("exponent D") << "70D-1" << 7.0;
-    QTest::newRow("exponent with blanks") << "7 E 1" << 70.0;
-    QTest::newRow("letter without exponent digits") << "7E" << 7.0;
-    QTest::newRow("point then exponent") << "7.E1" << 70.0;
-    QTest::newRow("thousand point") << "1.234" << 1.234;
-    QTest::newRow("&H1F") << "&H1F" << 31.0;
-    QTest::newRow("&h1f") << "&h1f" << 31.0;
-    QTest::newRow("&HFF stops at G") << "&HFFG1" << 255.0;
-    QTest::newRow("&O17") << "&O17" << 15.0;
-    QTest::newRow("&O stops at 8") << "&O178" << 15.0;
-    QTest::newRow("&H no digits") << "&H" << 0.0;
-    QTest::newRow("& alone") << "&" << 0.0;
-    QTest::newRow("&H with blanks") << " & H 1 F" << 31.0;
-    QTest::newRow("sign before &H") << "-&H1F" << 0.0;
-    QTest::newRow("Arabic-Indic digit") << QString(QChar(0x0667)) << 0.0;
-    QTest::newRow("full-width digit") << QString(QChar(0xFF17)) << 0.0;
-    // Beyond what a double holds.
     const double inf = std::numeric_limits<double>::infinity();
-    QTest::newRow("1E999") << "1E999" << inf;
-    QTest::newRow("-1E999") << "-1E999" << -inf;
-    QTest::newRow("huge exponent") << "0.01E99999999999999999999" << inf;
-    QTest::newRow("1E-999") << "1E-999" << 0.0;
-    QTest::newRow("0E999") << "0E999" << 0.0;
-    QTest::newRow("0.0001E-400") << "0.0001E-400" << 0.0;
+    // Signs and blanks (a tab or a line feed is skipped, a carriage return or
+    // a no-break space ends the number); fractions and exponents E, e and D,
+    // blanks inside too; &H and &O numbers; other scripts' digits (none);
+    // values beyond what a double holds.
+    const std::pair<const char16_t *, double> rows[] = {
+        {u"", 0},          {u"+7", 7},         {u"-", 0},         {u"+-7", 0},        {u"1 2 3", 123},
+        {u"- 4", -4},      {u"\t1\n2\t", 12},  {u"1\r2", 1},      {u"1\u00A0234", 1}, {u"7.25", 7.25},
+        {u".", 0},         {u"7.", 7},         {u"1.2.3", 1.2},   {u"7E2", 700},      {u"0.7e1", 7},
+        {u"70D-1", 7},     {u"7 E 1", 70},     {u"7E", 7},        {u"7.E1", 70},      {u"1.234", 1.234},
+        {u"&H1F", 31},     {u"&h1f", 31},      {u"&HFFG1", 255},  {u"&O17", 15},      {u"&O178", 15},
+        {u"&H", 0},        {u"&", 0},          {u" & H 1 F", 31}, {u"-&H1F", 0},      {u"\u0667", 0},
+        {u"\uFF17", 0},    {u"1E999", inf},    {u"-1E999", -inf}, {u"1E-999", 0},     {u"0E999", 0},
+        {u"0.0001E-400", 0}, {u"0.01E99999999999999999999", inf}};
+    for (const auto &[text, expected] : rows) {
+        QTest::addRow("%s", qPrintable(QString::fromUtf16(text))) << QString::fromUtf16(text) << expected;
+    }
 }
 
 void TestReadForms::numericValue()
@@ -321,53 +281,45 @@ void TestReadForms::rules_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<qint64>("number");
     QTest::addColumn<bool>("right");
-
-    // The value rule: how the value read is compared; how it is read is numericValue's.
-    const auto value = AnswerRule::Value;
+    struct Answer
+    {
+        QString text;
+        qint64 number;
+        bool right;
+    };
+    const auto rows = [](AnswerRule rule, const QString &separator, std::initializer_list<Answer> answers) {
+        for (const Answer &a : answers) {
+            QTest::addRow("%s %s for %lld", rule == AnswerRule::Value ? "value" : qPrintable(separator),
+                          qPrintable(a.text), a.number)
+                << rule << separator << a.text << a.number << a.right;
+        }
+    };
+    // The value rule: how the value read is compared (how it is read is
+    // numericValue's). "1.234" reads as 1.234 by value; the grouping rule has
+    // it as 1234.
     const QString it = QStringLiteral(".");
-    QTest::newRow("7.0") << value << it << "7.0" << qint64(7) << true;
-    QTest::newRow("7.5") << value << it << "7.5" << qint64(7) << false;
-    QTest::newRow("abc for 7") << value << it << "abc" << qint64(7) << false;
-    QTest::newRow("-7") << value << it << "-7" << qint64(7) << false;
-    QTest::newRow("9 8 for 98") << value << it << "9 8" << qint64(98) << true;
-    QTest::newRow("9.8 for 98") << value << it << "9.8" << qint64(98) << false;
-    QTest::newRow("7E999 for 7") << value << it << "7E999" << qint64(7) << false;
-    // "1.234" reads as 1.234 by value; the grouping rule has it as 1234.
-    QTest::newRow("1.234 for 1234") << value << it << "1.234" << qint64(1234) << false;
-    QTest::newRow("1234") << value << it << "1234" << qint64(1234) << true;
-
-    // The grouping rule: in threes with the locale's separator, or with blanks.
-    const auto grouping = AnswerRule::Grouping;
-    const QString en = QStringLiteral(",");
-    const QString fr = QLocale(QLocale::French).groupSeparator();
+    rows(AnswerRule::Value, it,
+         {{"7.0", 7, true}, {"7.5", 7, false}, {"abc", 7, false}, {"-7", 7, false}, {"9 8", 98, true},
+          {"9.8", 98, false}, {"7E999", 7, false}, {"1.234", 1234, false}, {"1234", 1234, true}});
+    // The grouping rule: in threes with the locale's separator, or with
+    // blanks; only blanks at the ends, and never a tab or a no-break space
+    // where the locale does not group with one.
     const QString nnbsp = kNarrowNoBreakSpace;
     const QString nbsp = kNoBreakSpace;
-    QTest::newRow("it 1234") << grouping << it << "1234" << qint64(1234) << false;
-    QTest::newRow("it 1,234") << grouping << it << "1,234" << qint64(1234) << false;
-    QTest::newRow("it 45") << grouping << it << "45" << qint64(45) << true;
-    QTest::newRow("it 120.005") << grouping << it << "120.005" << qint64(120005) << true;
-    QTest::newRow("it 123.45") << grouping << it << "123.45" << qint64(12345) << false;
-    QTest::newRow("it blanks around") << grouping << it << "  1.234 " << qint64(1234) << true;
-    QTest::newRow("it two blanks inside") << grouping << it << "1  234" << qint64(1234) << false;
-    QTest::newRow("it tab before") << grouping << it << "\t1.234" << qint64(1234) << false;
-    QTest::newRow("it no-break space") << grouping << it << QString("1") + nbsp + "234" << qint64(1234) << false;
-    QTest::newRow("it 0") << grouping << it << "0" << qint64(0) << true;
-    QTest::newRow("it empty") << grouping << it << "" << qint64(0) << false;
-
-    QTest::newRow("en 1.234") << grouping << en << "1.234" << qint64(1234) << false;
-
-    QTest::newRow("fr locale separator") << grouping << fr << QString("1") + fr + "234" << qint64(1234) << true;
-    QTest::newRow("fr narrow no-break space") << grouping << fr << QString("1") + nnbsp + "234" << qint64(1234) << true;
-    QTest::newRow("fr no-break space") << grouping << fr << QString("1") + nbsp + "234" << qint64(1234) << true;
-    QTest::newRow("fr space at the ends") << grouping << fr << nbsp + "1 234" + nnbsp << qint64(1234) << true;
-    QTest::newRow("fr 12 34") << grouping << fr << "12 34" << qint64(1234) << false;
-
+    rows(AnswerRule::Grouping, it,
+         {{"1234", 1234, false}, {"1,234", 1234, false}, {"45", 45, true}, {"120.005", 120005, true},
+          {"123.45", 12345, false}, {"  1.234 ", 1234, true}, {"1  234", 1234, false}, {"\t1.234", 1234, false},
+          {"1" + nbsp + "234", 1234, false}, {"0", 0, true}, {"", 0, false}});
+    rows(AnswerRule::Grouping, QStringLiteral(","), {{"1.234", 1234, false}, {"1'234", 1234, false}});
+    // French groups with a no-break space: any no-break space stands for it.
+    const QString fr = QLocale(QLocale::French).groupSeparator();
+    rows(AnswerRule::Grouping, fr, {{"1" + fr + "234", 1234, true}, {"1" + nnbsp + "234", 1234, true},
+                                    {"1" + nbsp + "234", 1234, true}, {nbsp + "1 234" + nnbsp, 1234, true},
+                                    {"12 34", 1234, false}});
     // Swiss settings group with the typographic apostrophe; the keyboard's
-    // plain one stands for it.
+    // plain one stands for it (digitsAnswers), as does a blank.
     const QString ch = QLocale(QStringLiteral("de_CH")).groupSeparator();
-    QTest::newRow("ch locale separator") << grouping << ch << QString("1") + ch + "234" << qint64(1234) << true;
-    QTest::newRow("ch 1 234") << grouping << ch << "1 234" << qint64(1234) << true;
-    QTest::newRow("plain apostrophe elsewhere") << grouping << en << "1'234" << qint64(1234) << false;
+    rows(AnswerRule::Grouping, ch, {{"1" + ch + "234", 1234, true}, {"1 234", 1234, true}});
 }
 
 void TestReadForms::rules()
@@ -398,30 +350,28 @@ void TestReadForms::keyFilter_data()
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QChar>("typed");
     QTest::addColumn<bool>("admitted");
-
+    const auto rows = [](const QString &separator, bool admitted, const QString &keys) {
+        for (QChar typed : keys) {
+            QTest::addRow("U+%04X with %04X", typed.unicode(), separator.at(0).unicode()) << separator << typed << admitted;
+        }
+    };
+    // Digits, the point and the comma pass; blanks, letters, signs, other
+    // spaces and other scripts' digits do not, unless the locale groups with
+    // them. Swiss settings group with the typographic apostrophe; the
+    // keyboard's plain one stands for it.
     const QString it = QStringLiteral(".");
     const QString fr = QLocale(QLocale::French).groupSeparator();
-
-    // Digits, the point and the comma pass; blanks, letters, signs, other
-    // spaces and other scripts' digits do not.
-    for (QChar typed : QStringView(u"0123456789.,")) {
-        QTest::addRow("it %c", typed.toLatin1()) << it << typed << true;
-    }
-    for (QChar typed : QStringView(u" a-'\u00A0\u0667\uFF17")) {
-        QTest::addRow("it U+%04X", typed.unicode()) << it << typed << false;
-    }
-    QTest::newRow("apostrophe separator") << QStringLiteral("'") << QChar(u'\'') << true;
-
-    QTest::newRow("fr blank") << fr << QChar(u' ') << true;
-    QTest::newRow("fr own separator") << fr << fr.at(0) << true;
     const QString ch = QLocale(QStringLiteral("de_CH")).groupSeparator();
-    QTest::newRow("ch own separator") << ch << ch.at(0) << true;
-    QTest::newRow("ch plain apostrophe") << ch << QChar(u'\'') << true;
-    QTest::newRow("ch blank") << ch << QChar(u' ') << false;
+    rows(it, true, QStringLiteral("0123456789.,"));
+    rows(it, false, QStringLiteral(" a-'\u00A0\u0667\uFF17"));
+    rows(QStringLiteral("'"), true, QStringLiteral("'"));
+    rows(fr, true, " " + fr);
+    rows(ch, true, ch + "'");
+    rows(ch, false, QStringLiteral(" "));
     // Copy, paste, cut, undo and every other control code but Backspace.
     for (int code = 0; code <= 127; code = code == 31 ? 127 : code + 1) {
-        QTest::addRow("it control %d", code) << it << QChar(code) << (code == 8);
-        QTest::addRow("fr control %d", code) << fr << QChar(code) << (code == 8);
+        rows(it, code == 8, QString(QChar(code)));
+        rows(fr, code == 8, QString(QChar(code)));
     }
 }
 
