@@ -101,12 +101,8 @@ const Round kRounds[4][5] = {
      {"Command7", "Periodo3", 120345, 205016, "centoventimilatrecentoquarantacinque"}}};
 
 // The language files' captions and their voices.
-const struct
-{
-    const char *file;
-    const char *voice;
-} kLanguages[] = {{"Italiano", "Italian"}, {"English", "English"}, {"Français", "French"},
-                  {"Deutsch", "German"},   {"Español", "Spanish"}, {"Shqip", "Albanian"}};
+const char *const kLanguages[][2] = {{"Italiano", "Italian"}, {"English", "English"}, {"Français", "French"},
+                                     {"Deutsch", "German"},   {"Español", "Spanish"}, {"Shqip", "Albanian"}};
 
 // A window opens filling the screen, with its score at zero under the
 // titles of the language (set to Giuste, Sbagliate and U before), no answer
@@ -175,7 +171,7 @@ void TestExerciseOpening::roundFromTheMenu_data()
     for (int language = 0; language < 6; ++language) {
         for (int family = 0; family < 4; ++family) {
             const int range = language % 5;
-            QTest::addRow("%s %s", kRounds[family][range].window, kLanguages[language].voice)
+            QTest::addRow("%s %s", kRounds[family][range].window, kLanguages[language][1])
                 << family << range << language;
         }
     }
@@ -193,15 +189,14 @@ void TestExerciseOpening::roundFromTheMenu()
     QFETCH(int, language);
     const Round &round = kRounds[family][range];
     const QString window = QString::fromLatin1(round.window);
-    const int number = round.number;
-    const QString voice = language < 0 ? QString() : QString::fromLatin1(kLanguages[language].voice);
+    const QString voice = language < 0 ? QString() : QString::fromLatin1(kLanguages[language][1]);
     test::TestRun run;
     SingleInstance instance(run.lockPath());
     if (language < 0) {
         run.copyShippedLanguageFiles();
     }
     Form *menu = language < 0 ? test::startProgram(instance)
-                              : test::startProgramWithVoice(run, instance, QString::fromUtf8(kLanguages[language].file));
+                              : test::startProgramWithVoice(run, instance, QString::fromUtf8(kLanguages[language][0]));
     QVERIFY(menu);
     SharedState &s = shared();
     s.TestoEsatti = QStringLiteral("Giuste");
@@ -211,28 +206,26 @@ void TestExerciseOpening::roundFromTheMenu()
     s.ConteggioErrati = 7;
     // The window's own draw rule turns the scripted values into `number`.
     test::ScriptedRnd &rnd = test::installScriptedRnd();
-    test::scriptItem(rnd, window, number);
+    test::scriptItem(rnd, window, round.number);
     auto *form = qobject_cast<ExerciseForm *>(test::openRoute(menu, {QString::fromLatin1(round.button), window}));
     QVERIFY(form);
-    QCOMPARE(shared().NumeroACaso, number);
+    QCOMPARE(shared().NumeroACaso, round.number);
     auto *reading = qobject_cast<ReadBeadsForm *>(form);
     const test::RecordingSpeech &speech = *run.fakes.speech;
-    const QString first = QString::number(number) + u'/' + voice;
+    const QString first = QString::number(round.number) + u'/' + voice;
     const QString second = QString::number(round.next) + u'/' + voice;
     if (language < 0) {
         checkOpened(form);
-    }
-    if (language < 0 && reading) {
-        // Read the beads, write the number, press Enter.
-        test::typeText(reading->answerBox()->lineEdit(), QString::fromLatin1(round.text));
-        test::pressEnter(reading->answerBox()->lineEdit());
-    } else if (language < 0) {
-        QCOMPARE(targetRead(form), QString::fromLatin1(round.text));
-        // Build it with clicks under the rods and confirm.
-        test::buildNumber(qobject_cast<BuildForm *>(form), number);
-        test::clickControl(form, QStringLiteral("BottoneConferma"));
-    }
-    if (language < 0) {
+        if (reading) {
+            // Read the beads, write the number, press Enter.
+            test::typeText(reading->answerBox()->lineEdit(), QString::fromLatin1(round.text));
+            test::pressEnter(reading->answerBox()->lineEdit());
+        } else {
+            QCOMPARE(targetRead(form), QString::fromLatin1(round.text));
+            // Build it with clicks under the rods and confirm.
+            test::buildNumber(qobject_cast<BuildForm *>(form), round.number);
+            test::clickControl(form, QStringLiteral("BottoneConferma"));
+        }
         QCOMPARE(shared().ConteggioEsatti, qint16(1));
         // The voice is off unless the pupil switches it on.
         QCOMPARE(speech.heard(), QStringList());
