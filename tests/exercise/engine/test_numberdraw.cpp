@@ -21,12 +21,6 @@ namespace {
 // The largest single-precision value below 1.
 constexpr float kAlmostOne = 0.99999994f;
 
-// w / 2^24, exact in single precision.
-float exact24(quint32 w)
-{
-    return static_cast<float>(w) / static_cast<float>(1u << 24);
-}
-
 // The values that pick `row` of `rows`, then one for each non-zero digit of
 // `expected`, whose digits are 1, 2, 3... in the order drawn.
 QList<float> rowThenDigits(int row, int rows, int expected)
@@ -67,11 +61,11 @@ void TestNumberDraw::draws_data()
     QTest::newRow("1..19, almost 1") << OneToMaximum << 19 << QList<float>{one} << 19;
     QTest::newRow("0..98, 0") << ZeroBelowMaximum << 99 << QList<float>{0.0f} << 0;
     QTest::newRow("0..98, almost 1") << ZeroBelowMaximum << 99 << QList<float>{one} << 98;
-    // Products a hair below a whole number: rounded to single precision
-    // they would reach that number.
-    QTest::newRow("1..19, 2649034/2^24") << OneToMaximum << 19 << QList<float>{exact24(2649034)} << 3;
-    QTest::newRow("0..98, 2880936/2^24") << ZeroBelowMaximum << 99 << QList<float>{exact24(2880936)} << 16;
-    QTest::newRow("0..998, 1679401/2^24") << ZeroBelowMaximum << 999 << QList<float>{exact24(1679401)} << 99;
+    // Products a hair below a whole number (w * 2^-24, exact in single
+    // precision): rounded to single precision they would reach that number.
+    QTest::newRow("1..19, 2649034/2^24") << OneToMaximum << 19 << QList<float>{2649034 * 0x1p-24f} << 3;
+    QTest::newRow("0..98, 2880936/2^24") << ZeroBelowMaximum << 99 << QList<float>{2880936 * 0x1p-24f} << 16;
+    QTest::newRow("0..998, 1679401/2^24") << ZeroBelowMaximum << 999 << QList<float>{1679401 * 0x1p-24f} << 99;
     QTest::newRow("negative maximum, 1..M") << OneToMaximum << -5 << QList<float>{0.5f} << 1;
     QTest::newRow("negative maximum, 0..M-1") << ZeroBelowMaximum << -5 << QList<float>{0.5f} << 0;
 
@@ -96,7 +90,7 @@ void TestNumberDraw::draws_data()
     QTest::newRow("four digits, all almost 1") << FourDigitPattern << 9999 << QList<float>(4, one) << 9990;
     // 7549747/2^24 * 20 = 8.99999976...: row 8, not row 9.
     QTest::newRow("four digits, row in double precision")
-        << FourDigitPattern << 9999 << QList<float>{exact24(7549747), pick(0, 9), pick(8, 9)} << 1009;
+        << FourDigitPattern << 9999 << QList<float>{7549747 * 0x1p-24f, pick(0, 9), pick(8, 9)} << 1009;
 
     // The thousands period: 1, 2, 3, ... from the highest place down.
     const int periodRows[15] = {12345,  102345, 120345, 123045, 123405, 123450, 1234,  10234,

@@ -15,18 +15,13 @@
 
 namespace ortix::test {
 
-// The maximum a window draws its first item with: 99, 999 or 9999.
-inline int startMaximum(const QString &window)
-{
-    return window.startsWith(u"Form999") ? 999 : window.startsWith(u"Form99") ? 99 : 9999;
-}
-
 // Scripts the next item of any exercise window to be `number`: a value for
 // the background colour, then the window's draw with the given maximum
-// (-1: the window's start maximum).
+// (-1: the maximum the window draws its first item with, 99, 999 or 9999).
 inline void scriptItem(ScriptedRnd &rnd, const QString &window, int number, int numeroMassimo = -1)
 {
-    const int maximum = numeroMassimo < 0 ? startMaximum(window) : numeroMassimo;
+    const int start = window.startsWith(u"Form999") ? 999 : window.startsWith(u"Form99") ? 99 : 9999;
+    const int maximum = numeroMassimo < 0 ? start : numeroMassimo;
     rnd.script.push_back(0.5f);
     const bool fourDigits = window.startsWith(u"F9999");
     if (fourDigits || window.startsWith(u"Periodo")) {
