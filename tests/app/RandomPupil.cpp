@@ -9,8 +9,6 @@
 #include "exercise/families/BuildForm.h"
 #include "exercise/families/ReadBeadsForm.h"
 #include "frame/Formortix.h"
-#include "lang/LanguageSupport.h"
-#include "ui/ClsResize.h"
 #include "ui/Forms.h"
 #include "ui/MenuControl.h"
 #include "ui/WidgetControls.h"
