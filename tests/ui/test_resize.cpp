@@ -24,25 +24,23 @@ FormBlueprint design()
     });
 }
 
-struct Bound
-{
-    std::unique_ptr<Form> form;
-    ClsResize resizer;
-};
-
 // A loaded window of the design with its resizer; the design layout is
 // recorded at once unless `record` is false.
-std::unique_ptr<Bound> bound(bool record = true)
+struct Bound
 {
-    auto b = std::make_unique<Bound>();
-    b->form = std::make_unique<Form>(design());
-    b->form->load();
-    b->resizer.setSourceForm(b->form.get());
-    if (record) {
-        b->resizer.ReInitialise();
+    explicit Bound(bool record = true)
+    {
+        form.load();
+        resizer.setSourceForm(&form);
+        if (record) {
+            resizer.ReInitialise();
+        }
     }
-    return b;
-}
+    double command1Left() const { return form.control(QStringLiteral("Command1"))->left(); }
+
+    Form form{design()};
+    ClsResize resizer;
+};
 
 // Left, top, width and height of a control, in twips.
 QRectF box(const Control *c)
@@ -57,88 +55,81 @@ class TestResize : public QObject
     Q_OBJECT
 
 private slots:
-    void halfWidthHalvesLeftAndWidthOnlyAndNothingDrifts();
-    void doubleSizeScalesAllButPinnedEdges();
+    void scalesAllButPinnedEdgesAndNothingDrifts();
     void minimisedFormIsLeftAlone();
     void firstCallOnlyRecords();
     void sizeFormToScreen();
     void windowResizeRescalesThroughSharedObject();
 };
 
-void TestResize::doubleSizeScalesAllButPinnedEdges()
+void TestResize::scalesAllButPinnedEdgesAndNothingDrifts()
 {
     test::TestRun run;
-    auto b = bound();
-    b->form->setWidth(b->form->width() * 2);
-    b->form->setHeight(b->form->scaleHeight() * 2 + (b->form->height() - b->form->scaleHeight()));
-    b->resizer.ResizeControls();
-    // "@l,t": only left and top follow; a tag not starting with "@" lets all four.
-    QCOMPARE(box(b->form->control(QStringLiteral("Label1"))), QRectF(6000, 6000, 1200, 300));
-    QCOMPARE(box(b->form->control(QStringLiteral("Label2"))), QRectF(600, 6000, 2400, 600));
-    Control *l = b->form->control(QStringLiteral("Line1"));
-    QCOMPARE(QList<double>({l->x1(), l->y1(), l->x2(), l->y2()}), QList<double>({200.0, 400.0, 2200.0, 400.0}));
+    Bound b;
+    Form &form = b.form;
+    const double designWidth = form.width();
+    form.setWidth(designWidth / 2);
+    b.resizer.ResizeControls();
+    QCOMPARE(box(form.control(QStringLiteral("Command1"))), QRectF(600, 900, 750, 600));
+    // Contained controls scale with the window's factors too.
+    QCOMPARE(box(form.control(QStringLiteral("Option1"), 0)), QRectF(75, 450, 750, 300));
+    for (const double factor : {0.37, 1.91, 1.33, 1.0}) {
+        form.setWidth(designWidth * factor);
+        b.resizer.ResizeControls();
+    }
+    QCOMPARE(box(form.control(QStringLiteral("Command1"))), QRectF(1200, 900, 1500, 600));
 
+    form.setWidth(designWidth * 2);
+    form.setHeight(form.scaleHeight() * 2 + (form.height() - form.scaleHeight()));
+    b.resizer.ResizeControls();
+    // "@l,t": only left and top follow; a tag not starting with "@" lets all four.
+    QCOMPARE(box(form.control(QStringLiteral("Label1"))), QRectF(6000, 6000, 1200, 300));
+    QCOMPARE(box(form.control(QStringLiteral("Label2"))), QRectF(600, 6000, 2400, 600));
+    Control *l = form.control(QStringLiteral("Line1"));
+    QCOMPARE(QList<double>({l->x1(), l->y1(), l->x2(), l->y2()}), QList<double>({200.0, 400.0, 2200.0, 400.0}));
     QCOMPARE(ClsResize::edgesForTag(QStringLiteral("@wh")).left, false);
     QCOMPARE(ClsResize::edgesForTag(QStringLiteral("@wh")).height, true);
     QCOMPARE(ClsResize::edgesForTag(QStringLiteral("x@L")).width, true);
 }
 
-void TestResize::halfWidthHalvesLeftAndWidthOnlyAndNothingDrifts()
-{
-    test::TestRun run;
-    auto b = bound();
-    const double designWidth = b->form->width();
-    b->form->setWidth(designWidth / 2);
-    b->resizer.ResizeControls();
-    QCOMPARE(box(b->form->control(QStringLiteral("Command1"))), QRectF(600, 900, 750, 600));
-    // Contained controls scale with the window's factors too.
-    QCOMPARE(box(b->form->control(QStringLiteral("Option1"), 0)), QRectF(75, 450, 750, 300));
-    for (const double factor : {0.37, 1.91, 1.33, 1.0}) {
-        b->form->setWidth(designWidth * factor);
-        b->resizer.ResizeControls();
-    }
-    QCOMPARE(box(b->form->control(QStringLiteral("Command1"))), QRectF(1200, 900, 1500, 600));
-}
-
 void TestResize::minimisedFormIsLeftAlone()
 {
     test::TestRun run;
-    auto b = bound();
-    b->form->show();
-    b->form->setWindowState(Qt::WindowMinimized);
-    QVERIFY(b->form->isMinimised());
+    Bound b;
+    b.form.show();
+    b.form.setWindowState(Qt::WindowMinimized);
+    QVERIFY(b.form.isMinimised());
     // Half the client area; the outer size may include a window frame.
-    b->form->setWidth(b->form->width() - b->form->scaleWidth() / 2);
-    b->resizer.ResizeControls();
-    QCOMPARE(b->form->control(QStringLiteral("Command1"))->left(), 1200.0);
-    b->form->setWindowState(Qt::WindowNoState);
-    b->resizer.ResizeControls();
-    QCOMPARE(b->form->control(QStringLiteral("Command1"))->left(), 600.0);
+    b.form.setWidth(b.form.width() - b.form.scaleWidth() / 2);
+    b.resizer.ResizeControls();
+    QCOMPARE(b.command1Left(), 1200.0);
+    b.form.setWindowState(Qt::WindowNoState);
+    b.resizer.ResizeControls();
+    QCOMPARE(b.command1Left(), 600.0);
 }
 
 void TestResize::firstCallOnlyRecords()
 {
     test::TestRun run;
-    auto b = bound(false);
-    QVERIFY(b->resizer.PositionsPending());
-    b->form->setWidth(b->form->width() * 2);
-    b->resizer.ResizeControls();
-    QVERIFY(!b->resizer.PositionsPending());
-    QCOMPARE(b->resizer.RecordedWidth(), 12000);
-    QCOMPARE(b->form->control(QStringLiteral("Command1"))->left(), 1200.0);
+    Bound b(false);
+    QVERIFY(b.resizer.PositionsPending());
+    b.form.setWidth(b.form.width() * 2);
+    b.resizer.ResizeControls();
+    QVERIFY(!b.resizer.PositionsPending());
+    QCOMPARE(b.resizer.RecordedWidth(), 12000);
+    QCOMPARE(b.command1Left(), 1200.0);
 }
 
 void TestResize::sizeFormToScreen()
 {
     test::TestRun run;
     // 1024 x 768 pixels at 15 twips a pixel: 15360 x 11520 twips.
-    auto b = bound(false);
-    b->resizer.SizeFormToScreen(75);
-    QCOMPARE(QRectF(b->form->left(), b->form->top(), b->form->width(), b->form->height()),
-             QRectF(1920, 1440, 11520, 8640));
-    QCOMPARE(b->resizer.RecordedWidth(), 6000);
+    Bound b(false);
+    b.resizer.SizeFormToScreen(75);
+    QCOMPARE(QRectF(b.form.left(), b.form.top(), b.form.width(), b.form.height()), QRectF(1920, 1440, 11520, 8640));
+    QCOMPARE(b.resizer.RecordedWidth(), 6000);
     // The controls follow the new client area.
-    QCOMPARE(b->form->control(QStringLiteral("Command1"))->left(), 1200.0 * b->form->scaleWidth() / 6000.0);
+    QCOMPARE(b.command1Left(), 1200.0 * b.form.scaleWidth() / 6000.0);
 }
 
 void TestResize::windowResizeRescalesThroughSharedObject()
@@ -151,8 +142,7 @@ void TestResize::windowResizeRescalesThroughSharedObject()
     // A size change by the user reaches the controls as well.
     form->show();
     form->resize(form->QWidget::width() / 2, form->QWidget::height());
-    const double expected = 1200.0 * form->scaleWidth() / 6000.0;
-    QCOMPARE(form->control(QStringLiteral("Command1"))->left(), expected);
+    QCOMPARE(form->control(QStringLiteral("Command1"))->left(), 1200.0 * form->scaleWidth() / 6000.0);
     delete form;
     // The shared object lets go of a window that is gone.
     QCOMPARE(Ridimensionatore()->SourceForm(), nullptr);

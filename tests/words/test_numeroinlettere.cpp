@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <limits>
+#include <utility>
 
 using namespace ortix;
 using namespace Qt::StringLiterals;
@@ -26,22 +27,14 @@ class TestNumeroInLettere : public QObject
     Q_OBJECT
 
 private slots:
-    void parole_data();
     void parole();
-    void testo_data();
     void testo();
-    void larghezzeIntere();
-    void linguaInTesto_data();
     void linguaInTesto();
-    void maiuscolo_data();
     void maiuscolo();
 };
 
-void TestNumeroInLettere::parole_data()
+void TestNumeroInLettere::parole()
 {
-    QTest::addColumn<qint64>("numero");
-    QTest::addColumn<int>("lingua");
-    QTest::addColumn<QString>("atteso");
     const struct
     {
         qint64 numero;
@@ -59,8 +52,7 @@ void TestNumeroInLettere::parole_data()
         // A group that is exactly one takes the singular group word; a larger
         // one ending in one keeps its one; empty groups add nothing.
         {1001001001, It, "UnMiliardoUnMilioneMilleUno"}, {201000000, It, "DuecentoUnoMilioni"},
-        {2003004005, En, "TwoBillionsThreeMillionsFourThousandFive"},
-        {5000000012, De, "FünfMilliardenZwölf"},
+        {2003004005, En, "TwoBillionsThreeMillionsFourThousandFive"}, {5000000012, De, "FünfMilliardenZwölf"},
         {999999999999, Sq, "NENTENJEQINDNENTEDHJETE E NENTEMILIARDANENTENJEQINDNENTEDHJETE E NENTEMILIONE"
                            "NENTENJEQINDNENTEDHJETE E NENTEMIJENENTENJEQINDNENTEDHJETE E NENTE"},
         // Out of range; Spanish has the English message, Albanian the Italian one.
@@ -68,51 +60,12 @@ void TestNumeroInLettere::parole_data()
         {std::numeric_limits<qint64>::min(), Es, "** Value not calculable **"},
         {std::numeric_limits<qint64>::max(), Sq, "** Valore non calcolabile **"},
         // A code that names no language is Italian, its rules too.
-        {28, 0, "VentOtto"}, {1001000, 7, "UnMilioneMille"}, {-3, std::numeric_limits<int>::min(), "** Valore non calcolabile **"},
+        {28, 0, "VentOtto"}, {1001000, 7, "UnMilioneMille"},
+        {-3, std::numeric_limits<int>::min(), "** Valore non calcolabile **"},
     };
     for (const auto &r : righe) {
-        QTest::addRow("%lld in %d", r.numero, r.lingua) << r.numero << r.lingua << QString::fromUtf8(r.atteso);
+        QCOMPARE(NumeroInLettere(r.numero, r.lingua), QString::fromUtf8(r.atteso));
     }
-}
-
-void TestNumeroInLettere::parole()
-{
-    QFETCH(qint64, numero);
-    QFETCH(int, lingua);
-    QFETCH(QString, atteso);
-    QCOMPARE(NumeroInLettere(numero, lingua), atteso);
-}
-
-// Numbers given as text: only plain decimal whole numbers of twelve characters at most.
-void TestNumeroInLettere::testo_data()
-{
-    QTest::addColumn<QString>("valore");
-    QTest::addColumn<int>("lingua");
-    QTest::addColumn<QString>("atteso");
-    QTest::newRow("blanks and plus") << u" +12 "_s << It << u"Dodici"_s;
-    QTest::newRow("minus zero") << u"-0"_s << Es << u"CERO"_s;
-    QTest::newRow("12 chars with zeros") << u"000000001001"_s << De << u"TausendEins"_s;
-    QTest::newRow("13 chars with zeros") << u"0000000000001"_s << It << kFuoriIt;
-    QTest::newRow("13 chars with a blank") << u" 999999999999"_s << En << kFuoriEn;
-    QTest::newRow("empty") << QString() << It << kFuoriIt;
-    QTest::newRow("sign only") << u"-"_s << It << kFuoriIt;
-    QTest::newRow("two signs") << u"+-1"_s << It << kFuoriIt;
-    QTest::newRow("italian thousands") << u"1.000"_s << It << kFuoriIt;
-    QTest::newRow("arabic-indic digit") << u"\u0663"_s << It << kFuoriIt;
-    QTest::newRow("negative") << u"-5"_s << En << kFuoriEn;
-    QTest::newRow("no language") << u"1e3"_s << 7 << kFuoriIt;
-}
-
-void TestNumeroInLettere::testo()
-{
-    QFETCH(QString, valore);
-    QFETCH(int, lingua);
-    QFETCH(QString, atteso);
-    QCOMPARE(NumeroInLettere(valore, lingua), atteso);
-}
-
-void TestNumeroInLettere::larghezzeIntere()
-{
     QCOMPARE(NumeroInLettere(quint8(255), It), u"DuecentoCinquantaCinque"_s);
     QCOMPARE(NumeroInLettere(std::numeric_limits<qint32>::min(), En), kFuoriEn);
     // Beyond the signed 64-bit range: must not wrap round into a small number.
@@ -120,45 +73,49 @@ void TestNumeroInLettere::larghezzeIntere()
     QCOMPARE(NumeroInLettere(quint64(1) << 63 | 21, It), kFuoriIt);
 }
 
-void TestNumeroInLettere::linguaInTesto_data()
+// Numbers given as text: only plain decimal whole numbers of twelve characters at most.
+void TestNumeroInLettere::testo()
 {
-    QTest::addColumn<QString>("linguaNumeri");
-    QTest::addColumn<int>("codice");
-    QTest::newRow("4") << u"4"_s << 4;
-    QTest::newRow("6") << u"6"_s << 6;
-    // Anything else is Italian.
-    QTest::newRow("empty") << QString() << 1;
-    QTest::newRow("7") << u"7"_s << 1;
-    QTest::newRow("two digits") << u"44"_s << 1;
+    const struct
+    {
+        QString valore;
+        int lingua;
+        QString atteso;
+    } righe[] = {
+        {u" +12 "_s, It, u"Dodici"_s}, {u"-0"_s, Es, u"CERO"_s}, {u"000000001001"_s, De, u"TausendEins"_s},
+        // Thirteen characters, with zeros or a blank in front.
+        {u"0000000000001"_s, It, kFuoriIt}, {u" 999999999999"_s, En, kFuoriEn},
+        {QString(), It, kFuoriIt}, {u"-"_s, It, kFuoriIt}, {u"+-1"_s, It, kFuoriIt}, {u"-5"_s, En, kFuoriEn},
+        // Italian thousands, an Arabic-Indic digit, an exponent.
+        {u"1.000"_s, It, kFuoriIt}, {u"\u0663"_s, It, kFuoriIt}, {u"1e3"_s, 7, kFuoriIt},
+    };
+    for (const auto &r : righe) {
+        QCOMPARE(NumeroInLettere(r.valore, r.lingua), r.atteso);
+    }
 }
 
 void TestNumeroInLettere::linguaInTesto()
 {
-    QFETCH(QString, linguaNumeri);
-    QFETCH(int, codice);
-    QCOMPARE(CodiceLingua(linguaNumeri), codice);
-    const QString atteso = NumeroInLettere(21, codice);
-    QCOMPARE(NumeroInLettere(qint64(21), linguaNumeri), atteso);
-    QCOMPARE(NumeroInLettere(u"21"_s, linguaNumeri), atteso);
+    // Anything but the digit of a language is Italian.
+    const std::pair<QString, int> codici[] = {{u"4"_s, 4}, {u"6"_s, 6}, {QString(), 1}, {u"7"_s, 1}, {u"44"_s, 1}};
+    for (const auto &[linguaNumeri, codice] : codici) {
+        QCOMPARE(CodiceLingua(linguaNumeri), codice);
+        const QString atteso = NumeroInLettere(21, codice);
+        QCOMPARE(NumeroInLettere(qint64(21), linguaNumeri), atteso);
+        QCOMPARE(NumeroInLettere(u"21"_s, linguaNumeri), atteso);
+    }
 }
 
-// Upper case one character at a time, as the number words are compared.
-void TestNumeroInLettere::maiuscolo_data()
-{
-    QTest::addColumn<QString>("testo");
-    QTest::addColumn<QString>("atteso");
-    QTest::newRow("sharp s stays") << u"Dreißig"_s << u"DREIßIG"_s;
-    QTest::newRow("umlaut") << u"Zwölf e"_s << u"ZWÖLF E"_s;
-    // Deseret small long i to its capital: both need two 16-bit units.
-    QTest::newRow("beyond 16 bits") << u"\U00010428x"_s << u"\U00010400X"_s;
-    QTest::newRow("lone surrogate") << u"a\xD801"_s << u"A\xD801"_s;
-}
-
+// Upper case one character at a time, as the number words are compared: the
+// sharp s stays; the Deseret small long i becomes its capital (both need two
+// 16-bit units); a lone surrogate stays.
 void TestNumeroInLettere::maiuscolo()
 {
-    QFETCH(QString, testo);
-    QFETCH(QString, atteso);
-    QCOMPARE(MaiuscoloPerCarattere(testo), atteso);
+    const std::pair<QString, QString> casi[] = {{u"Dreißig"_s, u"DREIßIG"_s}, {u"Zwölf e"_s, u"ZWÖLF E"_s},
+                                                {u"\U00010428x"_s, u"\U00010400X"_s}, {u"a\xD801"_s, u"A\xD801"_s}};
+    for (const auto &[testo, atteso] : casi) {
+        QCOMPARE(MaiuscoloPerCarattere(testo), atteso);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestNumeroInLettere)
