@@ -56,10 +56,8 @@ class TestResize : public QObject
 
 private slots:
     void scalesAllButPinnedEdgesAndNothingDrifts();
-    void minimisedFormIsLeftAlone();
-    void firstCallOnlyRecords();
-    void sizeFormToScreen();
-    void windowResizeRescalesThroughSharedObject();
+    void minimisedIsLeftAloneUserSizeIsFollowed();
+    void firstCallOnlyRecordsAndScreenSize();
 };
 
 void TestResize::scalesAllButPinnedEdgesAndNothingDrifts()
@@ -92,7 +90,7 @@ void TestResize::scalesAllButPinnedEdgesAndNothingDrifts()
     QCOMPARE(ClsResize::edgesForTag(QStringLiteral("x@L")).width, true);
 }
 
-void TestResize::minimisedFormIsLeftAlone()
+void TestResize::minimisedIsLeftAloneUserSizeIsFollowed()
 {
     test::TestRun run;
     Bound b;
@@ -106,9 +104,22 @@ void TestResize::minimisedFormIsLeftAlone()
     b.form.setWindowState(Qt::WindowNoState);
     b.resizer.ResizeControls();
     QCOMPARE(b.command1Left(), 600.0);
+
+    // A size change by the user reaches the controls through the shared resizer.
+    auto *form = new Form(design());
+    form->load();
+    bindNewResizer(form, 75);
+    QCOMPARE(Ridimensionatore()->SourceForm(), form);
+    form->show();
+    form->resize(form->QWidget::width() / 2, form->QWidget::height());
+    QCOMPARE(form->control(QStringLiteral("Command1"))->left(), 1200.0 * form->scaleWidth() / 6000.0);
+    delete form;
+    // The shared object lets go of a window that is gone.
+    QCOMPARE(Ridimensionatore()->SourceForm(), nullptr);
+    Ridimensionatore()->ResizeControls();
 }
 
-void TestResize::firstCallOnlyRecords()
+void TestResize::firstCallOnlyRecordsAndScreenSize()
 {
     test::TestRun run;
     Bound b(false);
@@ -118,35 +129,15 @@ void TestResize::firstCallOnlyRecords()
     QVERIFY(!b.resizer.PositionsPending());
     QCOMPARE(b.resizer.RecordedWidth(), 12000);
     QCOMPARE(b.command1Left(), 1200.0);
-}
 
-void TestResize::sizeFormToScreen()
-{
-    test::TestRun run;
-    // 1024 x 768 pixels at 15 twips a pixel: 15360 x 11520 twips.
-    Bound b(false);
-    b.resizer.SizeFormToScreen(75);
-    QCOMPARE(QRectF(b.form.left(), b.form.top(), b.form.width(), b.form.height()), QRectF(1920, 1440, 11520, 8640));
-    QCOMPARE(b.resizer.RecordedWidth(), 6000);
+    // Sized to the screen: 1024 x 768 pixels at 15 twips a pixel, 15360 x 11520 twips.
+    Bound sized(false);
+    sized.resizer.SizeFormToScreen(75);
+    const Form &f = sized.form;
+    QCOMPARE(QRectF(f.left(), f.top(), f.width(), f.height()), QRectF(1920, 1440, 11520, 8640));
+    QCOMPARE(sized.resizer.RecordedWidth(), 6000);
     // The controls follow the new client area.
-    QCOMPARE(b.command1Left(), 1200.0 * b.form.scaleWidth() / 6000.0);
-}
-
-void TestResize::windowResizeRescalesThroughSharedObject()
-{
-    test::TestRun run;
-    auto *form = new Form(design());
-    form->load();
-    bindNewResizer(form, 75);
-    QCOMPARE(Ridimensionatore()->SourceForm(), form);
-    // A size change by the user reaches the controls as well.
-    form->show();
-    form->resize(form->QWidget::width() / 2, form->QWidget::height());
-    QCOMPARE(form->control(QStringLiteral("Command1"))->left(), 1200.0 * form->scaleWidth() / 6000.0);
-    delete form;
-    // The shared object lets go of a window that is gone.
-    QCOMPARE(Ridimensionatore()->SourceForm(), nullptr);
-    Ridimensionatore()->ResizeControls();
+    QCOMPARE(sized.command1Left(), 1200.0 * f.scaleWidth() / 6000.0);
 }
 
 QTEST_MAIN(TestResize)

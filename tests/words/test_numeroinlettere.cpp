@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <limits>
+#include <tuple>
 #include <utility>
 
 using namespace ortix;
@@ -29,18 +30,12 @@ class TestNumeroInLettere : public QObject
 private slots:
     void parole();
     void testo();
-    void linguaInTesto();
     void maiuscolo();
 };
 
 void TestNumeroInLettere::parole()
 {
-    const struct
-    {
-        qint64 numero;
-        int lingua;
-        const char *atteso;
-    } righe[] = {
+    const std::tuple<qint64, int, const char *> righe[] = {
         {0, De, "Null"},
         // Italian drops the tens word's last vowel before Uno and Otto, and only there.
         {28, It, "VentOtto"}, {121, It, "CentoVentUno"}, {23, It, "VentiTre"}, {28, Fr, "VingtHuit"},
@@ -63,8 +58,8 @@ void TestNumeroInLettere::parole()
         {28, 0, "VentOtto"}, {1001000, 7, "UnMilioneMille"},
         {-3, std::numeric_limits<int>::min(), "** Valore non calcolabile **"},
     };
-    for (const auto &r : righe) {
-        QCOMPARE(NumeroInLettere(r.numero, r.lingua), QString::fromUtf8(r.atteso));
+    for (const auto &[numero, lingua, atteso] : righe) {
+        QCOMPARE(NumeroInLettere(numero, lingua), QString::fromUtf8(atteso));
     }
     QCOMPARE(NumeroInLettere(quint8(255), It), u"DuecentoCinquantaCinque"_s);
     QCOMPARE(NumeroInLettere(std::numeric_limits<qint32>::min(), En), kFuoriEn);
@@ -76,12 +71,7 @@ void TestNumeroInLettere::parole()
 // Numbers given as text: only plain decimal whole numbers of twelve characters at most.
 void TestNumeroInLettere::testo()
 {
-    const struct
-    {
-        QString valore;
-        int lingua;
-        QString atteso;
-    } righe[] = {
+    const std::tuple<QString, int, QString> righe[] = {
         {u" +12 "_s, It, u"Dodici"_s}, {u"-0"_s, Es, u"CERO"_s}, {u"000000001001"_s, De, u"TausendEins"_s},
         // Thirteen characters, with zeros or a blank in front.
         {u"0000000000001"_s, It, kFuoriIt}, {u" 999999999999"_s, En, kFuoriEn},
@@ -89,14 +79,10 @@ void TestNumeroInLettere::testo()
         // Italian thousands, an Arabic-Indic digit, an exponent.
         {u"1.000"_s, It, kFuoriIt}, {u"\u0663"_s, It, kFuoriIt}, {u"1e3"_s, 7, kFuoriIt},
     };
-    for (const auto &r : righe) {
-        QCOMPARE(NumeroInLettere(r.valore, r.lingua), r.atteso);
+    for (const auto &[valore, lingua, atteso] : righe) {
+        QCOMPARE(NumeroInLettere(valore, lingua), atteso);
     }
-}
-
-void TestNumeroInLettere::linguaInTesto()
-{
-    // Anything but the digit of a language is Italian.
+    // The language given as text: anything but the digit of a language is Italian.
     const std::pair<QString, int> codici[] = {{u"4"_s, 4}, {u"6"_s, 6}, {QString(), 1}, {u"7"_s, 1}, {u"44"_s, 1}};
     for (const auto &[linguaNumeri, codice] : codici) {
         QCOMPARE(CodiceLingua(linguaNumeri), codice);
