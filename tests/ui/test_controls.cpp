@@ -9,9 +9,7 @@
 #include "ui/WidgetControls.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTest>
@@ -61,26 +59,18 @@ private:
     QStringList &m_log;
 };
 
-struct Seen
-{
-    QString title;
-    QString text;
-    QStringList buttons;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
-
-// Answers the box that is about to open by pressing the button with the
-// given role (Enter for InvalidRole), after noting what it shows.
-void answerNextBox(Seen &seen, QMessageBox::ButtonRole role)
+// Answers the Yes/No question that is about to open by pressing the button
+// with the given role (Enter for InvalidRole); `seen` gets its title, its
+// text and the texts of its buttons.
+void answerNextBox(QStringList &seen, QMessageBox::ButtonRole role)
 {
     QTimer::singleShot(0, [&seen, role] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
+        QCOMPARE(box->icon(), QMessageBox::Question);
+        seen = QStringList{box->windowTitle(), box->text()};
         for (QAbstractButton *b : box->buttons()) {
-            seen.buttons << b->text().remove(u'&');
+            seen << b->text().remove(u'&');
             if (box->buttonRole(b) == role) {
                 QTimer::singleShot(0, b, &QAbstractButton::click);
             }
@@ -99,9 +89,7 @@ class TestControls : public QObject
 
 private slots:
     void designGivesControlsNamesPixelsAndLooks();
-    void textBoxFilterReplacesAndDropsKeys();
     void lifeRunsInOrderOpeningUnloadsTheOpener();
-    void messageBoxesSpeakTheProgramsLanguage();
 };
 
 void TestControls::designGivesControlsNamesPixelsAndLooks()
@@ -117,11 +105,11 @@ void TestControls::designGivesControlsNamesPixelsAndLooks()
     QCOMPARE(form.control(QStringLiteral("Label2"), 1)->caption(), QStringLiteral("uno"));
     QCOMPARE(form.control(QStringLiteral("Label2")), nullptr);
     QCOMPARE(form.controlArray(QStringLiteral("Label2")).size(), std::size_t(2));
-    QVERIFY(form.findChild<QWidget *>(QStringLiteral("Command1")));
-    QCOMPARE(form.findChild<QWidget *>(QStringLiteral("Command1"))->accessibleName(), QStringLiteral("Esci"));
+    QWidget *b = form.control(QStringLiteral("Command1"))->widget();
+    QCOMPARE(form.findChild<QWidget *>(QStringLiteral("Command1")), b);
+    QCOMPARE(b->accessibleName(), QStringLiteral("Esci"));
     // Twips to pixels, at 15 twips a pixel; positions keep their fractions.
     QCOMPARE(form.clientArea()->size(), QSize(400, 300));
-    QWidget *b = form.control(QStringLiteral("Command1"))->widget();
     QCOMPARE(b->geometry(), QRect(200, 200, 100, 40));
     form.control(QStringLiteral("Command1"))->setLeft(1507.5);
     QCOMPARE(form.control(QStringLiteral("Command1"))->left(), 1507.5);
@@ -147,12 +135,8 @@ void TestControls::designGivesControlsNamesPixelsAndLooks()
     // A circle takes the smaller side of its box, centred.
     QCOMPARE(bead->outline(QSizeF(40, 20)).width(), 19.0);
     QCOMPARE(bead->outline(QSizeF(40, 20)).center(), QPointF(20, 10));
-}
 
-void TestControls::textBoxFilterReplacesAndDropsKeys()
-{
-    test::TestRun run;
-    Form form(design());
+    // A text box's key filter replaces and drops keys.
     form.show();
     auto *box = qobject_cast<TextBoxControl *>(form.control(QStringLiteral("Text1")));
     box->onKeyPress = [](int &key) {
@@ -204,39 +188,31 @@ void TestControls::lifeRunsInOrderOpeningUnloadsTheOpener()
     QCOMPARE(log.last(), QStringLiteral("FormDue.Unload"));
     QVERIFY(Forms::all().empty());
     QCOMPARE(run.fakes.end->ends, 1);
-}
 
-// The real message boxes: the question's texts; Yes and No as the language
-// file has them, else the toolkit's in the program's language; Enter is Yes.
-void TestControls::messageBoxesSpeakTheProgramsLanguage()
-{
-    test::TestRun run;
+    // The real message boxes: the question's texts; Yes and No as the language
+    // file has them, else the toolkit's in the program's language; Enter is Yes.
     QtMessageBoxes boxes;
-    const auto ask = [&boxes](Seen &seen, QMessageBox::ButtonRole role) {
+    const auto ask = [&boxes](QStringList &seen, QMessageBox::ButtonRole role) {
         answerNextBox(seen, role);
         return boxes.show(nullptr, QStringLiteral("Vuoi uscire?"), QStringLiteral("Utilizzo dell'ortix"),
                           MsgButtons::YesNo, MsgIcon::Question);
     };
     installToolkitLanguage(4);
-    Seen german;
+    QStringList german;
     QCOMPARE(ask(german, QMessageBox::YesRole), MsgAnswer::Yes);
     installToolkitLanguage(2);
-    Seen english;
+    QStringList english;
     QCOMPARE(ask(english, QMessageBox::NoRole), MsgAnswer::No);
-    QCOMPARE(english.title, QStringLiteral("Utilizzo dell'ortix"));
-    QCOMPARE(english.text, QStringLiteral("Vuoi uscire?"));
-    QCOMPARE(english.icon, QMessageBox::Question);
-    QVERIFY(english.buttons.contains(QStringLiteral("Yes")));
+    QCOMPARE(english.mid(0, 2), QStringList({"Utilizzo dell'ortix", "Vuoi uscire?"}));
+    QVERIFY(english.contains(QStringLiteral("Yes")));
 
     run.writeFile(QStringLiteral("Test.lng"), "[Strings]\r\n0061=\"S\xc3\xac\"\r\n0062=\"No\"\r\n");
     shared().MLSCurrentLanguage = QStringLiteral("Test");
-    Seen translated;
+    QStringList translated;
     QCOMPARE(ask(translated, QMessageBox::InvalidRole), MsgAnswer::Yes);
-    QVERIFY(translated.buttons.contains(QString::fromUtf8("S\xc3\xac")));
-    if (german.buttons == english.buttons) {
-        QSKIP("the toolkit's German texts are not installed");
-    }
-    QVERIFY(german.buttons.contains(QStringLiteral("Ja")));
+    QVERIFY(translated.contains(QString::fromUtf8("S\xc3\xac")));
+    // Where the toolkit's German texts are installed, its buttons speak German.
+    QVERIFY(german.mid(2) == english.mid(2) || german.contains(QStringLiteral("Ja")));
 }
 
 QTEST_MAIN(TestControls)
