@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <tuple>
+#include <utility>
+
 using namespace ortix::lang;
 using ortix::test::readBytes;
 using ortix::test::writeFileIn;
@@ -26,22 +29,13 @@ class TestIniFile : public QObject
     Q_OBJECT
 
 private slots:
-    void readsSmallFiles_data();
     void readsSmallFiles();
     void writeReplacesOrAddsOneKeyAndKeepsTheRest();
-    void readSeesChangesOnDisk();
-    void decodesUtf8AndLegacyText();
-    void splitsLinesAtEveryLineEnd_data();
     void splitsLinesAtEveryLineEnd();
 };
 
-void TestIniFile::readsSmallFiles_data()
+void TestIniFile::readsSmallFiles()
 {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("expected");
-
     const QByteArray file = "[Strings]\r\n"
                             "0001=\"Vuoi uscire?\"\r\n"
                             "  0002  =   Esatti   \r\n"
@@ -53,32 +47,42 @@ void TestIniFile::readsSmallFiles_data()
                             "Label2(1).Caption=centinaia\r\n"
                             "[strings]\r\n"
                             "0099=second section of the same name\r\n";
-    QTest::newRow("quoted value") << file << "Strings" << "0001" << "Vuoi uscire?";
-    QTest::newRow("blanks around key and value") << file << "Strings" << "0002" << "Esatti";
-    QTest::newRow("single quotes") << file << "Strings" << "0003" << "Errati";
-    QTest::newRow("quotes that do not match stay") << file << "Strings" << "0004" << "\"mismatched'";
-    QTest::newRow("only one pair of quotes goes") << file << "Strings" << "0005" << "\"\"double\"\"";
-    QTest::newRow("section and key ignore case") << file << "formmenu" << "COMMAND1.CAPTION" << "Esci";
-    QTest::newRow("array member key") << file << "FormMenu" << "Label2(1).Caption" << "centinaia";
-    QTest::newRow("only the first section of a name") << file << "Strings" << "0099" << "";
-    QTest::newRow("missing section") << file << "Nowhere" << "0001" << "";
-    QTest::newRow("key of another section") << file << "FormMenu" << "0001" << "";
-    QTest::newRow("no line end at the end") << QByteArray("[A]\nk=last") << "A" << "k" << "last";
-    // An empty file is a file: every key reads as empty.
-    QTest::newRow("empty file") << QByteArray() << "A" << "k" << "";
-    // Quotes go first, then the cut: 511 letters and no quote.
-    QTest::newRow("one over the longest value")
-        << "[S]\r\nk=\"" + QByteArray(512, 'x') + "\"\r\n" << "S" << "k" << QString(511, u'x');
-}
-
-void TestIniFile::readsSmallFiles()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QString, section);
-    QFETCH(QString, key);
-    QFETCH(QString, expected);
+    const std::tuple<QByteArray, const char *, const char *, QString> rows[] = {
+        {file, "Strings", "0001", "Vuoi uscire?"},
+        {file, "Strings", "0002", "Esatti"}, // blanks around key and value go
+        {file, "Strings", "0003", "Errati"},
+        {file, "Strings", "0004", "\"mismatched'"}, // quotes that do not match stay
+        {file, "Strings", "0005", "\"\"double\"\""}, // only one pair of quotes goes
+        {file, "formmenu", "COMMAND1.CAPTION", "Esci"},
+        {file, "FormMenu", "Label2(1).Caption", "centinaia"},
+        {file, "Strings", "0099", ""}, // only the first section of a name counts
+        {file, "Nowhere", "0001", ""},
+        {file, "FormMenu", "0001", ""},
+        {"[A]\nk=last", "A", "k", "last"}, // no line end at the end
+        {"", "A", "k", ""}, // an empty file is a file: every key reads as empty
+        // Quotes go first, then the cut: 511 letters and no quote.
+        {"[S]\r\nk=\"" + QByteArray(512, 'x') + "\"\r\n", "S", "k", QString(511, u'x')},
+    };
     QTemporaryDir dir;
-    QCOMPARE(read(writeFileIn(dir.path(), QStringLiteral("t.lng"), content), section, key), expected);
+    for (const auto &[content, section, key, expected] : rows) {
+        const QString path = writeFileIn(dir.path(), QStringLiteral("t.lng"), content);
+        QCOMPARE(read(path, QString::fromLatin1(section), QString::fromLatin1(key)), expected);
+    }
+
+    // A file of the same size rewritten in place at once is read again.
+    const QString path = writeFileIn(dir.path(), QStringLiteral("t.lng"), "[S]\r\nk=one\r\n");
+    QCOMPARE(read(path, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("one"));
+    writeFileIn(dir.path(), QStringLiteral("t.lng"), "[S]\r\nk=two\r\n");
+    QCOMPARE(read(path, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("two"));
+    // Gone: no longer readable at all, though it was held a moment ago.
+    QFile::remove(path);
+    QVERIFY(!MLSReadIni(path, QStringLiteral("S"), QStringLiteral("k")));
+
+    // UTF-8, else Windows-1252.
+    QCOMPARE(decodeText("\xef\xbb\xbf" "unit\xc3\xa0"), QString::fromUtf8("unità"));
+    QCOMPARE(decodeText("unit\xe0 \x80"), QString::fromUtf8("unità €"));
+    const QString old = writeFileIn(dir.path(), QStringLiteral("old.lng"), "[FormMenu]\r\nLabel4.Caption=unit\xe0\r\n");
+    QCOMPARE(read(old, QStringLiteral("FormMenu"), QStringLiteral("Label4.Caption")), QString::fromUtf8("unità"));
 }
 
 void TestIniFile::writeReplacesOrAddsOneKeyAndKeepsTheRest()
@@ -101,46 +105,20 @@ void TestIniFile::writeReplacesOrAddsOneKeyAndKeepsTheRest()
     QCOMPARE(readBytes(created), QByteArray("[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n[C]\r\nw=4\r\n"));
 }
 
-void TestIniFile::readSeesChangesOnDisk()
-{
-    QTemporaryDir dir;
-    const QString path = writeFileIn(dir.path(), QStringLiteral("t.lng"), "[S]\r\nk=one\r\n");
-    QCOMPARE(read(path, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("one"));
-    // Same size, rewritten in place at once.
-    writeFileIn(dir.path(), QStringLiteral("t.lng"), "[S]\r\nk=two\r\n");
-    QCOMPARE(read(path, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("two"));
-    // Gone: no longer readable at all, though it was held a moment ago.
-    QFile::remove(path);
-    QVERIFY(!MLSReadIni(path, QStringLiteral("S"), QStringLiteral("k")));
-}
-
-void TestIniFile::decodesUtf8AndLegacyText()
-{
-    QCOMPARE(decodeText("\xef\xbb\xbf" "unit\xc3\xa0"), QString::fromUtf8("unità"));
-    QCOMPARE(decodeText("unit\xe0 \x80"), QString::fromUtf8("unità €"));
-    QTemporaryDir dir;
-    const QString path = writeFileIn(dir.path(), QStringLiteral("old.lng"), "[FormMenu]\r\nLabel4.Caption=unit\xe0\r\n");
-    QCOMPARE(read(path, QStringLiteral("FormMenu"), QStringLiteral("Label4.Caption")), QString::fromUtf8("unità"));
-}
-
-void TestIniFile::splitsLinesAtEveryLineEnd_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("empty") << QString() << QStringList();
-    QTest::newRow("final CR LF adds no line") << QStringLiteral("a\r\n") << QStringList{"a"};
-    QTest::newRow("final CR adds no line") << QStringLiteral("a\r") << QStringList{"a"};
-    QTest::newRow("LF CR is two ends") << QStringLiteral("\na\n\rb") << QStringList{"", "a", "", "b"};
-    QTest::newRow("CR CR LF") << QStringLiteral("a\r\r\nb") << QStringList{"a", "", "b"};
-    QTest::newRow("mixed, CR far after LF") << QStringLiteral("a\nb\nc\nd\re") << QStringList{"a", "b", "c", "d", "e"};
-    QTest::newRow("mixed, LF far after CR") << QStringLiteral("a\rb\rc\r\nd\ne") << QStringList{"a", "b", "c", "d", "e"};
-}
-
 void TestIniFile::splitsLinesAtEveryLineEnd()
 {
-    QFETCH(QString, text);
-    QFETCH(QStringList, lines);
-    QCOMPARE(splitLines(text), lines);
+    const std::pair<QString, QStringList> texts[] = {
+        {QString(), {}},
+        {QStringLiteral("a\r\n"), {"a"}}, // a final line end adds no line
+        {QStringLiteral("a\r"), {"a"}},
+        {QStringLiteral("\na\n\rb"), {"", "a", "", "b"}}, // LF CR is two ends
+        {QStringLiteral("a\r\r\nb"), {"a", "", "b"}},
+        {QStringLiteral("a\nb\nc\nd\re"), {"a", "b", "c", "d", "e"}}, // mixed, CR far after LF
+        {QStringLiteral("a\rb\rc\r\nd\ne"), {"a", "b", "c", "d", "e"}}, // mixed, LF far after CR
+    };
+    for (const auto &[text, lines] : texts) {
+        QCOMPARE(splitLines(text), lines);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)

@@ -24,6 +24,16 @@ FormBlueprint sampleDesign()
     });
 }
 
+// The window's caption and tag, then the texts of its controls.
+QStringList textsOf(const Form &form)
+{
+    const Control *next = form.control(QStringLiteral("Command2"));
+    return {form.caption(), form.tag(), form.control(QStringLiteral("Label2"), 0)->caption(),
+            form.control(QStringLiteral("Label2"), 1)->caption(), form.control(QStringLiteral("Command1"))->caption(),
+            next->caption(), next->toolTipText(), next->widget()->toolTip(), next->tag(),
+            form.control(QStringLiteral("mnuEsci"))->action()->text()};
+}
+
 } // namespace
 
 class TestTranslate : public QObject
@@ -32,10 +42,7 @@ class TestTranslate : public QObject
 
 private slots:
     void translatesCaptionsTipsAndTags();
-    void getStringAndNumberLanguage_data();
     void getStringAndNumberLanguage();
-    void elevenToNineteenParts();
-    void whatTheVoiceReads_data();
     void whatTheVoiceReads();
 };
 
@@ -55,16 +62,8 @@ void TestTranslate::translatesCaptionsTipsAndTags()
     shared().MLSCurrentLanguage = QStringLiteral("Prova");
     Form form(sampleDesign());
     lang::MLSTranslateForm(form);
-    QCOMPARE(form.caption(), QStringLiteral("Test window"));
-    QCOMPARE(form.tag(), QStringLiteral("form tag"));
-    QCOMPARE(form.control(QStringLiteral("Label2"), 0)->caption(), QStringLiteral("zero"));
-    QCOMPARE(form.control(QStringLiteral("Label2"), 1)->caption(), QStringLiteral("one"));
-    QCOMPARE(form.control(QStringLiteral("Command1"))->caption(), QStringLiteral("Esci"));
-    QCOMPARE(form.control(QStringLiteral("Command2"))->caption(), QStringLiteral("Next"));
-    QCOMPARE(form.control(QStringLiteral("Command2"))->toolTipText(), QStringLiteral("hint"));
-    QCOMPARE(form.control(QStringLiteral("Command2"))->widget()->toolTip(), QStringLiteral("hint"));
-    QCOMPARE(form.control(QStringLiteral("Command2"))->tag(), QStringLiteral("@L"));
-    QCOMPARE(form.control(QStringLiteral("mnuEsci"))->action()->text(), QStringLiteral("&Quit"));
+    QCOMPARE(textsOf(form), QStringList({"Test window", "form tag", "zero", "one", "Esci", "Next", "hint", "hint", "@L",
+                                         "&Quit"}));
 
     // A file without the keys: the window's own caption and tag are emptied,
     // the controls keep theirs. (Without any file every window keeps its
@@ -74,40 +73,30 @@ void TestTranslate::translatesCaptionsTipsAndTags()
     Form bare(sampleDesign());
     bare.setTag(QStringLiteral("designed"));
     lang::MLSTranslateForm(bare);
-    QCOMPARE(bare.caption(), QString());
-    QCOMPARE(bare.tag(), QString());
-    QCOMPARE(bare.control(QStringLiteral("Label2"), 1)->caption(), QStringLiteral("uno"));
-    QCOMPARE(bare.control(QStringLiteral("Command2"))->toolTipText(), QStringLiteral("suggerimento"));
-}
-
-void TestTranslate::getStringAndNumberLanguage_data()
-{
-    QTest::addColumn<QByteArray>("strings");
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("blanks and case") << QByteArray("0000=\"  german \"") << "" << "4";
-    QTest::newRow("unknown keeps the current one") << QByteArray("0000=\"KLINGON\"") << "3" << "3";
-    QTest::newRow("unknown at start is Italian") << QByteArray("0000=\"KLINGON\"") << "" << "1";
+    QCOMPARE(textsOf(bare), QStringList({"", "", "zero", "uno", "Esci", "Avanti", "suggerimento", "suggerimento", "",
+                                         "Esci"}));
 }
 
 void TestTranslate::getStringAndNumberLanguage()
 {
-    QFETCH(QByteArray, strings);
-    QFETCH(QString, before);
-    QFETCH(QString, expected);
-    test::TestRun run;
-    run.writeFile(QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=Test\r\n");
-    run.writeFile(QStringLiteral("Test.lng"), "[Strings]\r\n" + strings + "\r\n");
-    shared().LinguaNumeri = before;
-    // The current language is read lazily from LangSetting.ini.
-    QVERIFY(shared().MLSCurrentLanguage.isEmpty());
-    lang::ImpostaLinguaNumeri();
-    QCOMPARE(shared().MLSCurrentLanguage, QStringLiteral("Test"));
-    QCOMPARE(shared().LinguaNumeri, expected);
-}
+    const char *const rows[][3] = {
+        {"0000=\"  german \"", "", "4"}, // blanks and case do not count
+        {"0000=\"KLINGON\"", "3", "3"},  // unknown keeps the current one
+        {"0000=\"KLINGON\"", "", "1"},   // unknown at start is Italian
+    };
+    for (const auto &[strings, before, expected] : rows) {
+        test::TestRun run;
+        run.writeFile(QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=Test\r\n");
+        run.writeFile(QStringLiteral("Test.lng"), "[Strings]\r\n" + QByteArray(strings) + "\r\n");
+        shared().LinguaNumeri = QString::fromLatin1(before);
+        // The current language is read lazily from LangSetting.ini.
+        QVERIFY(shared().MLSCurrentLanguage.isEmpty());
+        lang::ImpostaLinguaNumeri();
+        QCOMPARE(shared().MLSCurrentLanguage, QStringLiteral("Test"));
+        QCOMPARE(shared().LinguaNumeri, QString::fromLatin1(expected));
+    }
 
-void TestTranslate::elevenToNineteenParts()
-{
+    // The parts of eleven to nineteen follow the number language.
     test::TestRun run;
     shared().LinguaNumeri = QStringLiteral("4");
     lang::PreparaPartiUndiciDiciannove();
@@ -120,50 +109,36 @@ void TestTranslate::elevenToNineteenParts()
     QCOMPARE(shared().ParteUnita[8], QStringLiteral("Acht"));
 }
 
-void TestTranslate::whatTheVoiceReads_data()
+void TestTranslate::whatTheVoiceReads()
 {
-    QTest::addColumn<int>("window");
-    QTest::addColumn<int>("moment");
-    QTest::addColumn<bool>("voiceOn");
-    QTest::addColumn<QString>("linguaNumeri");
     // "" when nothing is read.
-    QTest::addColumn<QString>("read");
-    const struct
-    {
-        VoiceWindow window;
-        const char *name;
-        // The moments it reads at, of NewItem, TargetClicked, RightAnswer, BeadsChanged.
-        bool reads[4];
-    } windows[] = {{VoiceWindow::Build, "build", {true, true, true, false}},
-                   {VoiceWindow::Write, "write", {false, false, true, false}},
-                   {VoiceWindow::FreeFrame, "free frame", {false, false, false, true}}};
-    for (const auto &w : windows) {
+    const auto heard = [](VoiceWindow window, int moment, bool voiceOn, const QString &linguaNumeri) {
+        const auto said = utteranceFor(window, VoiceMoment(moment), 47, voiceOn, linguaNumeri);
+        return said ? QString::number(said->number) + u' ' + QLocale::languageToString(said->language) : QString();
+    };
+    // The moments each window reads at, of NewItem, TargetClicked, RightAnswer, BeadsChanged.
+    const std::pair<VoiceWindow, QList<int>> windows[] = {
+        {VoiceWindow::Build, {0, 1, 2}}, {VoiceWindow::Write, {2}}, {VoiceWindow::FreeFrame, {3}}};
+    for (const auto &[window, moments] : windows) {
+        QList<int> readAt;
         for (int moment = 0; moment < 4; ++moment) {
-            for (bool on : {true, false}) {
-                QTest::addRow("%s, moment %d, %s", w.name, moment, on ? "on" : "off")
-                    << int(w.window) << moment << on << "1" << (on && w.reads[moment] ? "47 Italian" : "");
+            QCOMPARE(heard(window, moment, false, QStringLiteral("1")), QString());
+            const QString said = heard(window, moment, true, QStringLiteral("1"));
+            QVERIFY(said.isEmpty() || said == QStringLiteral("47 Italian"));
+            if (!said.isEmpty()) {
+                readAt << moment;
             }
         }
+        QCOMPARE(readAt, moments);
     }
     // The voice speaks the number words' language; a text that names none
     // gives Italian, as the words do.
-    const char *languages[][2] = {{"2", "English"}, {"3", "French"}, {"4", "German"}, {"5", "Spanish"},
-                                  {"6", "Albanian"}, {"", "Italian"}, {"7", "Italian"}};
-    for (const auto &[code, language] : languages) {
-        QTest::addRow("language \"%s\"", code) << int(VoiceWindow::Build) << int(VoiceMoment::NewItem) << true << code
-                                               << QStringLiteral("47 ") + QString::fromLatin1(language);
+    QStringList languages;
+    for (const char *code : {"2", "3", "4", "5", "6", "", "7"}) {
+        languages << heard(VoiceWindow::Build, 0, true, QString::fromLatin1(code));
     }
-}
-
-void TestTranslate::whatTheVoiceReads()
-{
-    QFETCH(int, window);
-    QFETCH(int, moment);
-    QFETCH(bool, voiceOn);
-    QFETCH(QString, linguaNumeri);
-    QFETCH(QString, read);
-    const auto said = utteranceFor(VoiceWindow(window), VoiceMoment(moment), 47, voiceOn, linguaNumeri);
-    QCOMPARE(said ? QString::number(said->number) + u' ' + QLocale::languageToString(said->language) : QString(), read);
+    QCOMPARE(languages, QStringList({"47 English", "47 French", "47 German", "47 Spanish", "47 Albanian", "47 Italian",
+                                     "47 Italian"}));
 }
 
 QTEST_MAIN(TestTranslate)
