@@ -38,53 +38,45 @@ class TestIniBounds : public QObject
     Q_OBJECT
 
 private slots:
-    void sizeAndLineBoundsAreExact_data();
     void sizeAndLineBoundsAreExact();
     void smallLargeAndStrangeFiles();
     void tooLargeFilesKeepTheProgramGoing();
 };
 
-void TestIniBounds::sizeAndLineBoundsAreExact_data()
-{
-    QTest::addColumn<QByteArray>("head");
-    // Beyond the head, a file of this size is a hole of NUL bytes.
-    QTest::addColumn<qint64>("size");
-    QTest::addColumn<QString>("expected");
-    // The line rule of large files: the first line that starts with the key.
-    const QByteArray found = "k=\"found\"";
-    QTest::newRow("4 MiB") << found + "\r\n" << kMaxIniFileSize << "found";
-    QTest::newRow("4 MiB and a byte") << found + "\r\n" << kMaxIniFileSize + 1 << "<unreadable>";
-    // key, "=", a quote, 4 MiB less 4 letters, a quote and no line end.
-    const QByteArray line = "k=\"" + QByteArray(kMaxIniFileSize - 4, 'x') + '"';
-    QTest::newRow("one line of 4 MiB") << line << kMaxIniFileSize << QString(kMaxIniFileSize - 4, u'x');
-    // The key's line, then empty ones: well under 4 MiB.
-    const std::tuple<const char *, QByteArray, qsizetype> files[] = {
-        {"65,536 lines", "\r\n", kMaxIniLines},          {"65,537 lines", "\r\n", kMaxIniLines + 1},
-        {"65,537 lines ending in CR", "\r", kMaxIniLines + 1}, {"65,536 lines ending in LF", "\n", kMaxIniLines},
-        {"4 MiB of line ends", "\n", qsizetype(kMaxIniFileSize - 9)}};
-    for (const auto &[name, lineEnd, lines] : files) {
-        const QByteArray bytes = found + lineEnd.repeated(lines);
-        QTest::newRow(name) << bytes << qint64(bytes.size()) << (lines > kMaxIniLines ? "<unreadable>" : "found");
-    }
-}
-
 void TestIniBounds::sizeAndLineBoundsAreExact()
 {
-    QFETCH(QByteArray, head);
-    QFETCH(qint64, size);
-    QFETCH(QString, expected);
+    // The line rule of large files: the first line that starts with the key.
+    const QByteArray found = "k=\"found\"";
+    const QString unreadable = QStringLiteral("<unreadable>");
+    // key, "=", a quote, 4 MiB less 4 letters, a quote and no line end.
+    const QByteArray line = "k=\"" + QByteArray(kMaxIniFileSize - 4, 'x') + '"';
+    // Beyond the head, a file of this size is a hole of NUL bytes.
+    QList<std::tuple<QByteArray, qint64, QString>> files = {
+        {found + "\r\n", kMaxIniFileSize, "found"},
+        {found + "\r\n", kMaxIniFileSize + 1, unreadable},
+        {line, kMaxIniFileSize, QString(kMaxIniFileSize - 4, u'x')}};
+    // The key's line, then empty ones (65,536 lines, one more, 4 MiB of
+    // them): well under 4 MiB.
+    const std::pair<QByteArray, qsizetype> lineEnds[] = {{"\r\n", kMaxIniLines}, {"\r\n", kMaxIniLines + 1},
+                                                         {"\r", kMaxIniLines + 1},  {"\n", kMaxIniLines},
+                                                         {"\n", qsizetype(kMaxIniFileSize - 9)}};
+    for (const auto &[lineEnd, lines] : lineEnds) {
+        const QByteArray bytes = found + lineEnd.repeated(lines);
+        files.emplace_back(bytes, bytes.size(), lines > kMaxIniLines ? unreadable : QStringLiteral("found"));
+    }
     QTemporaryDir dir;
-    const QString path = test::sparseFile(dir.path(), QStringLiteral("big.lng"), head, size);
-    QVERIFY(!path.isEmpty());
-    QCOMPARE(readValue(path, "S", "k"), expected);
-    // Asked again, the answer is the same.
-    QCOMPARE(readValue(path, "S", "k"), expected);
-    // A file too large to read is not rewritten either: its other lines would be lost.
-    const bool readable = expected != QStringLiteral("<unreadable>");
-    QCOMPARE(MLSWriteIni(path, QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("new")), readable);
-    if (!readable) {
-        QCOMPARE(QFileInfo(path).size(), size);
-        QCOMPARE(test::readBytes(path).left(head.size()), head);
+    for (const auto &[head, size, expected] : files) {
+        const QString path = test::sparseFile(dir.path(), QStringLiteral("big.lng"), head, size);
+        QVERIFY(!path.isEmpty());
+        QCOMPARE(readValue(path, "S", "k"), expected);
+        // Asked again, the answer is the same.
+        QCOMPARE(readValue(path, "S", "k"), expected);
+        // A file too large to read is not rewritten either: its other lines would be lost.
+        QCOMPARE(MLSWriteIni(path, QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("new")), expected != unreadable);
+        if (expected == unreadable) {
+            QCOMPARE(QFileInfo(path).size(), size);
+            QCOMPARE(test::readBytes(path).left(head.size()), head);
+        }
     }
 }
 

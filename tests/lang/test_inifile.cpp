@@ -36,17 +36,10 @@ private slots:
 
 void TestIniFile::readsSmallFiles()
 {
-    const QByteArray file = "[Strings]\r\n"
-                            "0001=\"Vuoi uscire?\"\r\n"
-                            "  0002  =   Esatti   \r\n"
-                            "0003='Errati'\r\n"
-                            "0004=\"mismatched'\r\n"
-                            "0005=\"\"\"double\"\"\"\r\n"
-                            "[FormMenu]\r\n"
-                            "Command1.Caption=\"Esci\"\r\n"
-                            "Label2(1).Caption=centinaia\r\n"
-                            "[strings]\r\n"
-                            "0099=second section of the same name\r\n";
+    const QByteArray file = "[Strings]\r\n0001=\"Vuoi uscire?\"\r\n  0002  =   Esatti   \r\n0003='Errati'\r\n"
+                            "0004=\"mismatched'\r\n0005=\"\"\"double\"\"\"\r\n"
+                            "[FormMenu]\r\nCommand1.Caption=\"Esci\"\r\nLabel2(1).Caption=centinaia\r\n"
+                            "[strings]\r\n0099=second section of the same name\r\n";
     const std::tuple<QByteArray, const char *, const char *, QString> rows[] = {
         {file, "Strings", "0001", "Vuoi uscire?"},
         {file, "Strings", "0002", "Esatti"}, // blanks around key and value go

@@ -49,16 +49,11 @@ private slots:
 void TestTranslate::translatesCaptionsTipsAndTags()
 {
     test::TestRun run;
-    run.writeFile(QStringLiteral("Prova.lng"), "[FormProva]\r\n"
-                                               "FormProva.Caption=\"Test window\"\r\n"
-                                               "FormProva.Tag=\"form tag\"\r\n"
-                                               "Label2.Caption=\"not for array members\"\r\n"
-                                               "Label2(1).Caption=\"one\"\r\n"
-                                               "Command1.Caption=\"\"\r\n"
-                                               "Command2.Caption=\"Next\"\r\n"
-                                               "Command2.ToolTipText=\"hint\"\r\n"
-                                               "Command2.Tag=\"@L\"\r\n"
-                                               "mnuEsci.Caption=\"&Quit\"\r\n");
+    run.writeFile(QStringLiteral("Prova.lng"),
+                  "[FormProva]\r\nFormProva.Caption=\"Test window\"\r\nFormProva.Tag=\"form tag\"\r\n"
+                  "Label2.Caption=\"not for array members\"\r\nLabel2(1).Caption=\"one\"\r\nCommand1.Caption=\"\"\r\n"
+                  "Command2.Caption=\"Next\"\r\nCommand2.ToolTipText=\"hint\"\r\nCommand2.Tag=\"@L\"\r\n"
+                  "mnuEsci.Caption=\"&Quit\"\r\n");
     shared().MLSCurrentLanguage = QStringLiteral("Prova");
     Form form(sampleDesign());
     lang::MLSTranslateForm(form);

@@ -82,11 +82,8 @@ int peakOf(const QList<qint16> &samples)
     return std::abs(int(*std::max_element(samples.begin(), samples.end(), louder)));
 }
 
-// Lets the effects load, fail and start in the background.
-void letSoundsRun()
-{
-    QTest::qWait(150);
-}
+// Long enough for the effects to load, fail and start in the background.
+constexpr int kSoundsRun = 150;
 
 } // namespace
 
@@ -96,7 +93,6 @@ class TestSoundPlayer : public QObject
 
 private slots:
     void generatedWavesAreValid();
-    void completeWave_data();
     void completeWave();
     void playerHoldsWhatItCanPlayAndNoMore();
 };
@@ -138,45 +134,36 @@ void TestSoundPlayer::generatedWavesAreValid()
     }
 }
 
-void TestSoundPlayer::completeWave_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("complete");
-
-    const QByteArray fmt = chunk("fmt ", fmtBody());
-    const QByteArray data = chunk("data", QByteArray(400, '\0'));
-
-    QTest::newRow("fmt and data") << riff(fmt + data) << true;
-    QTest::newRow("other chunks around") << riff(chunk("JUNK", "abcd") + fmt + chunk("LIST", "ab") + data)
-                                         << true;
-    QTest::newRow("odd data length") << riff(chunk("fmt ", fmtBody(1, 1, 8000, 8)) + chunk("data", "abc"))
-                                     << true;
-    QTest::newRow("8-bit stereo 8000 Hz") << riff(chunk("fmt ", fmtBody(1, 2, 8000, 8)) + data) << true;
-    QTest::newRow("float") << riff(chunk("fmt ", fmtBody(3, 1, 44100, 32)) + data) << true;
-
-    QTest::newRow("empty") << QByteArray() << false;
-    QTest::newRow("not RIFF") << "RIFX" + riff(fmt + data).mid(4) << false;
-    QTest::newRow("not WAVE") << "RIFF" + le(quint32(100)) + "AVI " + fmt + data << false;
-    QTest::newRow("no data chunk") << riff(fmt) << false;
-    QTest::newRow("data before fmt") << riff(data + fmt) << false;
-    QTest::newRow("no sound in data") << riff(fmt + chunk("data", QByteArray())) << false;
-    QTest::newRow("data longer than the file") << riff(fmt + chunk("data", QByteArray(100, '\0'), 100000)) << false;
-    QTest::newRow("odd-length chunk before data") << riff(chunk("JUNK", "abc") + fmt + data) << false;
-    QTest::newRow("fmt too short") << riff(chunk("fmt ", fmtBody().left(12)) + data) << false;
-    QTest::newRow("compressed format") << riff(chunk("fmt ", fmtBody(2)) + data) << false;
-    QTest::newRow("no channels") << riff(chunk("fmt ", fmtBody(1, 0)) + data) << false;
-    QTest::newRow("zero bits") << riff(chunk("fmt ", fmtBody(1, 1, 22050, 0)) + data) << false;
-    QTest::newRow("zero rate") << riff(chunk("fmt ", fmtBody(1, 1, 0, 16)) + data) << false;
-}
-
 void TestSoundPlayer::completeWave()
 {
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, complete);
+    const QByteArray fmt = chunk("fmt ", fmtBody());
+    const QByteArray data = chunk("data", QByteArray(400, '\0'));
+    const std::tuple<const char *, QByteArray, bool> waves[] = {
+        {"fmt and data", riff(fmt + data), true},
+        {"other chunks around", riff(chunk("JUNK", "abcd") + fmt + chunk("LIST", "ab") + data), true},
+        {"odd data length", riff(chunk("fmt ", fmtBody(1, 1, 8000, 8)) + chunk("data", "abc")), true},
+        {"8-bit stereo 8000 Hz", riff(chunk("fmt ", fmtBody(1, 2, 8000, 8)) + data), true},
+        {"float", riff(chunk("fmt ", fmtBody(3, 1, 44100, 32)) + data), true},
+        {"empty", QByteArray(), false},
+        {"not RIFF", "RIFX" + riff(fmt + data).mid(4), false},
+        {"not WAVE", "RIFF" + le(quint32(100)) + "AVI " + fmt + data, false},
+        {"no data chunk", riff(fmt), false},
+        {"data before fmt", riff(data + fmt), false},
+        {"no sound in data", riff(fmt + chunk("data", QByteArray())), false},
+        {"data longer than the file", riff(fmt + chunk("data", QByteArray(100, '\0'), 100000)), false},
+        {"odd-length chunk before data", riff(chunk("JUNK", "abc") + fmt + data), false},
+        {"fmt too short", riff(chunk("fmt ", fmtBody().left(12)) + data), false},
+        {"compressed format", riff(chunk("fmt ", fmtBody(2)) + data), false},
+        {"no channels", riff(chunk("fmt ", fmtBody(1, 0)) + data), false},
+        {"zero bits", riff(chunk("fmt ", fmtBody(1, 1, 22050, 0)) + data), false},
+        {"zero rate", riff(chunk("fmt ", fmtBody(1, 1, 0, 16)) + data), false},
+    };
     QTemporaryDir dir;
-    const QString path = ortix::test::writeFileIn(dir.path(), QStringLiteral("sound.wav"), bytes);
-    QVERIFY(!path.isEmpty());
-    QCOMPARE(QtSoundPlayer::isCompleteWave(path), complete);
+    for (const auto &[name, bytes, complete] : waves) {
+        const QString path = ortix::test::writeFileIn(dir.path(), QStringLiteral("sound.wav"), bytes);
+        QVERIFY(!path.isEmpty());
+        QVERIFY2(QtSoundPlayer::isCompleteWave(path) == complete, name);
+    }
 }
 
 void TestSoundPlayer::playerHoldsWhatItCanPlayAndNoMore()
@@ -198,7 +185,7 @@ void TestSoundPlayer::playerHoldsWhatItCanPlayAndNoMore()
     QVERIFY(QFile::copy(soundPath(QStringLiteral("no.wav")), path));
     player.play(path); // fixed later
     QCOMPARE(player.cachedSoundCount(), 1);
-    letSoundsRun();
+    QTest::qWait(kSoundsRun);
     QCOMPARE(defaultSounds, 2);
 
     // A file Qt's loader would wait on for ever is never handed to it; the
@@ -212,9 +199,9 @@ void TestSoundPlayer::playerHoldsWhatItCanPlayAndNoMore()
     for (const QString &file : {cut, extra, soundPath(QStringLiteral("si1.wav"))}) {
         player.play(file);
         player.play(file); // twice in a row, before the first has even loaded
-        letSoundsRun();
+        QTest::qWait(kSoundsRun);
         player.play(file); // again once the file has loaded or failed
-        letSoundsRun();
+        QTest::qWait(kSoundsRun);
         // A playable file is held once, however often it is played; one that
         // could not play does not stand in the way of the next.
         held += file == cut ? 0 : 1;
@@ -229,13 +216,13 @@ void TestSoundPlayer::playerHoldsWhatItCanPlayAndNoMore()
         bounded.play(copy);
         QCOMPARE(bounded.cachedSoundCount(), std::min(i + 1, int(QtSoundPlayer::CacheLimit)));
     }
-    letSoundsRun();
+    QTest::qWait(kSoundsRun);
     // Playing a file already held neither grows nor shrinks the cache; with
     // nothing to play the current sound just stops.
     bounded.play(dir.filePath(QStringLiteral("blip%1.wav").arg(files - 1)));
     bounded.play(QString());
     QCOMPARE(bounded.cachedSoundCount(), int(QtSoundPlayer::CacheLimit));
-    letSoundsRun();
+    QTest::qWait(kSoundsRun);
 }
 
 QTEST_MAIN(TestSoundPlayer)
