@@ -59,10 +59,10 @@ private:
     QStringList &m_log;
 };
 
-// Answers the Yes/No question that is about to open by pressing the button
-// with the given role (Enter for InvalidRole); `seen` gets its title, its
-// text and the texts of its buttons.
-void answerNextBox(QStringList &seen, QMessageBox::ButtonRole role)
+// Asks a Yes/No question with the real message boxes and answers it by
+// pressing the button with the given role (Enter for InvalidRole); `seen`
+// gets its title, its text and the texts of its buttons.
+MsgAnswer ask(QStringList &seen, QMessageBox::ButtonRole role)
 {
     QTimer::singleShot(0, [&seen, role] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -79,6 +79,8 @@ void answerNextBox(QStringList &seen, QMessageBox::ButtonRole role)
             QTimer::singleShot(0, box, [box] { QTest::keyClick(box, Qt::Key_Return); });
         }
     });
+    return QtMessageBoxes().show(nullptr, QStringLiteral("Vuoi uscire?"), QStringLiteral("Utilizzo dell'ortix"),
+                                 MsgButtons::YesNo, MsgIcon::Question);
 }
 
 } // namespace
@@ -191,12 +193,6 @@ void TestControls::lifeRunsInOrderOpeningUnloadsTheOpener()
 
     // The real message boxes: the question's texts; Yes and No as the language
     // file has them, else the toolkit's in the program's language; Enter is Yes.
-    QtMessageBoxes boxes;
-    const auto ask = [&boxes](QStringList &seen, QMessageBox::ButtonRole role) {
-        answerNextBox(seen, role);
-        return boxes.show(nullptr, QStringLiteral("Vuoi uscire?"), QStringLiteral("Utilizzo dell'ortix"),
-                          MsgButtons::YesNo, MsgIcon::Question);
-    };
     installToolkitLanguage(4);
     QStringList german;
     QCOMPARE(ask(german, QMessageBox::YesRole), MsgAnswer::Yes);
