@@ -18,13 +18,8 @@ void fail(const char *file, int line, const char *rule, const QString &detail)
     std::abort();
 }
 
-QByteArray Input::line()
-{
-    return line('\n');
-}
-
 // Up to the next `end` byte or the end of the input (all of it for -1).
-QByteArray Input::line(char end)
+QByteArray Input::upTo(char end)
 {
     const qsizetype found = end < 0 ? -1 : m_bytes.indexOf(end, m_pos);
     const qsizetype stop = found < 0 ? m_bytes.size() : found;

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QtGlobal>
 
 #include <cstddef>
 #include <cstdint>
@@ -40,14 +39,14 @@ public:
         : m_bytes(reinterpret_cast<const char *>(data), qsizetype(size))
     {
     }
-    QByteArray line();
+    QByteArray line() { return upTo('\n'); }
     quint8 byte() { return m_pos < m_bytes.size() ? quint8(m_bytes.at(m_pos++)) : 0; }
     qint64 int64();
     Sizing sizing() { return Sizing{byte(), qint8(byte())}; }
-    QByteArray rest() { return line(-1); }
+    QByteArray rest() { return upTo(-1); }
 
 private:
-    QByteArray line(char end);
+    QByteArray upTo(char end);
     QByteArray m_bytes;
     qsizetype m_pos = 0;
 };

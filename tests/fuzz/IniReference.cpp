@@ -75,11 +75,6 @@ QString referenceSmallRead(const QList<IniEntry> &entries, const QString &key)
     return QString();
 }
 
-QString referenceSmallRead(const QStringList &lines, const QString &section, const QString &key)
-{
-    return referenceSmallRead(referenceEntries(lines, section), key);
-}
-
 QString referenceLargeRead(const QStringList &lines, const QString &key)
 {
     for (const QString &line : lines) {
@@ -99,7 +94,7 @@ bool fitsIniLine(const QString &section, const QString &key, const QString &valu
         && !k.startsWith(u'[');
 }
 
-QList<IniProbe> referenceKeys(const QStringList &lines)
+QList<IniProbe> referenceKeys(const QStringList &lines, const QString &alsoIn)
 {
     QList<IniProbe> probes;
     QString section;
@@ -110,6 +105,9 @@ QList<IniProbe> referenceKeys(const QStringList &lines)
         } else if (const qsizetype equals = t.indexOf(u'='); equals >= 0 && probes.size() < 40) {
             probes.append({section, t.left(equals)});
         }
+    }
+    for (qsizetype i = 0, n = probes.size(); i < n; ++i) {
+        probes.append({alsoIn, probes.at(i).key});
     }
     return probes;
 }

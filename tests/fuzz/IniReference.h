@@ -33,7 +33,6 @@ QList<IniEntry> referenceEntries(const QStringList &lines, const QString &sectio
 // a surrogate pair). Many keys of one section are looked up quicker in its
 // entries than in the whole file.
 QString referenceSmallRead(const QList<IniEntry> &entries, const QString &key);
-QString referenceSmallRead(const QStringList &lines, const QString &section, const QString &key);
 
 // Larger files: the first line that begins with key (case counts), less the
 // key, the character after it and the first and last of the rest.
@@ -50,13 +49,14 @@ bool fitsIniLine(const QString &section, const QString &key, const QString &valu
 // Section and key names compare without case and outer blanks.
 bool sameIniName(const QString &a, const QString &b);
 
-// The keys a text holds, each with the section it stands in; at most the
-// first 40, so that long texts stay quick.
+// The keys a text holds (at most the first 40, so that long texts stay
+// quick), each with the section it stands in and then each again in section
+// `alsoIn`.
 struct IniProbe
 {
     QString section;
     QString key;
 };
-QList<IniProbe> referenceKeys(const QStringList &lines);
+QList<IniProbe> referenceKeys(const QStringList &lines, const QString &alsoIn);
 
 } // namespace ortix::fuzz

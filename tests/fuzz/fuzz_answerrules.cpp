@@ -29,7 +29,6 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdlib>
-#include <vector>
 
 using namespace ortix;
 using namespace ortix::fuzz;
@@ -90,11 +89,7 @@ bool referenceGrouping(const QString &answer, qint64 n, const QString &separator
 {
     if (allSpaces(separator)) {
         QString typed = answer;
-        for (QChar &ch : typed) {
-            if (ch.category() == QChar::Separator_Space) {
-                ch = u' ';
-            }
-        }
+        std::replace_if(typed.begin(), typed.end(), [](QChar ch) { return ch.category() == QChar::Separator_Space; }, u' ');
         return withoutOuterBlanks(typed) == joined(n, QStringLiteral(" "));
     }
     QString typed = withoutOuterBlanks(answer);

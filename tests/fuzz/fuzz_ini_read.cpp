@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const QStringList lines = referenceFileLines(bytes);
     if (bytes.size() <= lang::kSmallIniFileLimit) {
-        const QString expected = referenceSmallRead(lines, section, key);
+        const QString expected = referenceSmallRead(referenceEntries(lines, section), key);
         FUZZ_CHECK(*value == expected, shown(*value) + QStringLiteral(" instead of ") + shown(expected));
         FUZZ_CHECK(value->size() <= lang::kMaxIniValueLength, shown(*value));
     } else {

@@ -58,13 +58,10 @@ void restoreDesignTexts()
     menu->setCaption(design[0].caption);
     menu->setTag(design[0].tag);
     const std::vector<ui::Control *> controls = menu->controls();
+    // Every text back to the one it had, whether translations touch it or not.
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (controls[i]->has(ui::Property::Caption)) {
-            controls[i]->setCaption(design[i + 1].caption);
-        }
-        if (controls[i]->has(ui::Property::ToolTipText)) {
-            controls[i]->setToolTipText(design[i + 1].tip);
-        }
+        controls[i]->setCaption(design[i + 1].caption);
+        controls[i]->setToolTipText(design[i + 1].tip);
         controls[i]->setTag(design[i + 1].tag);
     }
 }
