@@ -150,11 +150,19 @@ def earlier_catchers_first(build, args, fault_id, earlier_catchers):
     names = sorted(earlier_catchers.get(fault_id, ()))
     if not names:
         return {}
-    # A test that is no program of its own (a script) runs the program.
-    targets = sorted({n if (build / "tests-bin" / n).exists() else "ortix" for n in names})
+    # A test that is no program of its own (a script) runs the program. The
+    # build's own list of targets says which is which: on a fresh build
+    # directory no test program exists yet.
+    programs = build_targets(build)
+    targets = sorted({n if n in programs else "ortix" for n in names})
     if build_tree(build, args.jobs, targets):
         return {}
     return run_ctest(build, args.jobs, args.timeout, "^(" + "|".join(map(re.escape, names)) + ")$", True)
+
+
+def build_targets(build):
+    listed = run_niced(["cmake", "--build", str(build), "--target", "help"]).stdout
+    return set(re.findall(r"^\.\.\. (\S+)", listed, re.M))
 
 
 def run_ctest(build, jobs, timeout, regex, first=False):
@@ -194,6 +202,11 @@ def parse_ctest(output):
             names = functions.setdefault(current, [])
             if m.group(1) not in names:
                 names.append(m.group(1))
+    # A test whose program was not there did not catch anything: that is a
+    # fault of the run, never a catch.
+    not_run = [name for name, status in failed.items() if "Not Run" in status]
+    if not_run:
+        raise RuntimeError("tests not run (their programs are missing): " + ", ".join(not_run))
     return {name: {"status": status, "functions": functions.get(name, [])} for name, status in failed.items()}
 
 
