@@ -35,6 +35,7 @@ FormBlueprint design(const QString &name = QStringLiteral("FormProva"))
         menuItem(QStringLiteral("mnuEsci"), QStringLiteral("Esci")),
     });
     blueprint.name = name;
+    blueprint.scaleWidth = 6008; // 400.53 pixels wide
     blueprint.controls[4].graphical = true;
     return blueprint;
 }
@@ -110,8 +111,8 @@ void TestControls::designGivesControlsNamesPixelsAndLooks()
     QWidget *b = form.control(QStringLiteral("Command1"))->widget();
     QCOMPARE(form.findChild<QWidget *>(QStringLiteral("Command1")), b);
     QCOMPARE(b->accessibleName(), QStringLiteral("Esci"));
-    // Twips to pixels, at 15 twips a pixel; positions keep their fractions.
-    QCOMPARE(form.clientArea()->size(), QSize(400, 300));
+    // Twips to pixels, at 15 twips a pixel, rounded; positions keep their fractions.
+    QCOMPARE(form.clientArea()->size(), QSize(401, 300));
     QCOMPARE(b->geometry(), QRect(200, 200, 100, 40));
     form.control(QStringLiteral("Command1"))->setLeft(1507.5);
     QCOMPARE(form.control(QStringLiteral("Command1"))->left(), 1507.5);
