@@ -190,11 +190,13 @@ FAULTS = [
          what="Conferma stays enabled after an answer in the A1 windows",
          find="        conferma->setEnabled(false);\n        if (right) {\n            SegnaEsatto();\n            avanti->setEnabled(true);\n            ricomincia->setEnabled(false);",
          replace="        if (right) {\n            SegnaEsatto();\n            avanti->setEnabled(true);\n            ricomincia->setEnabled(false);"),
-    dict(id="read-zero-redraw",
+    # (A window that redraws a zero cannot show the fault of not redrawing it:
+    # its draw never gives 0. That fault is no longer planted.)
+    dict(id="read-focus-new-item",
          file="src/exercise/families/ReadBeadsForm.cpp",
-         what="a window that redraws a zero shows it",
-         find="} while (m_read.redrawZero && shared().NumeroACaso == 0);",
-         replace="} while (m_read.redrawZero && shared().NumeroACaso < 0);"),
+         what="a new item leaves the focus where it was instead of in the answer box",
+         find="if (m_read.focusOnNewItem && box->enabled()) {",
+         replace="if (false && m_read.focusOnNewItem && box->enabled()) {"),
 
     # --- src/frame: the free frame -----------------------------------------
     dict(id="settings-rods-bound",
