@@ -180,6 +180,15 @@ void TestReadForms::answeringAndAnswered()
     QLineEdit *answer = form->answerBox()->lineEdit();
     QWidget *avanti = form->control(QStringLiteral("BottoneAvanti"))->widget();
 
+    // A maximum chosen while answering starts a new item; the windows that
+    // say so put the focus in the answer box for it.
+    scriptItem(rnd, window, 42, maximumOption(*form->row().maximum, 1));
+    chooseMaximum(form, 1);
+    QCOMPARE(beadsNumber(*form), 42);
+    if (form->readRow().focusOnNewItem) {
+        QCOMPARE(form->focusWidget(), answer);
+    }
+
     // Enter on an empty box: nothing at all.
     pressEnter(answer);
     QCOMPARE(scored(), QStringLiteral("0/0"));
