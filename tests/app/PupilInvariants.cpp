@@ -129,7 +129,7 @@ QString stateHolds(const ExerciseForm &form)
             return QStringLiteral("answer box and \"avanti\" both %1").arg(avanti ? "enabled" : "disabled");
         }
         if (rightAnswer(*reader).size() > reader->answerBox()->maxLength()) {
-            return QStringLiteral("the answer box holds %1 characters, the answer \"%2\" more")
+            return QStringLiteral("the answer box holds %1 characters, the answer \"%2\" needs more")
                 .arg(QString::number(reader->answerBox()->maxLength()), rightAnswer(*reader));
         }
     } else if (const auto *builder = qobject_cast<const BuildForm *>(&form)) {
