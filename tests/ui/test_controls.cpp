@@ -136,19 +136,12 @@ void TestControls::designGivesControlsNamesPixelsAndLooks()
     auto *bead = qobject_cast<ShapeControl *>(form.control(QStringLiteral("pal_u"), 0));
     QVERIFY(bead->widget()->testAttribute(Qt::WA_TransparentForMouseEvents));
     // A circle takes the smaller side of its box, centred.
-    QCOMPARE(bead->outline(QSizeF(40, 20)).width(), 19.0);
-    QCOMPARE(bead->outline(QSizeF(40, 20)).center(), QPointF(20, 10));
+    QCOMPARE(bead->outline(QSizeF(40, 20)), QRectF(10.5, 0.5, 19, 19));
 
     // A text box's key filter replaces and drops keys.
     form.show();
     auto *box = qobject_cast<TextBoxControl *>(form.control(QStringLiteral("Text1")));
-    box->onKeyPress = [](int &key) {
-        if (key == 'x') {
-            key = 0;
-        } else if (key >= 'a' && key <= 'z') {
-            key -= 32;
-        }
-    };
+    box->onKeyPress = [](int &key) { key = key == 'x' ? 0 : int(QChar::toUpper(char32_t(key))); };
     QTest::keyClicks(box->widget(), QStringLiteral("abxc12345"));
     // Five characters at most; "x" dropped, letters raised.
     QCOMPARE(box->text(), QStringLiteral("ABC12"));
@@ -168,8 +161,7 @@ void TestControls::lifeRunsInOrderOpeningUnloadsTheOpener()
 {
     test::TestRun run;
     QStringList log;
-    for (const char *formName : {"FormUno", "FormDue"}) {
-        const QString name = QString::fromLatin1(formName);
+    for (const QString &name : {QStringLiteral("FormUno"), QStringLiteral("FormDue")}) {
         Forms::registerForm(name, [&log, name] { return new LifeForm(log, name); });
     }
     Form *first = Forms::open(QStringLiteral("FormUno"), nullptr);

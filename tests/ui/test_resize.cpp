@@ -56,8 +56,7 @@ class TestResize : public QObject
 
 private slots:
     void scalesAllButPinnedEdgesAndNothingDrifts();
-    void minimisedIsLeftAloneUserSizeIsFollowed();
-    void firstCallOnlyRecordsAndScreenSize();
+    void firstCallRecordsMinimisedIsLeftAloneUserSizeIsFollowed();
 };
 
 void TestResize::scalesAllButPinnedEdgesAndNothingDrifts()
@@ -90,9 +89,26 @@ void TestResize::scalesAllButPinnedEdgesAndNothingDrifts()
     QCOMPARE(ClsResize::edgesForTag(QStringLiteral("x@L")).width, true);
 }
 
-void TestResize::minimisedIsLeftAloneUserSizeIsFollowed()
+void TestResize::firstCallRecordsMinimisedIsLeftAloneUserSizeIsFollowed()
 {
     test::TestRun run;
+    Bound first(false);
+    QVERIFY(first.resizer.PositionsPending());
+    first.form.setWidth(first.form.width() * 2);
+    first.resizer.ResizeControls();
+    QVERIFY(!first.resizer.PositionsPending());
+    QCOMPARE(first.resizer.RecordedWidth(), 12000);
+    QCOMPARE(first.command1Left(), 1200.0);
+
+    // Sized to the screen: 1024 x 768 pixels at 15 twips a pixel, 15360 x 11520 twips.
+    Bound sized(false);
+    sized.resizer.SizeFormToScreen(75);
+    const Form &f = sized.form;
+    QCOMPARE(QRectF(f.left(), f.top(), f.width(), f.height()), QRectF(1920, 1440, 11520, 8640));
+    QCOMPARE(sized.resizer.RecordedWidth(), 6000);
+    // The controls follow the new client area.
+    QCOMPARE(sized.command1Left(), 1200.0 * f.scaleWidth() / 6000.0);
+
     Bound b;
     b.form.show();
     b.form.setWindowState(Qt::WindowMinimized);
@@ -117,27 +133,6 @@ void TestResize::minimisedIsLeftAloneUserSizeIsFollowed()
     // The shared object lets go of a window that is gone.
     QCOMPARE(Ridimensionatore()->SourceForm(), nullptr);
     Ridimensionatore()->ResizeControls();
-}
-
-void TestResize::firstCallOnlyRecordsAndScreenSize()
-{
-    test::TestRun run;
-    Bound b(false);
-    QVERIFY(b.resizer.PositionsPending());
-    b.form.setWidth(b.form.width() * 2);
-    b.resizer.ResizeControls();
-    QVERIFY(!b.resizer.PositionsPending());
-    QCOMPARE(b.resizer.RecordedWidth(), 12000);
-    QCOMPARE(b.command1Left(), 1200.0);
-
-    // Sized to the screen: 1024 x 768 pixels at 15 twips a pixel, 15360 x 11520 twips.
-    Bound sized(false);
-    sized.resizer.SizeFormToScreen(75);
-    const Form &f = sized.form;
-    QCOMPARE(QRectF(f.left(), f.top(), f.width(), f.height()), QRectF(1920, 1440, 11520, 8640));
-    QCOMPARE(sized.resizer.RecordedWidth(), 6000);
-    // The controls follow the new client area.
-    QCOMPARE(sized.command1Left(), 1200.0 * f.scaleWidth() / 6000.0);
 }
 
 QTEST_MAIN(TestResize)

@@ -34,11 +34,7 @@ QByteArray le(T value)
 QByteArray chunk(const char *id, const QByteArray &body, qint64 declared = -1)
 {
     const auto length = quint32(declared < 0 ? body.size() : declared);
-    QByteArray bytes = QByteArray(id, 4) + le(length) + body;
-    if (body.size() % 2 != 0) {
-        bytes.append('\0');
-    }
-    return bytes;
+    return QByteArray(id, 4) + le(length) + body + QByteArray(body.size() % 2, '\0');
 }
 
 QByteArray fmtBody(quint16 tag = 1, quint16 channels = 1, quint32 rate = 22050, quint16 bits = 16)
@@ -69,10 +65,8 @@ QByteArray chunkBody(const QByteArray &wave, const char *id)
 QList<qint16> samplesOf(const QString &name)
 {
     const QByteArray data = chunkBody(ortix::test::readBytes(soundPath(name)), "data");
-    QList<qint16> samples;
-    for (qsizetype i = 0; i + 1 < data.size(); i += 2) {
-        samples.append(qFromLittleEndian<qint16>(data.constData() + i));
-    }
+    QList<qint16> samples(data.size() / 2);
+    qFromLittleEndian<qint16>(data.constData(), samples.size(), samples.data());
     return samples;
 }
 
@@ -92,14 +86,13 @@ class TestSoundPlayer : public QObject
     Q_OBJECT
 
 private slots:
-    void generatedWavesAreValid();
-    void completeWave();
+    void generatedAndStrangeWaves();
     void playerHoldsWhatItCanPlayAndNoMore();
 };
 
-// The sounds synthesised at build time.
-void TestSoundPlayer::generatedWavesAreValid()
+void TestSoundPlayer::generatedAndStrangeWaves()
 {
+    // The sounds synthesised at build time.
     // Right answers are short cheerful chimes, each its own, the wrong answer
     // no louder than any; the bead sounds are brief.
     const std::tuple<const char *, double, double> sounds[] = {
@@ -132,10 +125,8 @@ void TestSoundPlayer::generatedWavesAreValid()
             chimes.append(samples);
         }
     }
-}
 
-void TestSoundPlayer::completeWave()
-{
+    // Files of any make: only a complete plain PCM wave is one.
     const QByteArray fmt = chunk("fmt ", fmtBody());
     const QByteArray data = chunk("data", QByteArray(400, '\0'));
     const std::tuple<const char *, QByteArray, bool> waves[] = {
@@ -173,14 +164,14 @@ void TestSoundPlayer::playerHoldsWhatItCanPlayAndNoMore()
     // A file that cannot be played gives the platform's default sound.
     int defaultSounds = 0;
     QtSoundPlayer player([&defaultSounds] { ++defaultSounds; });
+    // The sounds held, and the default sounds given.
+    const auto state = [&] { return std::pair(player.cachedSoundCount(), defaultSounds); };
     player.play(path); // missing
-    QCOMPARE(player.cachedSoundCount(), 0);
-    QCOMPARE(defaultSounds, 1);
+    QCOMPARE(state(), std::pair(0, 1));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("no.wav")));
     QVERIFY(!QtSoundPlayer::isCompleteWave(path));
     player.play(path); // a folder of that name
-    QCOMPARE(player.cachedSoundCount(), 0);
-    QCOMPARE(defaultSounds, 2);
+    QCOMPARE(state(), std::pair(0, 2));
     QVERIFY(QDir(dir.path()).rmdir(QStringLiteral("no.wav")));
     QVERIFY(QFile::copy(soundPath(QStringLiteral("no.wav")), path));
     player.play(path); // fixed later
