@@ -29,13 +29,25 @@ class TestIniFile : public QObject
     Q_OBJECT
 
 private slots:
-    void readsSmallFiles();
+    void splitsLinesAndReadsSmallFiles();
     void writeReplacesOrAddsOneKeyAndKeepsTheRest();
-    void splitsLinesAtEveryLineEnd();
 };
 
-void TestIniFile::readsSmallFiles()
+void TestIniFile::splitsLinesAndReadsSmallFiles()
 {
+    const std::pair<QString, QStringList> texts[] = {
+        {QString(), {}},
+        {QStringLiteral("a\r\n"), {"a"}}, // a final line end adds no line
+        {QStringLiteral("a\r"), {"a"}},
+        {QStringLiteral("\na\n\rb"), {"", "a", "", "b"}}, // LF CR is two ends
+        {QStringLiteral("a\r\r\nb"), {"a", "", "b"}},
+        {QStringLiteral("a\nb\nc\nd\re"), {"a", "b", "c", "d", "e"}}, // mixed, CR far after LF
+        {QStringLiteral("a\rb\rc\r\nd\ne"), {"a", "b", "c", "d", "e"}}, // mixed, LF far after CR
+    };
+    for (const auto &[text, lines] : texts) {
+        QCOMPARE(splitLines(text), lines);
+    }
+
     const QByteArray file = "[Strings]\r\n0001=\"Vuoi uscire?\"\r\n  0002  =   Esatti   \r\n0003='Errati'\r\n"
                             "0004=\"mismatched'\r\n0005=\"\"\"double\"\"\"\r\n"
                             "[FormMenu]\r\nCommand1.Caption=\"Esci\"\r\nLabel2(1).Caption=centinaia\r\n"
@@ -55,6 +67,10 @@ void TestIniFile::readsSmallFiles()
         {"", "A", "k", ""}, // an empty file is a file: every key reads as empty
         // Quotes go first, then the cut: 511 letters and no quote.
         {"[S]\r\nk=\"" + QByteArray(512, 'x') + "\"\r\n", "S", "k", QString(511, u'x')},
+        {"[FormMenu]\r\nLabel4.Caption=unit\xe0\r\n", "FormMenu", "Label4.Caption", QString::fromUtf8("unità")},
+        // A file of the same size rewritten in place at once is read again.
+        {"[S]\r\nk=one\r\n", "S", "k", "one"},
+        {"[S]\r\nk=two\r\n", "S", "k", "two"},
     };
     QTemporaryDir dir;
     for (const auto &[content, section, key, expected] : rows) {
@@ -62,20 +78,14 @@ void TestIniFile::readsSmallFiles()
         QCOMPARE(read(path, QString::fromLatin1(section), QString::fromLatin1(key)), expected);
     }
 
-    // A file of the same size rewritten in place at once is read again.
-    const QString path = writeFileIn(dir.path(), QStringLiteral("t.lng"), "[S]\r\nk=one\r\n");
-    QCOMPARE(read(path, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("one"));
-    writeFileIn(dir.path(), QStringLiteral("t.lng"), "[S]\r\nk=two\r\n");
-    QCOMPARE(read(path, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("two"));
     // Gone: no longer readable at all, though it was held a moment ago.
-    QFile::remove(path);
+    const QString path = dir.filePath(QStringLiteral("t.lng"));
+    QVERIFY(QFile::remove(path));
     QVERIFY(!MLSReadIni(path, QStringLiteral("S"), QStringLiteral("k")));
 
-    // UTF-8, else Windows-1252.
+    // UTF-8, else Windows-1252 (as the Label4 row above reads it).
     QCOMPARE(decodeText("\xef\xbb\xbf" "unit\xc3\xa0"), QString::fromUtf8("unità"));
     QCOMPARE(decodeText("unit\xe0 \x80"), QString::fromUtf8("unità €"));
-    const QString old = writeFileIn(dir.path(), QStringLiteral("old.lng"), "[FormMenu]\r\nLabel4.Caption=unit\xe0\r\n");
-    QCOMPARE(read(old, QStringLiteral("FormMenu"), QStringLiteral("Label4.Caption")), QString::fromUtf8("unità"));
 }
 
 void TestIniFile::writeReplacesOrAddsOneKeyAndKeepsTheRest()
@@ -96,22 +106,6 @@ void TestIniFile::writeReplacesOrAddsOneKeyAndKeepsTheRest()
     QVERIFY(MLSWriteIni(created, QStringLiteral("A"), QStringLiteral("z"), QStringLiteral("3")));
     QVERIFY(MLSWriteIni(created, QStringLiteral("C"), QStringLiteral("w"), QStringLiteral("4")));
     QCOMPARE(readBytes(created), QByteArray("[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n[C]\r\nw=4\r\n"));
-}
-
-void TestIniFile::splitsLinesAtEveryLineEnd()
-{
-    const std::pair<QString, QStringList> texts[] = {
-        {QString(), {}},
-        {QStringLiteral("a\r\n"), {"a"}}, // a final line end adds no line
-        {QStringLiteral("a\r"), {"a"}},
-        {QStringLiteral("\na\n\rb"), {"", "a", "", "b"}}, // LF CR is two ends
-        {QStringLiteral("a\r\r\nb"), {"a", "", "b"}},
-        {QStringLiteral("a\nb\nc\nd\re"), {"a", "b", "c", "d", "e"}}, // mixed, CR far after LF
-        {QStringLiteral("a\rb\rc\r\nd\ne"), {"a", "b", "c", "d", "e"}}, // mixed, LF far after CR
-    };
-    for (const auto &[text, lines] : texts) {
-        QCOMPARE(splitLines(text), lines);
-    }
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)

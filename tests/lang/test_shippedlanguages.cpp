@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -24,7 +25,7 @@ struct LanguageFile
     QString name;
     QStringList problems;
     // section -> key -> value
-    std::map<QString, std::map<QString, QString>> sections;
+    QMap<QString, QMap<QString, QString>> sections;
 };
 
 // Every shipped file. A problem: a line that is neither blank, a comment, a
@@ -52,7 +53,7 @@ std::vector<LanguageFile> shippedFiles()
             }
             const qsizetype equals = line.indexOf(u'=');
             const bool wellFormed = equals > 0 && !section.isEmpty() && line.mid(equals + 1).startsWith(u'"')
-                && line.endsWith(u'"') && !file.sections[section].count(line.left(equals));
+                && line.endsWith(u'"') && !file.sections[section].contains(line.left(equals));
             if (wellFormed) {
                 file.sections[section][line.left(equals)] = line.mid(equals + 2).chopped(1);
             } else {
@@ -61,16 +62,6 @@ std::vector<LanguageFile> shippedFiles()
         }
     }
     return files;
-}
-
-template <typename Map>
-QStringList keysOf(const Map &map)
-{
-    QStringList keys;
-    for (const auto &[key, value] : map) {
-        keys << key;
-    }
-    return keys;
 }
 
 } // namespace
@@ -96,7 +87,7 @@ void TestShippedLanguages::keysNameRealControls()
                            "0042", "0043", "0044", "0045", "0046", "0047", "0048", "0049", "9996", "9997", "9998",
                            "9999", "0060", "0061", "0062", "0200", "0201", "0202", "0203", "0204", "0205", "0206",
                            "0207", "0208", "0209", "0210", "0211", "0212", "0213"}) {
-        QVERIFY2(italian->sections.at(QStringLiteral("Strings")).count(QString::fromLatin1(id)), id);
+        QVERIFY2(italian->sections.value(QStringLiteral("Strings")).contains(QString::fromLatin1(id)), id);
     }
     const std::map<QString, QString> numberLanguage = {
         {"Italiano", "ITALIAN"}, {"English", "ENGLISH"}, {QString::fromUtf8("Français"), "FRENCH"},
@@ -104,13 +95,13 @@ void TestShippedLanguages::keysNameRealControls()
     QCOMPARE(files.size(), numberLanguage.size());
     for (const auto &file : files) {
         QCOMPARE(file.problems, QStringList());
-        QCOMPARE(keysOf(file.sections), keysOf(italian->sections));
-        for (const auto &[section, keys] : italian->sections) {
-            QCOMPARE(keysOf(file.sections.at(section)), keysOf(keys));
+        QCOMPARE(file.sections.keys(), italian->sections.keys());
+        for (const auto &[section, keys] : italian->sections.asKeyValueRange()) {
+            QCOMPARE(file.sections.value(section).keys(), keys.keys());
         }
-        const auto &strings = file.sections.at(QStringLiteral("Strings"));
-        QCOMPARE(strings.at(QStringLiteral("0000")), numberLanguage.at(file.name));
-        for (const auto &[id, text] : strings) {
+        const auto strings = file.sections.value(QStringLiteral("Strings"));
+        QCOMPARE(strings.value(QStringLiteral("0000")), numberLanguage.at(file.name));
+        for (const auto &[id, text] : strings.asKeyValueRange()) {
             QVERIFY2(!text.isEmpty(), qPrintable(file.name + QStringLiteral(" lacks ") + id));
         }
     }
@@ -121,13 +112,13 @@ void TestShippedLanguages::keysNameRealControls()
     static const QRegularExpression keyPattern(
         QStringLiteral(R"(^([A-Za-z_][A-Za-z0-9_]*)(?:\((\d+)\))?\.(Caption|ToolTipText|Tag)$)"));
     static const QRegularExpression digitsOnly(QStringLiteral("^\\d+$"));
-    for (const auto &[section, keys] : italian->sections) {
+    for (const auto &[section, keys] : italian->sections.asKeyValueRange()) {
         if (section == QStringLiteral("Strings")) {
             continue;
         }
         std::unique_ptr<ui::Form> form(ui::Forms::createUnloaded(section));
         QVERIFY2(form, qPrintable(QStringLiteral("no window ") + section));
-        for (const QString &key : keysOf(keys)) {
+        for (const QString &key : keys.keys()) {
             const auto match = keyPattern.match(key);
             QVERIFY2(match.hasMatch(), qPrintable(section + QStringLiteral(": ") + key));
             const QString name = match.captured(1);
@@ -144,7 +135,7 @@ void TestShippedLanguages::keysNameRealControls()
         // the language writes numbers, in every window that has them.
         for (const ui::Control *option : form->controlArray(QStringLiteral("OpzioneNumeroMassimo"))) {
             const QString key = QStringLiteral("OpzioneNumeroMassimo(%1).Caption").arg(option->index());
-            QVERIFY2(digitsOnly.match(option->caption()).hasMatch() || keys.count(key),
+            QVERIFY2(digitsOnly.match(option->caption()).hasMatch() || keys.contains(key),
                      qPrintable(section + QStringLiteral(" lacks ") + key));
         }
     }
