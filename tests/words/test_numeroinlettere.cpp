@@ -28,12 +28,10 @@ class TestNumeroInLettere : public QObject
     Q_OBJECT
 
 private slots:
-    void parole();
-    void testo();
-    void maiuscolo();
+    void paroleTestiEMaiuscole();
 };
 
-void TestNumeroInLettere::parole()
+void TestNumeroInLettere::paroleTestiEMaiuscole()
 {
     const std::tuple<qint64, int, const char *> righe[] = {
         {0, De, "Null"},
@@ -66,12 +64,9 @@ void TestNumeroInLettere::parole()
     // Beyond the signed 64-bit range: must not wrap round into a small number.
     QCOMPARE(NumeroInLettere(std::numeric_limits<quint64>::max(), It), kFuoriIt);
     QCOMPARE(NumeroInLettere(quint64(1) << 63 | 21, It), kFuoriIt);
-}
 
-// Numbers given as text: only plain decimal whole numbers of twelve characters at most.
-void TestNumeroInLettere::testo()
-{
-    const std::tuple<QString, int, QString> righe[] = {
+    // Numbers given as text: only plain decimal whole numbers of twelve characters at most.
+    const std::tuple<QString, int, QString> testi[] = {
         {u" +12 "_s, It, u"Dodici"_s}, {u"-0"_s, Es, u"CERO"_s}, {u"000000001001"_s, De, u"TausendEins"_s},
         // Thirteen characters, with zeros or a blank in front.
         {u"0000000000001"_s, It, kFuoriIt}, {u" 999999999999"_s, En, kFuoriEn},
@@ -79,7 +74,7 @@ void TestNumeroInLettere::testo()
         // Italian thousands, an Arabic-Indic digit, an exponent.
         {u"1.000"_s, It, kFuoriIt}, {u"\u0663"_s, It, kFuoriIt}, {u"1e3"_s, 7, kFuoriIt},
     };
-    for (const auto &[valore, lingua, atteso] : righe) {
+    for (const auto &[valore, lingua, atteso] : testi) {
         QCOMPARE(NumeroInLettere(valore, lingua), atteso);
     }
     // The language given as text: anything but the digit of a language is Italian.
@@ -90,13 +85,10 @@ void TestNumeroInLettere::testo()
         QCOMPARE(NumeroInLettere(qint64(21), linguaNumeri), atteso);
         QCOMPARE(NumeroInLettere(u"21"_s, linguaNumeri), atteso);
     }
-}
 
-// Upper case one character at a time, as the number words are compared: the
-// sharp s stays; the Deseret small long i becomes its capital (both need two
-// 16-bit units); a lone surrogate stays.
-void TestNumeroInLettere::maiuscolo()
-{
+    // Upper case one character at a time, as the number words are compared: the
+    // sharp s stays; the Deseret small long i becomes its capital (both need two
+    // 16-bit units); a lone surrogate stays.
     const std::pair<QString, QString> casi[] = {{u"Dreißig"_s, u"DREIßIG"_s}, {u"Zwölf e"_s, u"ZWÖLF E"_s},
                                                 {u"\U00010428x"_s, u"\U00010400X"_s}, {u"a\xD801"_s, u"A\xD801"_s}};
     for (const auto &[testo, atteso] : casi) {
