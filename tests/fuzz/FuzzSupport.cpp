@@ -14,7 +14,6 @@ namespace ortix::fuzz {
 void fail(const char *file, int line, const char *rule, const QString &detail)
 {
     std::fprintf(stderr, "%s:%d: rule broken: %s\n%s\n", file, line, rule, detail.toLocal8Bit().constData());
-    std::fflush(stderr);
     std::abort();
 }
 

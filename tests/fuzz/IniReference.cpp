@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <optional>
 
 namespace ortix::fuzz {
@@ -25,10 +26,7 @@ namespace {
 // The name of a trimmed line that is a section header.
 std::optional<QString> headerName(const QString &trimmedLine)
 {
-    if (!trimmedLine.startsWith(u'[')) {
-        return std::nullopt;
-    }
-    return trimmedLine.mid(1).section(u']', 0, 0).trimmed();
+    return trimmedLine.startsWith(u'[') ? std::optional(trimmedLine.mid(1).section(u']', 0, 0).trimmed()) : std::nullopt;
 }
 
 } // namespace
@@ -67,23 +65,15 @@ QList<IniEntry> referenceEntries(const QStringList &lines, const QString &sectio
 
 QString referenceSmallRead(const QList<IniEntry> &entries, const QString &key)
 {
-    for (const IniEntry &entry : entries) {
-        if (sameIniName(entry.key, key)) {
-            return referenceReadBack(entry.value);
-        }
-    }
-    return QString();
+    const auto entry = std::find_if(entries.begin(), entries.end(), [&](const IniEntry &e) { return sameIniName(e.key, key); });
+    return entry == entries.end() ? QString() : referenceReadBack(entry->value);
 }
 
 QString referenceLargeRead(const QStringList &lines, const QString &key)
 {
-    for (const QString &line : lines) {
-        if (line.startsWith(key)) {
-            const qsizetype first = key.size() + 2;
-            return line.size() >= first + 1 ? line.mid(first, line.size() - first - 1) : QString();
-        }
-    }
-    return QString();
+    const auto line = std::find_if(lines.begin(), lines.end(), [&](const QString &l) { return l.startsWith(key); });
+    const qsizetype first = key.size() + 2;
+    return line != lines.end() && line->size() > first ? line->mid(first, line->size() - first - 1) : QString();
 }
 
 bool fitsIniLine(const QString &section, const QString &key, const QString &value)

@@ -79,29 +79,19 @@ QString joined(qint64 n, const QString &gap)
     return joined(n, groups, QStringList(groups.size() - 1, gap));
 }
 
-QString withoutOuterBlanks(QString text)
-{
-    static const QRegularExpression outer(QStringLiteral("^ +| +\\z"));
-    return text.remove(outer);
-}
-
 bool referenceGrouping(const QString &answer, qint64 n, const QString &separator)
 {
+    static const QRegularExpression outerBlanks(QStringLiteral("^ +| +\\z"));
+    QString typed = answer;
     if (allSpaces(separator)) {
-        QString typed = answer;
         std::replace_if(typed.begin(), typed.end(), [](QChar ch) { return ch.category() == QChar::Separator_Space; }, u' ');
-        return withoutOuterBlanks(typed) == joined(n, QStringLiteral(" "));
+        return typed.remove(outerBlanks) == joined(n, QStringLiteral(" "));
     }
-    QString typed = withoutOuterBlanks(answer);
+    typed.remove(outerBlanks);
     if (separator == QString(QChar(kApostrophe))) {
         typed.replace(u'\'', QChar(kApostrophe));
     }
     return typed == joined(n, separator) || typed == joined(n, QStringLiteral(" "));
-}
-
-bool sameValue(double a, double b)
-{
-    return a == b || (std::isnan(a) && std::isnan(b));
 }
 
 void checkValueRule(const QString &answer, quint8 cutByte)
@@ -111,11 +101,12 @@ void checkValueRule(const QString &answer, quint8 cutByte)
 
     QString compact = answer;
     compact.remove(u' ').remove(u'\t').remove(u'\n');
-    FUZZ_CHECK(sameValue(readNumericValue(compact), value), shown(answer));
+    // A NaN for any text breaks the rule above, so plain comparisons serve.
+    FUZZ_CHECK(readNumericValue(compact) == value, shown(answer));
 
     const qsizetype cut = answer.isEmpty() ? 0 : cutByte % (answer.size() + 1);
     const QString stopped = answer.left(cut) + QChar(1);
-    FUZZ_CHECK(sameValue(readNumericValue(stopped), readNumericValue(stopped + answer.mid(cut))), shown(answer));
+    FUZZ_CHECK(readNumericValue(stopped) == readNumericValue(stopped + answer.mid(cut)), shown(answer));
 
     // A plain decimal start, as the C library reads it.
     static const QRegularExpression decimal(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([EeDd][+-]?[0-9]+)?"));
@@ -125,8 +116,7 @@ void checkValueRule(const QString &answer, quint8 cutByte)
         errno = 0;
         const double expected = std::strtod(text.constData(), nullptr);
         const bool ordinary = errno == 0 && std::isfinite(expected) && (expected == 0 || std::fabs(expected) >= DBL_MIN);
-        FUZZ_CHECK(!ordinary || value == expected,
-                   shown(answer) + QStringLiteral(" reads %1, not %2").arg(value, 0, 'g', 17).arg(expected, 0, 'g', 17));
+        FUZZ_CHECK(!ordinary || value == expected, shown(answer));
     }
     static const QRegularExpression radix(QStringLiteral("^&([Hh][0-9A-Fa-f]{0,13}|[Oo][0-7]{0,17})"));
     if (const auto match = radix.match(compact); match.hasMatch()) {
@@ -142,8 +132,7 @@ void checkValueRule(const QString &answer, quint8 cutByte)
 void checkGroupingRule(const QString &answer, qint64 n, const QString &separator, quint8 choice)
 {
     const bool accepted = matchesGrouping(answer, n, separator);
-    FUZZ_CHECK(accepted == referenceGrouping(answer, n, separator),
-               shown(answer) + QStringLiteral(" for %1 with ").arg(n) + shown(separator));
+    FUZZ_CHECK(accepted == referenceGrouping(answer, n, separator), shown(answer) + u' ' + shown(separator));
     FUZZ_CHECK(isRightAnswer(AnswerRule::Grouping, answer, n, separator) == accepted, shown(answer));
     FUZZ_CHECK(isRightAnswer(AnswerRule::Value, answer, n, separator) == matchesValue(answer, n), shown(answer));
 

@@ -27,12 +27,11 @@ FrameSettings referenceParse(const QByteArray &bytes)
     static const QRegularExpression twoFields(QStringLiteral("^(?:\u00EF\u00BB\u00BF)?[\r\n \t,]*([^\r\n \t,]+)[\r\n \t,]+([^\r\n \t,]+)"));
     static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+$"));
     const auto fields = twoFields.match(QString::fromLatin1(bytes));
-    bool rodsRead = false;
-    bool beadsRead = false;
-    const qlonglong rods = fields.captured(1).toLongLong(&rodsRead);
-    const qlonglong beads = fields.captured(2).toLongLong(&beadsRead);
+    // A number too large to read gives 0, out of range as well.
+    const qlonglong rods = fields.captured(1).toLongLong();
+    const qlonglong beads = fields.captured(2).toLongLong();
     const bool valid = fields.hasMatch() && number.match(fields.captured(1)).hasMatch()
-        && number.match(fields.captured(2)).hasMatch() && rodsRead && beadsRead && rods >= 1 && rods <= 6
+        && number.match(fields.captured(2)).hasMatch() && rods >= 1 && rods <= 6
         && ((beads >= 1 && beads <= 10) || beads == 18);
     return valid ? FrameSettings{int(rods), int(beads)} : FrameSettings{};
 }

@@ -30,13 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(value.has_value(), QStringLiteral("%1 bytes").arg(bytes.size()));
 
     const QStringList lines = referenceFileLines(bytes);
-    if (bytes.size() <= lang::kSmallIniFileLimit) {
-        const QString expected = referenceSmallRead(referenceEntries(lines, section), key);
-        FUZZ_CHECK(*value == expected, shown(*value) + QStringLiteral(" instead of ") + shown(expected));
-        FUZZ_CHECK(value->size() <= lang::kMaxIniValueLength, shown(*value));
-    } else {
-        const QString expected = referenceLargeRead(lines, key);
-        FUZZ_CHECK(*value == expected, shown(*value) + QStringLiteral(" instead of ") + shown(expected));
-    }
+    const bool small = bytes.size() <= lang::kSmallIniFileLimit;
+    const QString expected = small ? referenceSmallRead(referenceEntries(lines, section), key) : referenceLargeRead(lines, key);
+    FUZZ_CHECK(*value == expected, shown(*value) + QStringLiteral(" instead of ") + shown(expected));
+    FUZZ_CHECK(!small || value->size() <= lang::kMaxIniValueLength, shown(*value));
     return 0;
 }
