@@ -57,7 +57,6 @@ private slots:
     void initTestCase() { registerAllForms(); }
     void firstStart();
     void settingsSurviveARestartAndThePanelsEsci();
-    void clicksAndLayout();
     void beadsAreReadAloud();
     // The settings file, which comes from outside the program: however large
     // or strange it is, reading it takes bounded time and memory, and a file
@@ -68,8 +67,21 @@ private slots:
     void notOrdinaryFiles();
 };
 
+// The frame as it first opens from the menu; clicks put beads on and take
+// them off, with sounds; the page printed; the layout follows the window's
+// size and the number of rods.
 void TestFormortix::firstStart()
 {
+    // Worked by hand: step = width / (rods + 1) in single precision, rod r at
+    // Int((rods + 1 - r) * step); beads never thinner than one twip.
+    const QList<int> designX{9205, 7671, 6137, 4602, 3068, 1534};
+    for (int r = 1; r <= 6; ++r) {
+        QCOMPARE(rodX(10740, 6, r), designX.at(r - 1));
+    }
+    QCOMPARE(rodX(12000, 1, 1), 6000);
+    QCOMPARE(beadSide(6957, 18), 386);
+    QCOMPARE(beadSide(5, 9), 1);
+
     test::TestRun run;
     run.copyShippedLanguageFiles();
     auto *frame = qobject_cast<Formortix *>(test::openRoute(Forms::open(QStringLiteral("FormMenu"), nullptr), test::kFreeFrame));
@@ -98,6 +110,50 @@ void TestFormortix::firstStart()
     }
     QCOMPARE(frame->control(QStringLiteral("Command2"), 1)->widget()->cursor().shape(), Qt::BitmapCursor);
 
+    test::clickFrameRod(*frame, 1, Qt::LeftButton, 10);
+    QCOMPARE(test::frameBeadRun(*frame, 1), 9);
+    QCOMPARE(run.fakes.sounds->played.size(), 9);
+    QVERIFY(run.fakes.sounds->played.at(0).endsWith(QStringLiteral("suoni/pop1.wav")));
+    QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
+    const auto &full = run.fakes.messages->shown[0];
+    QCOMPARE(std::tuple(full.text, full.title, full.icon, full.buttons),
+             std::tuple(id("0026"), QStringLiteral("Utilizzo dell'ortix"), MsgIcon::Critical, MsgButtons::Ok));
+
+    // The right button takes the top bead; the left one puts it back in place.
+    const QPointF place(frame->pallina(1, 8)->left(), frame->pallina(1, 8)->top());
+    test::clickFrameRod(*frame, 1, Qt::RightButton);
+    QVERIFY(!frame->pallina(1, 8)->visible());
+    QVERIFY(run.fakes.sounds->played.last().endsWith(QStringLiteral("suoni/blip01.wav")));
+    test::clickFrameRod(*frame, 1, Qt::LeftButton);
+    QVERIFY(frame->pallina(1, 8)->visible());
+    QCOMPARE(QPointF(frame->pallina(1, 8)->left(), frame->pallina(1, 8)->top()), place);
+    test::clickFrameRod(*frame, 1, Qt::MiddleButton);
+    QCOMPARE(test::frameBeadRun(*frame, 1), 8);
+    // The mouse's back and forward buttons take a bead too, never add one.
+    test::clickFrameRod(*frame, 1, Qt::BackButton);
+    test::clickFrameRod(*frame, 1, Qt::ForwardButton);
+    QCOMPARE(test::frameBeadRun(*frame, 1), 6);
+
+    run.fakes.messages->shown.clear();
+    run.fakes.sounds->played.clear();
+    test::clickFrameRod(*frame, 2, Qt::RightButton);
+    QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
+    QCOMPARE(run.fakes.messages->shown[0].text, id("0027"));
+    QVERIFY(run.fakes.sounds->played.isEmpty());
+
+    test::chooseMenu(frame, QStringLiteral("mnuSvuota"));
+    QCOMPARE(test::frameBeadRun(*frame, 1), 0);
+    QCOMPARE(run.fakes.sounds->played, QStringList{programFile(QStringLiteral("suoni/up05.wav"))});
+
+    shared().SuoniAttivati = false;
+    test::clickFrameRod(*frame, 2, Qt::LeftButton, 2);
+    test::clickFrameRod(*frame, 2, Qt::RightButton);
+    test::chooseMenu(frame, QStringLiteral("mnuSvuota"));
+    QCOMPARE(run.fakes.sounds->played.size(), 1);
+    // The voice is off unless the pupil switches it on.
+    QVERIFY(run.fakes.speech->said.empty());
+    run.fakes.messages->shown.clear();
+
     // The page shows the frame on white paper: the red bead of rod 2 (beside
     // its rod), the blue button of rod 1. One page, and the window's own
     // colour back afterwards: test_faults_services.
@@ -122,14 +178,39 @@ void TestFormortix::firstStart()
     QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
     const auto &told = run.fakes.messages->shown[0];
     QCOMPARE(told.icon, MsgIcon::Information);
-    QVERIFY(!id("0060").isEmpty());
-    QVERIFY(told.text.startsWith(id("0060")));
+    QVERIFY(!id("0060").isEmpty() && told.text.startsWith(id("0060")));
     QVERIFY(told.text.endsWith(QDir::toNativeSeparators(run.fakes.printing->files.at(1))));
 
+    // A resize keeps the beads, laid out for the new width:
+    // 6 rods on 12000 twips, rod 1 at Int(6 * 12000 / 7) = 10285.
+    test::clickFrameRod(*frame, 1, Qt::LeftButton, 3);
+    frame->setWidth(12000);
+    QCOMPARE(frame->width(), 12000.0);
+    QCOMPARE(test::frameBeadRun(*frame, 1), 3);
+    const Control *rod1 = frame->control(QStringLiteral("FiloOrtix"), 1);
+    QCOMPARE(rod1->x1(), 10285.0);
+    QCOMPARE(frame->pallina(1, 2)->left() + frame->DimPallina() / 2.0, 10285.0);
+    QCOMPARE(frame->pallina(1, 2)->top() + 3 * frame->DimPallina(), rod1->y2());
+
+    // 3 rods: step 3000, rods at 9000, 6000 and 3000; "Conferma" empties.
+    test::configureFrame(*frame, 3, 9);
+    QCOMPARE(test::frameRodsShown(*frame), 3);
+    QCOMPARE(test::frameBeadRun(*frame, 1), 0);
+    const double xs[] = {9000, 6000, 3000};
+    for (int r = 1; r <= 3; ++r) {
+        const Control *button = frame->control(QStringLiteral("Command2"), r);
+        QCOMPARE(frame->control(QStringLiteral("FiloOrtix"), r)->x1(), xs[r - 1]);
+        QCOMPARE(frame->control(QStringLiteral("FiloOrtix"), r)->x2(), xs[r - 1]);
+        QCOMPARE(button->left(), xs[r - 1] - std::floor(button->width() / 2));
+    }
+    test::clickFrameRod(*frame, 1, Qt::LeftButton);
+    QCOMPARE(frame->pallina(1, 0)->left(), 9000 - frame->DimPallina() / 2.0);
+
     // Closing by the title bar keeps the settings.
+    QVERIFY(QFile::remove(settingsFile(run)));
     frame->close();
     test::flushDeletes();
-    QCOMPARE(run.readFile(settingsFile(run)), QByteArray("6\r\n9\r\n"));
+    QCOMPARE(run.readFile(settingsFile(run)), QByteArray("3\r\n9\r\n"));
 }
 
 void TestFormortix::settingsSurviveARestartAndThePanelsEsci()
@@ -176,94 +257,6 @@ void TestFormortix::settingsSurviveARestartAndThePanelsEsci()
     QCOMPARE(frame->PallinePerFilo(), 18);
     QCOMPARE(test::frameRodsShown(*frame), 4);
     QCOMPARE(test::frameBeadRun(*frame, 4), 0);
-}
-
-// Clicks put beads on and take them off, with sounds; the layout follows
-// the window's size and the number of rods.
-void TestFormortix::clicksAndLayout()
-{
-    // Worked by hand: step = width / (rods + 1) in single precision, rod r at
-    // Int((rods + 1 - r) * step); beads never thinner than one twip.
-    const QList<int> designX{9205, 7671, 6137, 4602, 3068, 1534};
-    for (int r = 1; r <= 6; ++r) {
-        QCOMPARE(rodX(10740, 6, r), designX.at(r - 1));
-    }
-    QCOMPARE(rodX(12000, 1, 1), 6000);
-    QCOMPARE(beadSide(6957, 18), 386);
-    QCOMPARE(beadSide(5, 9), 1);
-
-    test::TestRun run;
-    run.copyShippedLanguageFiles();
-    auto *frame = qobject_cast<Formortix *>(Forms::open(QStringLiteral("Formortix"), nullptr));
-    test::clickFrameRod(*frame, 1, Qt::LeftButton, 10);
-    QCOMPARE(test::frameBeadRun(*frame, 1), 9);
-    QCOMPARE(run.fakes.sounds->played.size(), 9);
-    QVERIFY(run.fakes.sounds->played.at(0).endsWith(QStringLiteral("suoni/pop1.wav")));
-    QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
-    const auto &full = run.fakes.messages->shown[0];
-    QCOMPARE(full.text, id("0026"));
-    QCOMPARE(full.title, QStringLiteral("Utilizzo dell'ortix"));
-    QCOMPARE(full.icon, MsgIcon::Critical);
-    QCOMPARE(full.buttons, MsgButtons::Ok);
-
-    // The right button takes the top bead; the left one puts it back in place.
-    const QPointF place(frame->pallina(1, 8)->left(), frame->pallina(1, 8)->top());
-    test::clickFrameRod(*frame, 1, Qt::RightButton);
-    QVERIFY(!frame->pallina(1, 8)->visible());
-    QVERIFY(run.fakes.sounds->played.last().endsWith(QStringLiteral("suoni/blip01.wav")));
-    test::clickFrameRod(*frame, 1, Qt::LeftButton);
-    QVERIFY(frame->pallina(1, 8)->visible());
-    QCOMPARE(QPointF(frame->pallina(1, 8)->left(), frame->pallina(1, 8)->top()), place);
-    test::clickFrameRod(*frame, 1, Qt::MiddleButton);
-    QCOMPARE(test::frameBeadRun(*frame, 1), 8);
-    // The mouse's back and forward buttons take a bead too, never add one.
-    test::clickFrameRod(*frame, 1, Qt::BackButton);
-    test::clickFrameRod(*frame, 1, Qt::ForwardButton);
-    QCOMPARE(test::frameBeadRun(*frame, 1), 6);
-
-    run.fakes.messages->shown.clear();
-    run.fakes.sounds->played.clear();
-    test::clickFrameRod(*frame, 2, Qt::RightButton);
-    QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
-    QCOMPARE(run.fakes.messages->shown[0].text, id("0027"));
-    QVERIFY(run.fakes.sounds->played.isEmpty());
-
-    test::chooseMenu(frame, QStringLiteral("mnuSvuota"));
-    QCOMPARE(test::frameBeadRun(*frame, 1), 0);
-    QCOMPARE(run.fakes.sounds->played, QStringList{programFile(QStringLiteral("suoni/up05.wav"))});
-
-    shared().SuoniAttivati = false;
-    test::clickFrameRod(*frame, 2, Qt::LeftButton, 2);
-    test::clickFrameRod(*frame, 2, Qt::RightButton);
-    test::chooseMenu(frame, QStringLiteral("mnuSvuota"));
-    QCOMPARE(run.fakes.sounds->played.size(), 1);
-    // The voice is off unless the pupil switches it on.
-    QVERIFY(run.fakes.speech->said.empty());
-
-    // A resize keeps the beads, laid out for the new width:
-    // 6 rods on 12000 twips, rod 1 at Int(6 * 12000 / 7) = 10285.
-    test::clickFrameRod(*frame, 1, Qt::LeftButton, 3);
-    frame->setWidth(12000);
-    QCOMPARE(frame->width(), 12000.0);
-    QCOMPARE(test::frameBeadRun(*frame, 1), 3);
-    const Control *rod = frame->control(QStringLiteral("FiloOrtix"), 1);
-    QCOMPARE(rod->x1(), 10285.0);
-    QCOMPARE(frame->pallina(1, 2)->left() + frame->DimPallina() / 2.0, 10285.0);
-    QCOMPARE(frame->pallina(1, 2)->top() + 3 * frame->DimPallina(), rod->y2());
-
-    // 3 rods: step 3000, rods at 9000, 6000 and 3000; "Conferma" empties.
-    test::configureFrame(*frame, 3, 9);
-    QCOMPARE(test::frameRodsShown(*frame), 3);
-    QCOMPARE(test::frameBeadRun(*frame, 1), 0);
-    const double xs[] = {9000, 6000, 3000};
-    for (int r = 1; r <= 3; ++r) {
-        const Control *button = frame->control(QStringLiteral("Command2"), r);
-        QCOMPARE(frame->control(QStringLiteral("FiloOrtix"), r)->x1(), xs[r - 1]);
-        QCOMPARE(frame->control(QStringLiteral("FiloOrtix"), r)->x2(), xs[r - 1]);
-        QCOMPARE(button->left(), xs[r - 1] - std::floor(button->width() / 2));
-    }
-    test::clickFrameRod(*frame, 1, Qt::LeftButton);
-    QCOMPARE(frame->pallina(1, 0)->left(), 9000 - frame->DimPallina() / 2.0);
 }
 
 // With the voice on, every bead put on or taken off is followed by the

@@ -41,82 +41,68 @@ class TestNumberDraw : public QObject
     Q_OBJECT
 
 private slots:
-    void draws_data();
     void draws();
     void longWordsWrap();
 };
 
-void TestNumberDraw::draws_data()
+// Each draw takes exactly the values it is given, and gives `expected`.
+void TestNumberDraw::draws()
 {
-    QTest::addColumn<DrawRule>("rule");
-    QTest::addColumn<int>("maximum");
-    QTest::addColumn<QList<float>>("values");
-    QTest::addColumn<int>("expected");
+    const auto check = [](DrawRule rule, int maximum, const QList<float> &values, int expected) {
+        test::ScriptedRnd rnd;
+        rnd.script.assign(values.begin(), values.end());
+        const int drawn = drawNumber(rule, maximum, rnd);
+        QCOMPARE(std::pair(drawn, rnd.calls), std::pair(expected, int(values.size())));
+    };
     using enum DrawRule;
     const float one = kAlmostOne;
-
-    QTest::newRow("units, 0") << UnitsOneToNine << 99 << QList<float>{0.0f} << 1;
-    QTest::newRow("units, almost 1") << UnitsOneToNine << 99 << QList<float>{one} << 9;
-    QTest::newRow("1..19, 0") << OneToMaximum << 19 << QList<float>{0.0f} << 1;
-    QTest::newRow("1..19, almost 1") << OneToMaximum << 19 << QList<float>{one} << 19;
-    QTest::newRow("0..98, 0") << ZeroBelowMaximum << 99 << QList<float>{0.0f} << 0;
-    QTest::newRow("0..98, almost 1") << ZeroBelowMaximum << 99 << QList<float>{one} << 98;
+    check(UnitsOneToNine, 99, {0.0f}, 1);
+    check(UnitsOneToNine, 99, {one}, 9);
+    check(OneToMaximum, 19, {0.0f}, 1);
+    check(OneToMaximum, 19, {one}, 19);
+    check(ZeroBelowMaximum, 99, {0.0f}, 0);
+    check(ZeroBelowMaximum, 99, {one}, 98);
     // Products a hair below a whole number (w * 2^-24, exact in single
     // precision): rounded to single precision they would reach that number.
-    QTest::newRow("1..19, 2649034/2^24") << OneToMaximum << 19 << QList<float>{2649034 * 0x1p-24f} << 3;
-    QTest::newRow("0..98, 2880936/2^24") << ZeroBelowMaximum << 99 << QList<float>{2880936 * 0x1p-24f} << 16;
-    QTest::newRow("0..998, 1679401/2^24") << ZeroBelowMaximum << 999 << QList<float>{1679401 * 0x1p-24f} << 99;
-    QTest::newRow("negative maximum, 1..M") << OneToMaximum << -5 << QList<float>{0.5f} << 1;
-    QTest::newRow("negative maximum, 0..M-1") << ZeroBelowMaximum << -5 << QList<float>{0.5f} << 0;
+    check(OneToMaximum, 19, {2649034 * 0x1p-24f}, 3);
+    check(ZeroBelowMaximum, 99, {2880936 * 0x1p-24f}, 16);
+    check(ZeroBelowMaximum, 999, {1679401 * 0x1p-24f}, 99);
+    // A negative maximum.
+    check(OneToMaximum, -5, {0.5f}, 1);
+    check(ZeroBelowMaximum, -5, {0.5f}, 0);
 
     // Four digits: one value for the row, then one per present place,
     // thousands first; the digits 1, 2, 3, 4 in the order drawn.
     const int fourRows[20] = {1234, 123, 1023, 1203, 1230, 12,  102, 120,  1002, 1020,
                               1200, 1000, 100, 10,   1,    1234, 123, 1023, 1203, 1230};
     for (int row = 0; row < 20; ++row) {
-        QTest::addRow("four digits, row %d", row) << FourDigitPattern << 9999 << rowThenDigits(row, 20, fourRows[row])
-                                                  << fourRows[row];
+        check(FourDigitPattern, 9999, rowThenDigits(row, 20, fourRows[row]), fourRows[row]);
     }
     // Row 8 (thousands and units), units 9: the thousands digit is 1 to
     // M / 1000, and 1 when that is 0.
-    QTest::newRow("M=1999, almost 1") << FourDigitPattern << 1999 << QList<float>{pick(8, 20), one, one} << 1009;
-    QTest::newRow("M=5999, 0.5") << FourDigitPattern << 5999 << QList<float>{pick(8, 20), 0.5f, one} << 3009;
-    QTest::newRow("M=9999, almost 1") << FourDigitPattern << 9999 << QList<float>{pick(8, 20), one, one} << 9009;
-    QTest::newRow("M=999, L=0") << FourDigitPattern << 999 << QList<float>{pick(8, 20), 0.5f, one} << 1009;
-    QTest::newRow("M=0, L=0") << FourDigitPattern << 0 << QList<float>{pick(8, 20), one, one} << 1009;
+    check(FourDigitPattern, 1999, {pick(8, 20), one, one}, 1009);
+    check(FourDigitPattern, 5999, {pick(8, 20), 0.5f, one}, 3009);
+    check(FourDigitPattern, 9999, {pick(8, 20), one, one}, 9009);
+    check(FourDigitPattern, 999, {pick(8, 20), 0.5f, one}, 1009);
+    check(FourDigitPattern, 0, {pick(8, 20), one, one}, 1009);
     // Rnd = 0 everywhere: row 0 and the digit 1 in every place, never 0.
-    QTest::newRow("four digits, all 0") << FourDigitPattern << 9999 << QList<float>(5, 0.0f) << 1111;
+    check(FourDigitPattern, 9999, QList<float>(5, 0.0f), 1111);
     // Just below 1 everywhere: row 19 (thousands, hundreds, tens).
-    QTest::newRow("four digits, all almost 1") << FourDigitPattern << 9999 << QList<float>(4, one) << 9990;
+    check(FourDigitPattern, 9999, QList<float>(4, one), 9990);
     // 7549747/2^24 * 20 = 8.99999976...: row 8, not row 9.
-    QTest::newRow("four digits, row in double precision")
-        << FourDigitPattern << 9999 << QList<float>{7549747 * 0x1p-24f, pick(0, 9), pick(8, 9)} << 1009;
+    check(FourDigitPattern, 9999, {7549747 * 0x1p-24f, pick(0, 9), pick(8, 9)}, 1009);
 
     // The thousands period: 1, 2, 3, ... from the highest place down.
     const int periodRows[15] = {12345,  102345, 120345, 123045, 123405, 123450, 1234,  10234,
                                 123456, 12034,  12304,  12340,  100234, 102034, 102304};
     for (int row = 0; row < 15; ++row) {
-        QTest::addRow("period, row %d", row) << ThousandsPeriodPattern << 0 << rowThenDigits(row, 15, periodRows[row])
-                                             << periodRows[row];
+        check(ThousandsPeriodPattern, 0, rowThenDigits(row, 15, periodRows[row]), periodRows[row]);
     }
-    QTest::newRow("period, smallest") << ThousandsPeriodPattern << 0 << QList<float>{pick(6, 15), 0, 0, 0, 0} << 1111;
-    QTest::newRow("period, largest") << ThousandsPeriodPattern << 0 << QList<float>{pick(8, 15), one, one, one, one, one, one}
-                                     << 999999;
+    // The smallest and the largest number.
+    check(ThousandsPeriodPattern, 0, {pick(6, 15), 0, 0, 0, 0}, 1111);
+    check(ThousandsPeriodPattern, 0, {pick(8, 15), one, one, one, one, one, one}, 999999);
     // A value just below 1 picks the last row: hk, uk, h, u.
-    QTest::newRow("period, last row") << ThousandsPeriodPattern << 0 << QList<float>(5, one) << 909909;
-}
-
-void TestNumberDraw::draws()
-{
-    QFETCH(DrawRule, rule);
-    QFETCH(int, maximum);
-    QFETCH(QList<float>, values);
-    QFETCH(int, expected);
-    test::ScriptedRnd rnd;
-    rnd.script.assign(values.begin(), values.end());
-    QCOMPARE(drawNumber(rule, maximum, rnd), expected);
-    // Every value, and no more.
-    QCOMPARE(rnd.calls, int(values.size()));
+    check(ThousandsPeriodPattern, 0, QList<float>(5, one), 909909);
 }
 
 void TestNumberDraw::longWordsWrap()

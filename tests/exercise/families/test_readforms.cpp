@@ -43,12 +43,9 @@ private slots:
     void answeringAndAnswered_data();
     void answeringAndAnswered();
     // The answer rules themselves, without a window.
-    void numericValue_data();
     void numericValue();
-    void rules_data();
     void rules();
     void groupedInThrees();
-    void keyFilter_data();
     void keyFilter();
 };
 
@@ -236,15 +233,13 @@ void TestReadForms::answeringAndAnswered()
     QCOMPARE(form->focusWidget(), answer);
 }
 
-void TestReadForms::numericValue_data()
+// How an answer's value is read: signs and blanks (a tab or a line feed is
+// skipped, a carriage return or a no-break space ends the number); fractions
+// and exponents E, e and D, blanks inside too; &H and &O numbers; other
+// scripts' digits (none); values beyond what a double holds.
+void TestReadForms::numericValue()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("expected");
     const double inf = std::numeric_limits<double>::infinity();
-    // Signs and blanks (a tab or a line feed is skipped, a carriage return or
-    // a no-break space ends the number); fractions and exponents E, e and D,
-    // blanks inside too; &H and &O numbers; other scripts' digits (none);
-    // values beyond what a double holds.
     const std::pair<const char16_t *, double> rows[] = {
         {u"", 0},          {u"+7", 7},         {u"-", 0},         {u"+-7", 0},        {u"1 2 3", 123},
         {u"- 4", -4},      {u"\t1\n2\t", 12},  {u"1\r2", 1},      {u"1\u00A0234", 1}, {u"7.25", 7.25},
@@ -254,75 +249,54 @@ void TestReadForms::numericValue_data()
         {u"&H", 0},        {u"&", 0},          {u" & H 1 F", 31}, {u"-&H1F", 0},      {u"\u0667", 0},
         {u"\uFF17", 0},    {u"1E999", inf},    {u"-1E999", -inf}, {u"1E-999", 0},     {u"0E999", 0},
         {u"0.0001E-400", 0}, {u"0.01E99999999999999999999", inf}};
-    for (const auto &[text, expected] : rows) {
-        QTest::addRow("%s", qPrintable(QString::fromUtf16(text))) << QString::fromUtf16(text) << expected;
+    for (const auto &[row, expected] : rows) {
+        const QString text = QString::fromUtf16(row);
+        QCOMPARE(std::pair(text, readNumericValue(text)), std::pair(text, expected));
     }
 }
 
-void TestReadForms::numericValue()
+void TestReadForms::rules()
 {
-    QFETCH(QString, text);
-    QFETCH(double, expected);
-    QCOMPARE(readNumericValue(text), expected);
-}
-
-void TestReadForms::rules_data()
-{
-    QTest::addColumn<AnswerRule>("rule");
-    QTest::addColumn<QString>("separator");
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<qint64>("number");
-    QTest::addColumn<bool>("right");
     struct Answer
     {
         QString text;
         qint64 number;
         bool right;
     };
-    const auto rows = [](AnswerRule rule, const QString &separator, std::initializer_list<Answer> answers) {
+    const auto check = [](AnswerRule rule, const QString &separator, std::initializer_list<Answer> answers) {
         for (const Answer &a : answers) {
-            QTest::addRow("%s %s for %lld", rule == AnswerRule::Value ? "value" : qPrintable(separator),
-                          qPrintable(a.text), a.number)
-                << rule << separator << a.text << a.number << a.right;
+            const bool matches = rule == AnswerRule::Value ? matchesValue(a.text, a.number)
+                                                           : matchesGrouping(a.text, a.number, separator);
+            const bool right = isRightAnswer(rule, a.text, a.number, separator);
+            QCOMPARE(std::tuple(separator, a.text, matches, right), std::tuple(separator, a.text, a.right, a.right));
         }
     };
     // The value rule: how the value read is compared (how it is read is
     // numericValue's). "1.234" reads as 1.234 by value; the grouping rule has
     // it as 1234.
     const QString it = QStringLiteral(".");
-    rows(AnswerRule::Value, it,
-         {{"7.0", 7, true}, {"7.5", 7, false}, {"abc", 7, false}, {"-7", 7, false}, {"9 8", 98, true},
-          {"9.8", 98, false}, {"7E999", 7, false}, {"1.234", 1234, false}, {"1234", 1234, true}});
+    check(AnswerRule::Value, it,
+          {{"7.0", 7, true}, {"7.5", 7, false}, {"abc", 7, false}, {"-7", 7, false}, {"9 8", 98, true},
+           {"9.8", 98, false}, {"7E999", 7, false}, {"1.234", 1234, false}, {"1234", 1234, true}});
     // The grouping rule: in threes with the locale's separator, or with
     // blanks; only blanks at the ends, and never a tab or a no-break space
     // where the locale does not group with one.
-    const QString nnbsp = kNarrowNoBreakSpace;
-    const QString nbsp = kNoBreakSpace;
-    rows(AnswerRule::Grouping, it,
-         {{"1234", 1234, false}, {"1,234", 1234, false}, {"45", 45, true}, {"120.005", 120005, true},
-          {"123.45", 12345, false}, {"  1.234 ", 1234, true}, {"1  234", 1234, false}, {"\t1.234", 1234, false},
-          {"1" + nbsp + "234", 1234, false}, {"0", 0, true}, {"", 0, false}});
-    rows(AnswerRule::Grouping, QStringLiteral(","), {{"1.234", 1234, false}, {"1'234", 1234, false}});
+    check(AnswerRule::Grouping, it,
+          {{"1234", 1234, false}, {"1,234", 1234, false}, {"45", 45, true}, {"120.005", 120005, true},
+           {"123.45", 12345, false}, {"  1.234 ", 1234, true}, {"1  234", 1234, false}, {"\t1.234", 1234, false},
+           {"1" + kNoBreakSpace + "234", 1234, false}, {"0", 0, true}, {"", 0, false}});
+    check(AnswerRule::Grouping, QStringLiteral(","), {{"1.234", 1234, false}, {"1'234", 1234, false}});
     // French groups with a no-break space: any no-break space stands for it.
     const QString fr = QLocale(QLocale::French).groupSeparator();
-    rows(AnswerRule::Grouping, fr, {{"1" + fr + "234", 1234, true}, {"1" + nnbsp + "234", 1234, true},
-                                    {"1" + nbsp + "234", 1234, true}, {nbsp + "1 234" + nnbsp, 1234, true},
-                                    {"12 34", 1234, false}});
+    const QString nnbsp = kNarrowNoBreakSpace;
+    const QString nbsp = kNoBreakSpace;
+    check(AnswerRule::Grouping, fr, {{"1" + fr + "234", 1234, true}, {"1" + nnbsp + "234", 1234, true},
+                                     {"1" + nbsp + "234", 1234, true}, {nbsp + "1 234" + nnbsp, 1234, true},
+                                     {"12 34", 1234, false}});
     // Swiss settings group with the typographic apostrophe; the keyboard's
     // plain one stands for it (typedAnswers), as does a blank.
     const QString ch = QLocale(QStringLiteral("de_CH")).groupSeparator();
-    rows(AnswerRule::Grouping, ch, {{"1" + ch + "234", 1234, true}, {"1 234", 1234, true}});
-}
-
-void TestReadForms::rules()
-{
-    QFETCH(AnswerRule, rule);
-    QFETCH(QString, separator);
-    QFETCH(QString, answer);
-    QFETCH(qint64, number);
-    QFETCH(bool, right);
-    QCOMPARE(rule == AnswerRule::Value ? matchesValue(answer, number) : matchesGrouping(answer, number, separator), right);
-    QCOMPARE(isRightAnswer(rule, answer, number, separator), right);
+    check(AnswerRule::Grouping, ch, {{"1" + ch + "234", 1234, true}, {"1 234", 1234, true}});
 }
 
 // In threes with any separator, for signed numbers down to the lowest.
@@ -337,15 +311,11 @@ void TestReadForms::groupedInThrees()
              QStringLiteral("-9.223.372.036.854.775.808"));
 }
 
-void TestReadForms::keyFilter_data()
+void TestReadForms::keyFilter()
 {
-    QTest::addColumn<QString>("separator");
-    QTest::addColumn<QChar>("typed");
-    QTest::addColumn<bool>("admitted");
-    const auto rows = [](const QString &separator, bool admitted, const QString &keys) {
+    const auto check = [](const QString &separator, bool admitted, const QString &keys) {
         for (QChar typed : keys) {
-            QTest::addRow("U+%04X with %04X", typed.unicode(), separator.at(0).unicode())
-                << separator << typed << admitted;
+            QCOMPARE(std::pair(typed, admitsDigitsKey(typed, separator)), std::pair(typed, admitted));
         }
     };
     // Digits, the point and the comma pass; blanks, letters, signs, other
@@ -355,25 +325,17 @@ void TestReadForms::keyFilter_data()
     const QString it = QStringLiteral(".");
     const QString fr = QLocale(QLocale::French).groupSeparator();
     const QString ch = QLocale(QStringLiteral("de_CH")).groupSeparator();
-    rows(it, true, QStringLiteral("0123456789.,"));
-    rows(it, false, QStringLiteral(" a-'\u00A0\u0667\uFF17"));
-    rows(QStringLiteral("'"), true, QStringLiteral("'"));
-    rows(fr, true, " " + fr);
-    rows(ch, true, ch + "'");
-    rows(ch, false, QStringLiteral(" "));
+    check(it, true, QStringLiteral("0123456789.,"));
+    check(it, false, QStringLiteral(" a-'\u00A0\u0667\uFF17"));
+    check(QStringLiteral("'"), true, QStringLiteral("'"));
+    check(fr, true, " " + fr);
+    check(ch, true, ch + "'");
+    check(ch, false, QStringLiteral(" "));
     // Copy, paste, cut, undo and every other control code but Backspace.
     for (int code = 0; code <= 127; code = code == 31 ? 127 : code + 1) {
-        rows(it, code == 8, QString(QChar(code)));
-        rows(fr, code == 8, QString(QChar(code)));
+        check(it, code == 8, QString(QChar(code)));
+        check(fr, code == 8, QString(QChar(code)));
     }
-}
-
-void TestReadForms::keyFilter()
-{
-    QFETCH(QString, separator);
-    QFETCH(QChar, typed);
-    QFETCH(bool, admitted);
-    QCOMPARE(admitsDigitsKey(typed, separator), admitted);
 }
 
 QTEST_MAIN(TestReadForms)
