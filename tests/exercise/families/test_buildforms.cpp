@@ -32,6 +32,16 @@ QString enabledButtons(const Form *form)
     return on.join(u' ');
 }
 
+// A window that checks in the A1 way, its item, a rod that makes it wrong,
+// the rod that makes it right and the beads that do.
+using A1Row = std::tuple<QString, int, QString, QString, int>;
+// A window, its item, the target in digits and in words with their sizes,
+// and whether the window checks in the A2 way (the A1 way is checkA1's).
+using DisplayRow = std::tuple<QString, int, QString, double, QString, double, bool>;
+// A window, whether it checks in the A1 way, the maximum chooser's first
+// option and its value, and whether the chooser covers the window's width.
+using AnsweredRow = std::tuple<QString, bool, QString, int, bool>;
+
 } // namespace
 
 class TestBuildForms : public QObject
@@ -52,23 +62,16 @@ private slots:
 
 void TestBuildForms::checkA1_data()
 {
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("target");
-    QTest::addColumn<QString>("wrongRod");
-    QTest::addColumn<QString>("rightRod");
-    QTest::addColumn<int>("digit");
+    QTest::addColumn<A1Row>("row");
     // 40 on the tens rod is right, 4 beads on the units rod wrong.
-    QTest::newRow("Form4") << "Form4" << 7 << "u" << "u" << 7;
-    QTest::newRow("Form99a 40") << "Form99a" << 40 << "u" << "da" << 4;
+    QTest::newRow("Form4") << A1Row{"Form4", 7, "u", "u", 7};
+    QTest::newRow("Form99a 40") << A1Row{"Form99a", 40, "u", "da", 4};
 }
 
 void TestBuildForms::checkA1()
 {
-    QFETCH(QString, window);
-    QFETCH(int, target);
-    QFETCH(QString, wrongRod);
-    QFETCH(QString, rightRod);
-    QFETCH(int, digit);
+    QFETCH(A1Row, row);
+    const auto &[window, target, wrongRod, rightRod, digit] = row;
     TestRun run;
     Form *form = openWithItem(installScriptedRnd(), window, target);
 
@@ -110,22 +113,15 @@ void TestBuildForms::checkA1()
 
 void TestBuildForms::displayMenu_data()
 {
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("target");
-    QTest::addColumn<QString>("digits");
-    QTest::addColumn<double>("digitsPoints");
-    QTest::addColumn<QString>("words");
-    QTest::addColumn<double>("wordsPoints");
-    // Whether the window checks in the A2 way (the A1 way is checkA1's).
-    QTest::addColumn<bool>("a2");
-    QTest::newRow("Form4") << "Form4" << 7 << " 7" << 48.0 << "SETTE" << 36.0 << false;
+    QTest::addColumn<DisplayRow>("row");
+    QTest::newRow("Form4") << DisplayRow{"Form4", 7, " 7", 48.0, "SETTE", 36.0, false};
     // The units window with squares: one uncoloured label.
-    QTest::newRow("Form4sem") << "Form4sem" << 5 << " 5" << 48.0 << "CINQUE" << 36.0 << false;
-    QTest::newRow("Form999a") << "Form999a" << 725 << " 725" << 48.0 << "SETTECENTOVENTICINQUE" << 22.0 << true;
-    QTest::newRow("F9999a 4725") << "F9999a" << 4725 << "4 725" << 36.0 << "QUATTROMILASETTECENTOVENTICINQUE" << 18.0
-                                 << true;
-    QTest::newRow("Periodo1") << "Periodo1" << 205016 << "205 016" << 36.0 << "DUECENTOCINQUEMILASEDICI" << 14.0
-                              << true;
+    QTest::newRow("Form4sem") << DisplayRow{"Form4sem", 5, " 5", 48.0, "CINQUE", 36.0, false};
+    QTest::newRow("Form999a") << DisplayRow{"Form999a", 725, " 725", 48.0, "SETTECENTOVENTICINQUE", 22.0, true};
+    QTest::newRow("F9999a 4725")
+        << DisplayRow{"F9999a", 4725, "4 725", 36.0, "QUATTROMILASETTECENTOVENTICINQUE", 18.0, true};
+    QTest::newRow("Periodo1")
+        << DisplayRow{"Periodo1", 205016, "205 016", 36.0, "DUECENTOCINQUEMILASEDICI", 14.0, true};
 }
 
 // Switching the display draws a new item, shown the other way and in its
@@ -135,13 +131,8 @@ void TestBuildForms::displayMenu_data()
 // random pupil's invariant.)
 void TestBuildForms::displayMenu()
 {
-    QFETCH(QString, window);
-    QFETCH(int, target);
-    QFETCH(QString, digits);
-    QFETCH(double, digitsPoints);
-    QFETCH(QString, words);
-    QFETCH(double, wordsPoints);
-    QFETCH(bool, a2);
+    QFETCH(DisplayRow, row);
+    const auto &[window, target, digits, digitsPoints, words, wordsPoints, a2] = row;
     TestRun run;
     shared().LinguaNumeri = QStringLiteral("1");
     ScriptedRnd &rnd = installScriptedRnd();
@@ -186,15 +177,10 @@ void TestBuildForms::displayMenu()
 
 void TestBuildForms::newItemsInAnsweredState_data()
 {
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<bool>("a1");
-    // The chooser's first option, and whether the chooser covers the window's width.
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("maximum");
-    QTest::addColumn<bool>("coversWindow");
-    QTest::newRow("Form99a") << "Form99a" << true << "19" << 19 << true;
-    QTest::newRow("Form999a") << "Form999a" << false << "199" << 199 << false;
-    QTest::newRow("F9999a") << "F9999a" << false << "1.999" << 1999 << true;
+    QTest::addColumn<AnsweredRow>("row");
+    QTest::newRow("Form99a") << AnsweredRow{"Form99a", true, "19", 19, true};
+    QTest::newRow("Form999a") << AnsweredRow{"Form999a", false, "199", 199, false};
+    QTest::newRow("F9999a") << AnsweredRow{"F9999a", false, "1.999", 1999, true};
 }
 
 // Rod clicks first. Answered, the display menu and the maximum chooser show a new number and
@@ -203,11 +189,8 @@ void TestBuildForms::newItemsInAnsweredState_data()
 // maximum. (The draws' bounds are the random pupil's check.)
 void TestBuildForms::newItemsInAnsweredState()
 {
-    QFETCH(QString, window);
-    QFETCH(bool, a1);
-    QFETCH(QString, caption);
-    QFETCH(int, maximum);
-    QFETCH(bool, coversWindow);
+    QFETCH(AnsweredRow, row);
+    const auto &[window, a1, caption, maximum, coversWindow] = row;
     TestRun run;
     ScriptedRnd &rnd = installScriptedRnd();
     auto *form = qobject_cast<BuildForm *>(openWithItem(rnd, window, 25));

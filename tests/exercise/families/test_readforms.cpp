@@ -28,6 +28,11 @@ namespace {
 const QString kNarrowNoBreakSpace = QString(QChar(0x202F));
 const QString kNoBreakSpace = QString(QChar(0x00A0));
 
+// An answer typed in a window: the user's locale, the number words'
+// language, the window, its item, the keys (or the text pasted), what the
+// box shows of them (empty: as many characters as typed), and the verdict.
+using Typed = std::tuple<QString, QString, QString, int, QString, bool, QString, bool>;
+
 } // namespace
 
 class TestReadForms : public QObject
@@ -51,70 +56,56 @@ private slots:
 
 void TestReadForms::typedAnswers_data()
 {
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("lingua");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<bool>("pasted");
-    // What the box shows of the keys (empty: as many characters as typed),
-    // and the verdict.
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<bool>("right");
+    QTest::addColumn<Typed>("row");
     const QString it = QStringLiteral("it_IT");
     const QString nnbsp = kNarrowNoBreakSpace;
     // Value rule: the number read from the start of the text.
-    QTest::newRow("7,9") << it << "1" << "Form99b" << 7 << "7,9" << false << "7,9" << true;
-    QTest::newRow("it digits point comma") << it << "1" << "Form99b" << 1 << "a1 b.2,3-x" << false << "1.2,3" << false;
-    QTest::newRow("Form999b lets all in") << it << "1" << "Form999b" << 7 << QString::fromUtf8("7a ü") << false
-                                          << QString::fromUtf8("7a ü") << true;
-    QTest::newRow("abc for 0") << it << "1" << "Form999b" << 0 << "abc" << false << "abc" << true;
+    QTest::newRow("7,9") << Typed{it, "1", "Form99b", 7, "7,9", false, "7,9", true};
+    QTest::newRow("it digits point comma") << Typed{it, "1", "Form99b", 1, "a1 b.2,3-x", false, "1.2,3", false};
+    QTest::newRow("Form999b lets all in")
+        << Typed{it, "1", "Form999b", 7, QString::fromUtf8("7a ü"), false, QString::fromUtf8("7a ü"), true};
+    QTest::newRow("abc for 0") << Typed{it, "1", "Form999b", 0, "abc", false, "abc", true};
     // Grouping rule: grouped in threes by the user's locale, or by blanks;
     // the key filter lets a blank in only where the locale groups with one.
-    QTest::newRow("it 1.234") << it << "1" << "F9999b" << 1234 << "1.234" << false << "1.234" << true;
-    QTest::newRow("it 1 234 pasted") << it << "1" << "F9999b" << 1234 << "1 234" << true << "1 234" << true;
-    QTest::newRow("it 1 234 typed") << it << "1" << "F9999b" << 1234 << "1 234" << false << "1234" << false;
-    QTest::newRow("it narrow nbsp") << it << "1" << "F9999b" << 12 << "1" + nnbsp + "2" << false << "12" << true;
-    QTest::newRow("it Periodo2 1.234") << it << "1" << "Periodo2" << 1234 << "1.234" << false << "1.234" << true;
-    QTest::newRow("en 1,234") << "en_US" << "1" << "F9999b" << 1234 << "1,234" << false << "1,234" << true;
-    QTest::newRow("fr 1 234 typed") << "fr_FR" << "1" << "F9999b" << 1234 << "1 234" << false << "1 234" << true;
-    QTest::newRow("fr own separator") << "fr_FR" << "1" << "Periodo2" << 12345 << "12" + nnbsp + "345" << false
-                                      << "12" + nnbsp + "345" << true;
-    QTest::newRow("de_CH 1'234") << "de_CH" << "1" << "F9999b" << 1234 << "1'234" << false << "1'234" << true;
+    QTest::newRow("it 1.234") << Typed{it, "1", "F9999b", 1234, "1.234", false, "1.234", true};
+    QTest::newRow("it 1 234 pasted") << Typed{it, "1", "F9999b", 1234, "1 234", true, "1 234", true};
+    QTest::newRow("it 1 234 typed") << Typed{it, "1", "F9999b", 1234, "1 234", false, "1234", false};
+    QTest::newRow("it narrow nbsp") << Typed{it, "1", "F9999b", 12, "1" + nnbsp + "2", false, "12", true};
+    QTest::newRow("it Periodo2 1.234") << Typed{it, "1", "Periodo2", 1234, "1.234", false, "1.234", true};
+    QTest::newRow("en 1,234") << Typed{"en_US", "1", "F9999b", 1234, "1,234", false, "1,234", true};
+    QTest::newRow("fr 1 234 typed") << Typed{"fr_FR", "1", "F9999b", 1234, "1 234", false, "1 234", true};
+    QTest::newRow("fr own separator")
+        << Typed{"fr_FR", "1", "Periodo2", 12345, "12" + nnbsp + "345", false, "12" + nnbsp + "345", true};
+    QTest::newRow("de_CH 1'234") << Typed{"de_CH", "1", "F9999b", 1234, "1'234", false, "1'234", true};
     // Words: letters become capitals as they are typed.
-    QTest::newRow("words: letters as capitals") << it << "1" << "Form99b1" << 21 << QString::fromUtf8("Ventunoüßàçë' 3É")
-                                                << false << QString::fromUtf8("VENTUNOÜßÀÇË' 3É") << false;
+    QTest::newRow("words: letters as capitals")
+        << Typed{it, "1", "Form99b1", 21, QString::fromUtf8("Ventunoüßàçë' 3É"), false,
+                 QString::fromUtf8("VENTUNOÜßÀÇË' 3É"), false};
     // Words: the whole answer, however long, in capitals; what is right.
-    QTest::newRow("it 21") << it << "1" << "Form99b1" << 21 << "ventuno" << false << "" << true;
-    QTest::newRow("it venti uno") << it << "1" << "Form99b1" << 21 << "venti uno" << false << "" << false;
-    QTest::newRow("it blanks around") << it << "1" << "Form99b1" << 21 << " ventuno " << false << "" << true;
-    QTest::newRow("it blanks only") << it << "1" << "Form5" << 7 << "   " << false << "" << false;
+    QTest::newRow("it 21") << Typed{it, "1", "Form99b1", 21, "ventuno", false, "", true};
+    QTest::newRow("it venti uno") << Typed{it, "1", "Form99b1", 21, "venti uno", false, "", false};
+    QTest::newRow("it blanks around") << Typed{it, "1", "Form99b1", 21, " ventuno ", false, "", true};
+    QTest::newRow("it blanks only") << Typed{it, "1", "Form5", 7, "   ", false, "", false};
     // Letters with umlauts become capitals as they are typed too.
-    QTest::newRow("de fünf") << it << "4" << "Form5" << 5 << QString::fromUtf8("fünf") << false << "" << true;
-    QTest::newRow("de zwölf") << it << "4" << "Form99b1" << 12 << QString::fromUtf8("zwölf") << false << "" << true;
-    QTest::newRow("de dreißig") << it << "4" << "Form99b1" << 30 << QString::fromUtf8("dreißig") << false << "" << true;
+    QTest::newRow("de fünf") << Typed{it, "4", "Form5", 5, QString::fromUtf8("fünf"), false, "", true};
+    QTest::newRow("de zwölf") << Typed{it, "4", "Form99b1", 12, QString::fromUtf8("zwölf"), false, "", true};
+    QTest::newRow("de dreißig") << Typed{it, "4", "Form99b1", 30, QString::fromUtf8("dreißig"), false, "", true};
     // Spanish 100 is "CIENTO " in the word tables: the end blank is not expected.
-    QTest::newRow("es 100") << it << "5" << "Form999b1" << 100 << "ciento" << false << "" << true;
-    QTest::newRow("es 101") << it << "5" << "Form999b1" << 101 << "ciento uno" << false << "" << true;
-    QTest::newRow("es cientouno") << it << "5" << "Form999b1" << 101 << "cientouno" << false << "" << false;
+    QTest::newRow("es 100") << Typed{it, "5", "Form999b1", 100, "ciento", false, "", true};
+    QTest::newRow("es 101") << Typed{it, "5", "Form999b1", 101, "ciento uno", false, "", true};
+    QTest::newRow("es cientouno") << Typed{it, "5", "Form999b1", 101, "cientouno", false, "", false};
     // Longer than the designed boxes (20, 35 and 70 characters).
     const QString sq66 = QStringLiteral("gjashtedhjete e gjashte");
     const QString sq666 = "gjashtenjeqind" + sq66;
-    QTest::newRow("sq 66") << it << "6" << "Form99b1" << 66 << sq66 << false << "" << true;
-    QTest::newRow("sq 666") << it << "6" << "Form999b1" << 666 << sq666 << false << "" << true;
-    QTest::newRow("sq 666666") << it << "6" << "Periodo3" << 666666 << sq666 + "mije" + sq666 << false << "" << true;
+    QTest::newRow("sq 66") << Typed{it, "6", "Form99b1", 66, sq66, false, "", true};
+    QTest::newRow("sq 666") << Typed{it, "6", "Form999b1", 666, sq666, false, "", true};
+    QTest::newRow("sq 666666") << Typed{it, "6", "Periodo3", 666666, sq666 + "mije" + sq666, false, "", true};
 }
 
 void TestReadForms::typedAnswers()
 {
-    QFETCH(QString, locale);
-    QFETCH(QString, lingua);
-    QFETCH(QString, window);
-    QFETCH(int, number);
-    QFETCH(QString, keys);
-    QFETCH(bool, pasted);
-    QFETCH(QString, shown);
-    QFETCH(bool, right);
+    QFETCH(Typed, row);
+    const auto &[locale, lingua, window, number, keys, pasted, shown, right] = row;
     TestRun run;
     QLocale::setDefault(QLocale(locale));
     shared().LinguaNumeri = lingua;
