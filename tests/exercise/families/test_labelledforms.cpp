@@ -42,6 +42,10 @@ struct SeenLabel
     double points = 0;
 };
 
+// A labelled window, the number words' language (0: the digits), the item,
+// each label as its place's colour and its text, and the labels' size.
+using EdgeRow = std::tuple<QString, int, int, QStringList, double>;
+
 // The labels of EtichettaNumero that show text, from left to right.
 std::vector<SeenLabel> seenLabels(const ui::Form *form)
 {
@@ -192,35 +196,24 @@ void TestLabelledForms::wordsByPlace()
 
 void TestLabelledForms::edgeCases_data()
 {
-    QTest::addColumn<QString>("window");
-    // The number words' language; 0 for the digits.
-    QTest::addColumn<int>("lingua");
-    QTest::addColumn<int>("number");
-    // Each label as its place's colour and its text.
-    QTest::addColumn<QStringList>("labels");
-    QTest::addColumn<double>("points");
-    QTest::newRow("it 17") << "Form99sem" << 1 << 17 << QStringList{"red:DICIA", "blue:SSETTE"} << 32.0;
-    QTest::newRow("de 21") << "Form999sem" << 4 << 21 << QStringList{"blue:EIN", "black:UND", "red:ZWANZIG"} << 24.0;
-    QTest::newRow("de 21 tens") << "Form99sem" << 4 << 21 << QStringList{"blue:EIN", "black:UND", "red:ZWANZIG"} << 32.0;
-    QTest::newRow("sq 21") << "Form999sem" << 6 << 21 << QStringList{"red:NJEZET", "black: E ", "blue:NJE"} << 24.0;
-    QTest::newRow("2005") << "F9999SEM" << 0 << 2005 << QStringList{"olive:2  ", "green:0", "red:0", "blue:5"} << 36.0;
-    QTest::newRow("305") << "F9999SEM" << 0 << 305 << QStringList{"green:3", "red:0", "blue:5"} << 36.0;
-    QTest::newRow("7") << "Form99sem" << 0 << 7 << QStringList{"blue:7"} << 48.0;
-    QTest::newRow("300000") << "Periodo1SEM" << 0 << 300000 << QStringList{"olive:300  "} << 36.0;
-    QTest::newRow("456078") << "Periodo1SEM" << 0 << 456078 << QStringList{"olive:456  ", "blue:78"} << 36.0;
-    QTest::newRow("it 4078") << "Periodo1SEM" << 1 << 4078 << QStringList{"olive:QUATTROMILA", "blue:SETTANTOTTO"}
-                             << 14.0;
-    QTest::newRow("it 999") << "Form999sem" << 1 << 999 << QStringList{"green:NOVECENTO", "red:NOVANTA", "blue:NOVE"}
-                            << 24.0;
+    QTest::addColumn<EdgeRow>("row");
+    QTest::newRow("it 17") << EdgeRow{"Form99sem", 1, 17, {"red:DICIA", "blue:SSETTE"}, 32.0};
+    QTest::newRow("de 21") << EdgeRow{"Form999sem", 4, 21, {"blue:EIN", "black:UND", "red:ZWANZIG"}, 24.0};
+    QTest::newRow("de 21 tens") << EdgeRow{"Form99sem", 4, 21, {"blue:EIN", "black:UND", "red:ZWANZIG"}, 32.0};
+    QTest::newRow("sq 21") << EdgeRow{"Form999sem", 6, 21, {"red:NJEZET", "black: E ", "blue:NJE"}, 24.0};
+    QTest::newRow("2005") << EdgeRow{"F9999SEM", 0, 2005, {"olive:2  ", "green:0", "red:0", "blue:5"}, 36.0};
+    QTest::newRow("305") << EdgeRow{"F9999SEM", 0, 305, {"green:3", "red:0", "blue:5"}, 36.0};
+    QTest::newRow("7") << EdgeRow{"Form99sem", 0, 7, {"blue:7"}, 48.0};
+    QTest::newRow("300000") << EdgeRow{"Periodo1SEM", 0, 300000, {"olive:300  "}, 36.0};
+    QTest::newRow("456078") << EdgeRow{"Periodo1SEM", 0, 456078, {"olive:456  ", "blue:78"}, 36.0};
+    QTest::newRow("it 4078") << EdgeRow{"Periodo1SEM", 1, 4078, {"olive:QUATTROMILA", "blue:SETTANTOTTO"}, 14.0};
+    QTest::newRow("it 999") << EdgeRow{"Form999sem", 1, 999, {"green:NOVECENTO", "red:NOVANTA", "blue:NOVE"}, 24.0};
 }
 
 void TestLabelledForms::edgeCases()
 {
-    QFETCH(QString, window);
-    QFETCH(int, lingua);
-    QFETCH(int, number);
-    QFETCH(QStringList, labels);
-    QFETCH(double, points);
+    QFETCH(EdgeRow, row);
+    const auto &[window, lingua, number, labels, points] = row;
     test::TestRun run;
     useLanguage(std::max(lingua, 1));
     LabelledBuildForm *form = showItem(window, lingua == 0, number);
