@@ -1,5 +1,4 @@
 #include "PupilHands.h"
-#include "TestSupport.h"
 
 #include "app/Main.h"
 #include "app/SingleInstance.h"

@@ -5,7 +5,6 @@
 // its every event.
 #include "PupilHands.h"
 #include "ScriptedItem.h"
-#include "TestSupport.h"
 
 #include "app/Main.h"
 #include "base/SharedState.h"

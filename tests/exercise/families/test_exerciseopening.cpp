@@ -3,7 +3,6 @@
 // window through the main menu and back, with the Italian files.
 #include "PupilHands.h"
 #include "ScriptedItem.h"
-#include "TestSupport.h"
 
 #include "app/Main.h"
 #include "app/SingleInstance.h"
@@ -111,10 +110,9 @@ void checkOpened(ExerciseForm *form)
 {
     QCOMPARE(QRectF(form->left(), form->top(), form->width(), form->height()), QRectF(0, 0, 15360, 11520));
     QCOMPARE(shared().ConteggioEsatti + shared().ConteggioErrati, 0);
-    QCOMPARE(form->control("EtichettaEsatti")->caption(), QStringLiteral("0"));
-    QCOMPARE(form->control("EtichettaErrati")->caption(), QStringLiteral("0"));
-    QCOMPARE(form->control("LabelEST")->caption(), QStringLiteral("Giuste"));
-    QCOMPARE(form->control("LabelErt")->caption(), QStringLiteral("Sbagliate"));
+    const QStringList captions{form->control("EtichettaEsatti")->caption(), form->control("EtichettaErrati")->caption(),
+                               form->control("LabelEST")->caption(), form->control("LabelErt")->caption()};
+    QCOMPARE(captions, QStringList({"0", "0", "Giuste", "Sbagliate"}));
     QVERIFY(form->control("BottoneAvanti")->visible() && !form->control("BottoneAvanti")->enabled());
     QVERIFY(!form->control("ComandoIconaSi")->visible() && !form->control("ComandoIconaNo")->visible());
     // The frame keeps its layout at every size of the window.
@@ -139,6 +137,10 @@ void checkOpened(ExerciseForm *form)
     }
 }
 
+// A round's family and range in kRounds, and the language chosen with the
+// voice ticked (-1 for the voice off).
+using RoundRow = std::tuple<int, int, int>;
+
 } // namespace
 
 class TestExerciseOpening : public QObject
@@ -157,22 +159,19 @@ private slots:
 
 void TestExerciseOpening::roundFromTheMenu_data()
 {
-    QTest::addColumn<int>("family");
-    QTest::addColumn<int>("range");
-    // The language chosen with the voice ticked; -1 for the voice off.
-    QTest::addColumn<int>("language");
+    QTest::addColumn<RoundRow>("row");
     // A round in every window with the voice off; then with the voice on,
     // each language in one range of every family.
     for (int family = 0; family < 4; ++family) {
         for (int range = 0; range < 5; ++range) {
-            QTest::newRow(kRounds[family][range].window) << family << range << -1;
+            QTest::newRow(kRounds[family][range].window) << RoundRow{family, range, -1};
         }
     }
     for (int language = 0; language < 6; ++language) {
         for (int family = 0; family < 4; ++family) {
             const int range = language % 5;
             QTest::addRow("%s %s", kRounds[family][range].window, kLanguages[language][1])
-                << family << range << language;
+                << RoundRow{family, range, language};
         }
     }
 }
@@ -184,9 +183,8 @@ void TestExerciseOpening::roundFromTheMenu_data()
 // write window only the number answered right.
 void TestExerciseOpening::roundFromTheMenu()
 {
-    QFETCH(int, family);
-    QFETCH(int, range);
-    QFETCH(int, language);
+    QFETCH(RoundRow, row);
+    const auto &[family, range, language] = row;
     const Round &round = kRounds[family][range];
     const QString window = QString::fromLatin1(round.window);
     const QString voice = language < 0 ? QString() : QString::fromLatin1(kLanguages[language][1]);

@@ -7,7 +7,6 @@
 // as the number's words.
 #include "PupilHands.h"
 #include "ScriptedItem.h"
-#include "TestSupport.h"
 
 #include "app/Main.h"
 #include "base/SharedState.h"
@@ -42,6 +41,8 @@ struct SeenLabel
     double points = 0;
 };
 
+// The number words' language, a number and the labels a pupil sees of it.
+using Words = std::tuple<int, int, QStringList>;
 // A labelled window, the number words' language (0: the digits), the item,
 // each label as its place's colour and its text, and the labels' size.
 using EdgeRow = std::tuple<QString, int, int, QStringList, double>;
@@ -155,35 +156,32 @@ private slots:
 
 void TestLabelledForms::wordsByPlace_data()
 {
-    QTest::addColumn<int>("lingua");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<Words>("row");
     // Eleven to nineteen: the units part first or second by language.
-    QTest::newRow("it 16") << 1 << 16 << QStringList{"u:SE", "d:DICI"};
+    QTest::newRow("it 16") << Words{1, 16, {"u:SE", "d:DICI"}};
     // Language 0: Italian before any language has been chosen, when the parts
     // of eleven to nineteen are unknown: the whole word is still shown.
-    QTest::newRow("it 17 without parts") << 0 << 17 << QStringList{"d:DICIASSETTE"};
-    QTest::newRow("en 17") << 2 << 17 << QStringList{"u:SEVEN", "d:TEEN"};
-    QTest::newRow("fr 17") << 3 << 17 << QStringList{"d:DIX", "u:SEPT"};
-    QTest::newRow("de 12") << 4 << 12 << QStringList{QString::fromUtf8("u:ZWÖ"), "d:LF"};
-    QTest::newRow("es 16") << 5 << 16 << QStringList{"d:DIECI", "u:SEIS"};
-    QTest::newRow("sq 113") << 6 << 113 << QStringList{"h:NJEQIND", "u:TREMBE", "d:DHJETE"};
+    QTest::newRow("it 17 without parts") << Words{0, 17, {"d:DICIASSETTE"}};
+    QTest::newRow("en 17") << Words{2, 17, {"u:SEVEN", "d:TEEN"}};
+    QTest::newRow("fr 17") << Words{3, 17, {"d:DIX", "u:SEPT"}};
+    QTest::newRow("de 12") << Words{4, 12, {QString::fromUtf8("u:ZWÖ"), "d:LF"}};
+    QTest::newRow("es 16") << Words{5, 16, {"d:DIECI", "u:SEIS"}};
+    QTest::newRow("sq 113") << Words{6, 113, {"h:NJEQIND", "u:TREMBE", "d:DHJETE"}};
     // Tens and units.
-    QTest::newRow("it 23 keeps its vowel") << 1 << 23 << QStringList{"d:VENTI", "u:TRE"};
-    QTest::newRow("it 181") << 1 << 181 << QStringList{"h:CENTO", "d:OTTANT", "u:UNO"};
-    QTest::newRow("it 108") << 1 << 108 << QStringList{"h:CENTO", "u:OTTO"};
-    QTest::newRow("es 21") << 5 << 21 << QStringList{"d:VENTI", "u:UNO"};
-    QTest::newRow("es 130") << 5 << 130 << QStringList{"h:CIENTO ", "d:TRENTA"};
-    QTest::newRow("de 31") << 4 << 31 << QStringList{"u:EIN", "j:UND", QString::fromUtf8("d:DREIßIG")};
-    QTest::newRow("de 101") << 4 << 101 << QStringList{"h:HUNDERT", "u:EINS"};
-    QTest::newRow("es 1016") << 5 << 1016 << QStringList{"k:UNMIL ", "d:DIECI", "u:SEIS"};
+    QTest::newRow("it 23 keeps its vowel") << Words{1, 23, {"d:VENTI", "u:TRE"}};
+    QTest::newRow("it 181") << Words{1, 181, {"h:CENTO", "d:OTTANT", "u:UNO"}};
+    QTest::newRow("it 108") << Words{1, 108, {"h:CENTO", "u:OTTO"}};
+    QTest::newRow("es 21") << Words{5, 21, {"d:VENTI", "u:UNO"}};
+    QTest::newRow("es 130") << Words{5, 130, {"h:CIENTO ", "d:TRENTA"}};
+    QTest::newRow("de 31") << Words{4, 31, {"u:EIN", "j:UND", QString::fromUtf8("d:DREIßIG")}};
+    QTest::newRow("de 101") << Words{4, 101, {"h:HUNDERT", "u:EINS"}};
+    QTest::newRow("es 1016") << Words{5, 1016, {"k:UNMIL ", "d:DIECI", "u:SEIS"}};
 }
 
 void TestLabelledForms::wordsByPlace()
 {
-    QFETCH(int, lingua);
-    QFETCH(int, number);
-    QFETCH(QStringList, labels);
+    QFETCH(Words, row);
+    const auto &[lingua, number, labels] = row;
     test::TestRun run;
     if (lingua > 0) {
         useLanguage(lingua);

@@ -4,7 +4,6 @@
 // random pupil's invariants.
 #include "PupilHands.h"
 #include "ScriptedItem.h"
-#include "TestSupport.h"
 
 #include "app/Main.h"
 #include "base/SharedState.h"
@@ -32,6 +31,10 @@ const QString kNoBreakSpace = QString(QChar(0x00A0));
 // language, the window, its item, the keys (or the text pasted), what the
 // box shows of them (empty: as many characters as typed), and the verdict.
 using Typed = std::tuple<QString, QString, QString, int, QString, bool, QString, bool>;
+
+// A read window, a wrong answer to 42, and whether an answer is checked as
+// soon as Enter is pressed (or only when it is released).
+using Answering = std::tuple<QString, QString, bool>;
 
 } // namespace
 
@@ -148,20 +151,16 @@ void TestReadForms::typedAnswers()
 
 void TestReadForms::answeringAndAnswered_data()
 {
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("wrong");
-    // Checked as soon as Enter is pressed, or only when it is released.
-    QTest::addColumn<bool>("onPress");
-    QTest::newRow("Form99b") << "Form99b" << "24" << false;
-    QTest::newRow("Form999b") << "Form999b" << "24" << true;
-    QTest::newRow("Form99b1") << "Form99b1" << "QUARANTA" << false;
+    QTest::addColumn<Answering>("row");
+    QTest::newRow("Form99b") << Answering{"Form99b", "24", false};
+    QTest::newRow("Form999b") << Answering{"Form999b", "24", true};
+    QTest::newRow("Form99b1") << Answering{"Form99b1", "QUARANTA", false};
 }
 
 void TestReadForms::answeringAndAnswered()
 {
-    QFETCH(QString, window);
-    QFETCH(QString, wrong);
-    QFETCH(bool, onPress);
+    QFETCH(Answering, row);
+    const auto &[window, wrong, onPress] = row;
     TestRun run;
     ScriptedRnd &rnd = installScriptedRnd();
     auto *form = qobject_cast<ReadBeadsForm *>(openWithItem(rnd, window, 42));
