@@ -14,11 +14,9 @@
 #include "ui/WidgetControls.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QTest>
 
-#include <limits>
 #include <optional>
 #include <random>
 
@@ -52,9 +50,19 @@ bool reachable(QWidget *w, QPoint at)
     return top && (top == w || w->isAncestorOf(top));
 }
 
-// How often the pupil goes for a control.
-int weightOf(const Control *c)
+// How often the pupil goes for a control, or for a menu item when `menu`;
+// 0 for what is out of reach.
+int weightOf(const Control *c, bool menu)
 {
+    if (menu) {
+        const auto *item = qobject_cast<const MenuControl *>(c);
+        const bool shown = item && !item->submenu() && item->action()->isVisible() && item->action()->isEnabled();
+        // The pupil stays a while in a window before leaving it.
+        return !shown ? 0 : item->name() == u"mnuEsci" ? 3 : 10;
+    }
+    if (!clickable(c)) {
+        return 0;
+    }
     if (c->name().startsWith(u"Bot_") || c->name() == u"Command2" || c->name() == u"BottoneConferma") {
         return 8;
     }
@@ -100,7 +108,6 @@ public:
                 if (m_run.fakes.end->ends != ++m_ends) {
                     return context() + QStringLiteral("every window vanished without the program ending");
                 }
-                ++m_restarts;
                 if (!startProgram()) {
                     return context() + QStringLiteral("the program did not start again");
                 }
@@ -118,17 +125,7 @@ public:
         return QString();
     }
 
-    void report(qint64 milliseconds, RandomPupilRun &outcome) const
-    {
-        qInfo("random pupil: %d events in %lld ms, %d starts of the program, %d pages printed", m_event - 1,
-              milliseconds, m_restarts + 1, int(m_run.fakes.printing->files.size()));
-        QStringList visits;
-        for (const auto &[name, count] : m_visits) {
-            visits << QStringLiteral("%1 %2").arg(name).arg(count);
-        }
-        qInfo("  visits: %s", qPrintable(visits.join(QStringLiteral(", "))));
-        outcome.visits = m_visits;
-    }
+    const std::map<QString, int> &visits() const { return m_visits; }
 
 private:
     // What the pupil's event must score: nothing, or one check (right or
@@ -174,6 +171,20 @@ private:
         }
     }
 
+    // The pupil's moves, and how often the pupil makes each in a window.
+    enum Move { Guided, Click, Key, TabOrEnter, DoubleClick, MenuItem, FrameRod, MenuButton };
+    std::vector<int> movesIn(Form *form) const
+    {
+        if (qobject_cast<ExerciseForm *>(form)) {
+            return m_diligent ? std::vector{80, 10, 3, 2, 0, 5, 0, 0} : std::vector{10, 38, 20, 8, 4, 20, 0, 0};
+        }
+        if (auto *frame = qobject_cast<Formortix *>(form)) {
+            const bool panel = frame->control(QStringLiteral("Frame1"))->visible();
+            return panel ? std::vector{0, 85, 0, 5, 0, 10, 0, 0} : std::vector{0, 45, 0, 5, 0, 10, 40, 0};
+        }
+        return form->name() == u"FormMenu" ? std::vector{0, 35, 0, 5, 0, 15, 0, 45} : std::vector{0, 1, 0, 0, 0, 0, 0, 0};
+    }
+
     void act()
     {
         Form *form = current();
@@ -182,65 +193,52 @@ private:
             // The window's close button: the program's last window goes.
             m_action = QStringLiteral("close the window");
             form->close();
-        } else if (chance(0.003)) {
-            reshape(form);
-        } else if (auto *exercise = qobject_cast<ExerciseForm *>(form)) {
-            actInExercise(exercise);
-        } else if (auto *frame = qobject_cast<Formortix *>(form)) {
-            const int roll = below(100);
-            if (roll < 40 && !frame->control(QStringLiteral("Frame1"))->visible()) {
-                const int rod = 1 + below(frame->NumeroFili());
-                m_action = QStringLiteral("rod %1 of the free frame").arg(rod);
-                click(frame->control(QStringLiteral("Command2"), rod), chance(0.6) ? Qt::LeftButton : Qt::RightButton);
-            } else {
-                clickEnterOrMenu(frame, roll, 85, 90);
-            }
-        } else if (form->name() == u"FormMenu") {
-            actInMenu(form);
-        } else {
-            clickOrMenu(form, false);
+            return;
         }
-    }
-
-    // The pupil goes through spells of working at the item, when most
-    // events lead towards the right answer, and spells of playing about.
-    void actInExercise(ExerciseForm *form)
-    {
-        if (chance(0.02)) {
+        if (chance(0.003)) {
+            reshape(form);
+            return;
+        }
+        auto *exercise = qobject_cast<ExerciseForm *>(form);
+        // Spells of working at the item, when most moves lead towards the
+        // right answer, alternate with spells of playing about.
+        if (exercise && chance(0.02)) {
             m_diligent = !m_diligent;
         }
-        const int roll = below(100);
-        const int guided = m_diligent ? 80 : 10;
-        if (roll < guided) {
-            guidedStep(form);
-        } else if (roll < guided + (m_diligent ? 10 : 48)) {
-            clickOrMenu(form, false);
-        } else if (roll < guided + (m_diligent ? 13 : 68)) {
+        const std::size_t move = weighted(movesIn(form));
+        switch (move) {
+        case Guided:
+            guidedStep(exercise);
+            break;
+        case Key:
             typeKey(form);
-        } else if (roll < guided + (m_diligent ? 15 : 76)) {
+            break;
+        case TabOrEnter:
             if (chance(0.3)) {
                 m_action = QStringLiteral("Tab");
-                QWidget *focused = form->focusWidget();
-                pressKey(focused ? focused : form, Qt::Key_Tab, QStringLiteral("\t"));
+                pressKey(form->focusWidget() ? form->focusWidget() : form, Qt::Key_Tab, QStringLiteral("\t"));
             } else {
                 enter(form);
             }
-        } else if (!m_diligent && roll < guided + 80) {
-            doubleClickRod(form);
-        } else {
-            clickOrMenu(form, true);
+            break;
+        case DoubleClick:
+            doubleClickRod(exercise);
+            break;
+        case FrameRod: {
+            auto *frame = qobject_cast<Formortix *>(form);
+            const int rod = 1 + below(frame->NumeroFili());
+            m_action = QStringLiteral("rod %1 of the free frame").arg(rod);
+            click(frame->control(QStringLiteral("Command2"), rod), chance(0.6) ? Qt::LeftButton : Qt::RightButton);
+            break;
         }
-    }
-
-    void actInMenu(Form *menu)
-    {
-        const int roll = below(100);
-        if (roll < 45) {
+        case MenuButton: {
             const MenuRoute &route = leastVisitedRoute();
             m_action = QStringLiteral("menu button of ") + route.form;
-            click(menu->control(route.button), Qt::LeftButton);
-        } else {
-            clickEnterOrMenu(menu, roll, 80, 85);
+            click(form->control(route.button), Qt::LeftButton);
+            break;
+        }
+        default:
+            clickOrMenu(form, move == MenuItem);
         }
     }
 
@@ -248,30 +246,15 @@ private:
     // first from a random start, so every window gets its turn.
     const MenuRoute &leastVisitedRoute()
     {
-        const MenuRoute *least = nullptr;
-        int fewest = std::numeric_limits<int>::max();
         const std::size_t start = std::size_t(below(int(m_routes.size())));
+        std::size_t least = start;
         for (std::size_t i = 0; i < m_routes.size(); ++i) {
-            const MenuRoute &route = m_routes[(start + i) % m_routes.size()];
-            const auto found = m_visits.find(route.form);
-            const int visits = found == m_visits.end() ? 0 : found->second;
-            if (visits < fewest) {
-                fewest = visits;
-                least = &route;
+            const std::size_t at = (start + i) % m_routes.size();
+            if (m_visits[m_routes[at].form] < m_visits[m_routes[least].form]) {
+                least = at;
             }
         }
-        return *least;
-    }
-
-    // The usual rest of a roll: a random click below `clicksBelow`, Enter
-    // below `enterBelow`, a menu item above.
-    void clickEnterOrMenu(Form *form, int roll, int clicksBelow, int enterBelow)
-    {
-        if (roll < clicksBelow || roll >= enterBelow) {
-            clickOrMenu(form, roll >= enterBelow);
-        } else {
-            enter(form);
-        }
+        return m_routes[least];
     }
 
     // The pupil drags the window's border, or minimises it and brings it
@@ -300,46 +283,51 @@ private:
         return std::discrete_distribution<std::size_t>(weights.begin(), weights.end())(m_random);
     }
 
-    // A click on a control within reach (or a menu item when the pupil
-    // goes for the menu first), the other when there is none.
+    // A click on a control within reach, or a menu item when the pupil goes
+    // for the menu first; the other when there is none.
     void clickOrMenu(Form *form, bool menuFirst)
     {
-        const bool done = menuFirst ? tryMenuItem(form) || tryRandomClick(form)
-                                    : tryRandomClick(form) || tryMenuItem(form);
-        if (!done) {
-            m_action = QStringLiteral("nothing within reach");
+        for (const bool menu : {menuFirst, !menuFirst}) {
+            std::vector<Control *> candidates;
+            std::vector<int> weights;
+            for (Control *c : form->controls()) {
+                if (const int weight = weightOf(c, menu); weight > 0) {
+                    candidates.push_back(c);
+                    weights.push_back(weight);
+                }
+            }
+            for (int attempt = 0; attempt < 8 && !candidates.empty(); ++attempt) {
+                if (reach(candidates[weighted(weights)], menu)) {
+                    return;
+                }
+            }
         }
+        m_action = QStringLiteral("nothing within reach");
     }
 
-    // Anywhere in the middle of a button or box, on the round or square
-    // mark of an option or a check box.
-    bool tryRandomClick(Form *form)
+    // Chooses the menu item, or clicks anywhere in the middle of a button or
+    // box, on the round or square mark of an option or a check box; false
+    // when the point is out of reach.
+    bool reach(Control *chosen, bool menu)
     {
-        std::vector<Control *> candidates;
-        std::vector<int> weights;
-        for (Control *c : form->controls()) {
-            if (clickable(c)) {
-                candidates.push_back(c);
-                weights.push_back(weightOf(c));
-            }
-        }
-        for (int attempt = 0; attempt < 8 && !candidates.empty(); ++attempt) {
-            Control *chosen = candidates[weighted(weights)];
-            const QSize size = chosen->widget()->size();
-            const int y = size.height() / 4 + below(std::max(1, size.height() / 2));
-            const bool mark = chosen->kind() == ControlKind::OptionButton || chosen->kind() == ControlKind::CheckBox;
-            const QPoint point = mark ? QPoint(3 + below(std::max(1, std::min(10, size.width() - 3))), y)
-                                      : QPoint(size.width() / 5 + below(std::max(1, size.width() * 3 / 5)), y);
-            if (!reachable(chosen->widget(), point)) {
-                continue;
-            }
-            const int roll = below(100);
-            const Qt::MouseButton button = roll < 65 ? Qt::LeftButton : roll < 95 ? Qt::RightButton : Qt::MiddleButton;
-            m_action = QStringLiteral("%1 click on %2(%3)").arg(buttonName(button), chosen->name()).arg(chosen->index());
-            click(chosen, button, point);
+        if (menu) {
+            m_action = QStringLiteral("menu %1(%2) \"%3\"").arg(chosen->name()).arg(chosen->index()).arg(chosen->caption());
+            static_cast<MenuControl *>(chosen)->trigger();
             return true;
         }
-        return false;
+        const QSize size = chosen->widget()->size();
+        const int y = size.height() / 4 + below(std::max(1, size.height() / 2));
+        const bool mark = chosen->kind() == ControlKind::OptionButton || chosen->kind() == ControlKind::CheckBox;
+        const QPoint point = mark ? QPoint(3 + below(std::max(1, std::min(10, size.width() - 3))), y)
+                                  : QPoint(size.width() / 5 + below(std::max(1, size.width() * 3 / 5)), y);
+        if (!reachable(chosen->widget(), point)) {
+            return false;
+        }
+        const int roll = below(100);
+        const Qt::MouseButton button = roll < 65 ? Qt::LeftButton : roll < 95 ? Qt::RightButton : Qt::MiddleButton;
+        m_action = QStringLiteral("%1 click on %2(%3)").arg(buttonName(button), chosen->name()).arg(chosen->index());
+        click(chosen, button, point);
+        return true;
     }
 
     static const char *buttonName(Qt::MouseButton button)
@@ -382,14 +370,10 @@ private:
     // focus on, so Enter reaches other controls.
     void enter(Form *form)
     {
-        Control *owner = nullptr;
+        Control *owner = answerBoxOf(form);
         for (Control *c : form->controls()) {
-            if (form->focusWidget() && c->widget() == form->focusWidget() && clickable(c)) {
-                owner = c;
-                break;
-            }
+            owner = clickable(c) && c->widget() == form->focusWidget() ? c : owner;
         }
-        owner = owner ? owner : answerBoxOf(form);
         if (!owner) {
             clickOrMenu(form, false);
             return;
@@ -432,27 +416,6 @@ private:
         } else if (text == right) {
             m_expected.right = true;
         }
-    }
-
-    bool tryMenuItem(Form *form)
-    {
-        std::vector<MenuControl *> items;
-        std::vector<int> weights;
-        for (Control *c : form->controls()) {
-            auto *item = qobject_cast<MenuControl *>(c);
-            if (item && !item->submenu() && item->action()->isVisible() && item->action()->isEnabled()) {
-                items.push_back(item);
-                // The pupil stays a while in a window before leaving it.
-                weights.push_back(item->name() == u"mnuEsci" ? 3 : 10);
-            }
-        }
-        if (items.empty()) {
-            return false;
-        }
-        MenuControl *item = items[weighted(weights)];
-        m_action = QStringLiteral("menu %1(%2) \"%3\"").arg(item->name()).arg(item->index()).arg(item->caption());
-        item->trigger();
-        return true;
     }
 
     // A pupil who knows the answer: one step towards it.
@@ -502,7 +465,7 @@ private:
             pressEnter(edit);
         } else if (edit->cursorPosition() != text.size()) {
             m_action = QStringLiteral("End");
-            pressEnd(edit);
+            pressKey(edit, Qt::Key_End);
         } else if (right.startsWith(text)) {
             m_action = QStringLiteral("typed \"%1\" of the answer").arg(right.mid(text.size(), 1));
             typeText(edit, right.mid(text.size(), 1));
@@ -579,7 +542,6 @@ private:
 
     int m_event = 0;
     int m_ends = 0;
-    int m_restarts = 0;
     bool m_diligent = true;
     std::map<QString, int> m_visits;
 };
@@ -588,13 +550,9 @@ private:
 
 RandomPupilRun playAtRandom(TestRun &run, quint32 seed, int events)
 {
-    QElapsedTimer clock;
-    clock.start();
     Pupil pupil(run, seed);
-    RandomPupilRun outcome;
-    outcome.problem = pupil.run(events);
-    pupil.report(clock.elapsed(), outcome);
-    return outcome;
+    const QString problem = pupil.run(events);
+    return RandomPupilRun{problem, pupil.visits()};
 }
 
 } // namespace ortix::test

@@ -21,12 +21,13 @@ struct RandomPupilRun
 {
     // The first thing that went wrong, or an empty text.
     QString problem;
-    // The visits to each window, by its name.
+    // The visits to each window, by its name (0 for a menu button's window
+    // never reached).
     std::map<QString, int> visits;
 };
 
 // Sends `events` events of the pupil of `seed` to the program whose folder
-// is the run's, and tells with qInfo what the pupil did.
+// is the run's.
 RandomPupilRun playAtRandom(TestRun &run, quint32 seed, int events);
 
 } // namespace ortix::test

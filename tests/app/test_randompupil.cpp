@@ -27,11 +27,10 @@ void TestRandomPupil::hundredThousandEvents()
     test::TestRun run(4242);
     // The shipped language files, and a LangSetting.ini the menu may rewrite.
     run.copyShippedLanguageFiles();
-    const test::RandomPupilRun pupil = test::playAtRandom(run, ok ? quint32(seed) : 20240517u,
-                                                          events > 0 ? events : 100000);
+    test::RandomPupilRun pupil = test::playAtRandom(run, ok ? quint32(seed) : 20240517u, events > 0 ? events : 100000);
     QVERIFY2(pupil.problem.isEmpty(), qPrintable(pupil.problem));
     for (const test::MenuRoute &route : test::registeredRoutes()) {
-        QVERIFY2(pupil.visits.count(route.form) > 0, qPrintable(route.form + QStringLiteral(" never visited")));
+        QVERIFY2(pupil.visits[route.form] > 0, qPrintable(route.form + QStringLiteral(" never visited")));
     }
 }
 
