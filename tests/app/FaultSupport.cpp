@@ -1,5 +1,6 @@
 #include "FaultSupport.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -8,41 +9,26 @@
 
 namespace ortix::test {
 
-QMap<QString, QByteArray> folderSnapshot(const QString &folder)
+QString folderSnapshot(const QString &folder, const QString &leaveOut)
 {
-    QMap<QString, QByteArray> all;
-    const QDir root(folder);
+    QStringList entries;
     QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QString path = it.next();
-        const QFileInfo info = it.fileInfo();
-        QByteArray content = QByteArrayLiteral("<folder>");
-        if (!info.isDir()) {
-            QFile file(path);
-            content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("<unreadable>");
+        const QString path = QDir(folder).relativeFilePath(it.next());
+        if (!leaveOut.isEmpty() && path.startsWith(leaveOut)) {
+            continue;
         }
-        all.insert(root.relativeFilePath(path), content);
-    }
-    return all;
-}
-
-QString snapshotDifference(const QMap<QString, QByteArray> &before, const QMap<QString, QByteArray> &after)
-{
-    QStringList lines;
-    for (auto it = before.begin(); it != before.end(); ++it) {
-        if (!after.contains(it.key())) {
-            lines << QStringLiteral("gone: ") + it.key();
-        } else if (after.value(it.key()) != it.value()) {
-            lines << QStringLiteral("changed: %1 (now %2)").arg(it.key(), QString::fromUtf8(after.value(it.key()).left(60)));
+        QFile file(it.filePath());
+        QByteArray content = "<folder>";
+        if (!it.fileInfo().isDir()) {
+            content = file.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5).toHex()
+                                                     : QByteArray("<unreadable>");
         }
+        entries << path + u' ' + QString::fromLatin1(content);
     }
-    for (auto it = after.begin(); it != after.end(); ++it) {
-        if (!before.contains(it.key())) {
-            lines << QStringLiteral("new: ") + it.key();
-        }
-    }
-    return lines.join(u'\n');
+    entries.sort();
+    return entries.join(u'\n');
 }
 
 FullDisk::FullDisk(rlim_t bytes)

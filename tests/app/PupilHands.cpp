@@ -173,26 +173,9 @@ void typeText(QWidget *box, const QString &text)
     }
 }
 
-void pressEnter(QWidget *widget)
-{
-    pressKey(widget, Qt::Key_Return, QStringLiteral("\r"));
-}
-
-void pressBackspace(QWidget *box)
-{
-    pressKey(box, Qt::Key_Backspace, QStringLiteral("\b"));
-}
-
-void pressEnd(QWidget *box)
-{
-    pressKey(box, Qt::Key_End);
-}
-
-namespace {
-
 // A finger lands on the part of the widget that lies on the platform's
 // screen (the headless screen can be smaller than the windows).
-void touch(Control *control, int holdMilliseconds)
+void touch(Control *control, bool held)
 {
     static QPointingDevice *screen = QTest::createTouchDevice();
     QWidget *w = control->widget();
@@ -200,22 +183,10 @@ void touch(Control *control, int holdMilliseconds)
     const QRect onScreen = w->rect().intersected(QRect(w->mapFromGlobal(area.topLeft()), area.size()));
     const QPoint at = onScreen.isEmpty() ? w->rect().center() : onScreen.center();
     QTest::touchEvent(w, screen).press(0, at, w);
-    if (holdMilliseconds > 0) {
-        QTest::qWait(holdMilliseconds);
+    if (held) {
+        QTest::qWait(TouchSteps::kHoldMilliseconds + 200);
     }
     QTest::touchEvent(w, screen).release(0, at, w);
-}
-
-} // namespace
-
-void tap(Control *control)
-{
-    touch(control, 0);
-}
-
-void holdTouch(Control *control)
-{
-    touch(control, TouchSteps::kHoldMilliseconds + 200);
 }
 
 QString withoutOuterBlanks(const QString &text)
@@ -241,36 +212,12 @@ void build(BuildForm *form, qint32 number, const std::function<void(Control *)> 
 void write(ReadBeadsForm *form, const QString &text)
 {
     QLineEdit *box = form->answerBox()->lineEdit();
-    pressEnd(box);
+    pressKey(box, Qt::Key_End);
     for (int guard = 0; !box->text().isEmpty() && guard < 200; ++guard) {
         pressBackspace(box);
     }
     typeText(box, text);
     pressEnter(box);
-}
-
-void answer(ExerciseForm *form, bool right)
-{
-    if (Control *avanti = form->control(QStringLiteral("BottoneAvanti")); avanti->enabled()) {
-        leftClick(avanti);
-    }
-    const qint32 target = shared().NumeroACaso;
-    if (auto *builder = qobject_cast<BuildForm *>(form)) {
-        buildNumber(builder, target);
-        if (!right) {
-            // One bead more or less on the units rod.
-            QTest::mouseClick(builder->control(QStringLiteral("Bot_u"))->widget(),
-                              target % 10 < 9 ? Qt::LeftButton : Qt::RightButton);
-        }
-        leftClick(builder->control(QStringLiteral("BottoneConferma")));
-    } else if (auto *reader = qobject_cast<ReadBeadsForm *>(form)) {
-        if (right) {
-            write(reader, rightAnswer(*reader));
-        } else {
-            const bool words = reader->readRow().answer == ReadAnswer::Words;
-            write(reader, words ? QStringLiteral("X") : QString::number(target == 0 ? 1 : target - 1));
-        }
-    }
 }
 
 QString inThrees(qint32 number, const QString &separator)
@@ -298,6 +245,26 @@ int runOf(int size, const std::function<bool(int)> &shown)
 }
 
 } // namespace
+
+void answer(ExerciseForm *form, bool right)
+{
+    if (Control *avanti = form->control(QStringLiteral("BottoneAvanti")); avanti->enabled()) {
+        leftClick(avanti);
+    }
+    const qint32 target = shared().NumeroACaso;
+    if (auto *builder = qobject_cast<BuildForm *>(form)) {
+        buildNumber(builder, target);
+        if (!right) {
+            // One bead more or less on the units rod.
+            clickRod(builder, QStringLiteral("u"), target % 10 < 9 ? Qt::LeftButton : Qt::RightButton);
+        }
+        leftClick(builder->control(QStringLiteral("BottoneConferma")));
+    } else if (auto *reader = qobject_cast<ReadBeadsForm *>(form)) {
+        const bool words = reader->readRow().answer == ReadAnswer::Words;
+        const QString wrong = words ? QStringLiteral("X") : QString::number(target == 0 ? 1 : target - 1);
+        write(reader, right ? rightAnswer(*reader) : wrong);
+    }
+}
 
 void buildNumber(BuildForm *form, qint32 number)
 {
@@ -341,16 +308,6 @@ qint32 beadsNumber(const ExerciseForm &form)
         number += run * valueOf(place);
     }
     return number;
-}
-
-void answerRight(ExerciseForm *form)
-{
-    answer(form, true);
-}
-
-void answerWrong(ExerciseForm *form)
-{
-    answer(form, false);
 }
 
 int frameRodsShown(const Formortix &frame)
@@ -401,11 +358,6 @@ Form *startProgramWithVoice(const TestRun &run, SingleInstance &instance, const 
         clickCheckBox(menu->control(QStringLiteral("Check2")));
     }
     return menu;
-}
-
-void clickControl(Form *form, const QString &name, int index)
-{
-    leftClick(form->control(name, index));
 }
 
 void clickRod(Form *form, const QString &suffix, Qt::MouseButton button, int times)

@@ -86,14 +86,12 @@ void chooseMaximum(ui::Form *form, int option);
 void pressKey(QWidget *widget, Qt::Key key, const QString &text = QString());
 void pressKey(ui::Control *control, Qt::Key key, const QString &text = QString());
 void typeText(QWidget *box, const QString &text);
-void pressEnter(QWidget *widget);
-void pressBackspace(QWidget *box);
-void pressEnd(QWidget *box);
+inline void pressEnter(QWidget *widget) { pressKey(widget, Qt::Key_Return, QStringLiteral("\r")); }
+inline void pressBackspace(QWidget *box) { pressKey(box, Qt::Key_Backspace, QStringLiteral("\b")); }
 
-// A finger's tap, and a touch held until it is taken (longer than
+// A finger's tap, or (`held`) a touch held until it is taken (longer than
 // ui::TouchSteps::kHoldMilliseconds), on a rod's button or the rod itself.
-void tap(ui::Control *control);
-void holdTouch(ui::Control *control);
+void touch(ui::Control *control, bool held = false);
 
 // The text with the blanks at its ends removed (only blanks).
 QString withoutOuterBlanks(const QString &text);
@@ -118,8 +116,9 @@ qint32 beadsNumber(const ExerciseForm &form);
 // Answers the present item as a pupil: "avanti" first when the item is
 // already answered, then builds or writes the number (right) or a number
 // one away from it (wrong) and confirms.
-void answerRight(ExerciseForm *form);
-void answerWrong(ExerciseForm *form);
+void answer(ExerciseForm *form, bool right);
+inline void answerRight(ExerciseForm *form) { answer(form, true); }
+inline void answerWrong(ExerciseForm *form) { answer(form, false); }
 
 // The free frame: the rods shown, the beads shown on rod r (1 to 6) counted
 // from the bottom (-1 when a shown bead stands above a hidden one), clicks
@@ -139,7 +138,7 @@ ui::Form *startProgramWithVoice(const TestRun &run, SingleInstance &instance, co
 
 // Clicks a control of a window by its name (a button, a menu's check box
 // ...), and clicks under a rod of an exercise window, by its place's suffix.
-void clickControl(ui::Form *form, const QString &name, int index = -1);
+inline void clickControl(ui::Form *form, const QString &name, int index = -1) { leftClick(form->control(name, index)); }
 void clickRod(ui::Form *form, const QString &suffix, Qt::MouseButton button = Qt::LeftButton, int times = 1);
 
 // The checks scored so far, "right/wrong" (3/1).

@@ -58,24 +58,6 @@ QString textsOf(const Form *window)
     return texts.join(u'|');
 }
 
-// Opens every window through the menu and works it a little: each keeps
-// its designed caption and takes no text of the decoy file; a right answer
-// in the words windows is the Italian one. Leaving each asks the quit
-// question, with whatever text there is.
-void workEveryWindow(test::TestRun &run, Form *&menu)
-{
-    run.fakes.messages->shown.clear();
-    test::visitEveryWindow(menu, *run.fakes.messages, [](Form *window) {
-        QCOMPARE(window->caption(), designedCaption(window->name()));
-        QVERIFY2(!textsOf(window).contains(kDecoy), qPrintable(window->name()));
-        test::workWindow(window);
-    });
-    QVERIFY(menu && !textsOf(menu).contains(kDecoy));
-    const auto questions = std::count_if(run.fakes.messages->shown.begin(), run.fakes.messages->shown.end(),
-                                         [](const auto &shown) { return shown.buttons == MsgButtons::YesNo; });
-    QCOMPARE(std::size_t(questions), test::registeredRoutes().size());
-}
-
 } // namespace
 
 class TestFaultsLanguage : public QObject
@@ -140,18 +122,27 @@ void TestFaultsLanguage::choiceNamesNoUsableFile()
         QCOMPARE(menu->control(QStringLiteral("Command1"))->caption(), QStringLiteral("Esci"));
         QCOMPARE(shared().TestoEsatti, QString());
         QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
-        const auto told = run.fakes.messages->shown.front();
-        QCOMPARE(told.text, QString::fromUtf8("Non è presente alcun file di linguaggio!"));
-        QCOMPARE(told.title, QString());
-        QCOMPARE(told.icon, MsgIcon::None);
+        const QString told = QString::fromUtf8("Non è presente alcun file di linguaggio!");
+        QCOMPARE(run.fakes.messages->shown[0], (test::Shown{told, QString(), MsgButtons::Ok, MsgIcon::None}));
     } else {
         for (Control *item : menu->controlArray(QStringLiteral("mnuLanguage"))) {
             QVERIFY(!item->checked());
         }
         QVERIFY(run.fakes.messages->shown.empty());
     }
-    workEveryWindow(run, menu);
-    QVERIFY(menu);
+    // Every window keeps its designed caption and takes no text of the
+    // decoy file; a right answer in the words windows is the Italian one.
+    // Leaving each asks the quit question, with whatever text there is.
+    run.fakes.messages->shown.clear();
+    test::visitEveryWindow(menu, *run.fakes.messages, [](Form *window) {
+        QCOMPARE(window->caption(), designedCaption(window->name()));
+        QVERIFY2(!textsOf(window).contains(kDecoy), qPrintable(window->name()));
+        test::workWindow(window);
+    });
+    QVERIFY(menu && !textsOf(menu).contains(kDecoy));
+    const auto &asked = run.fakes.messages->shown;
+    const auto questions = std::count_if(asked.begin(), asked.end(), [](const auto &shown) { return shown.buttons == MsgButtons::YesNo; });
+    QCOMPARE(std::size_t(questions), test::registeredRoutes().size());
     if (noFiles) {
         // The quit question has no text, and still quits.
         run.fakes.messages->answers = {MsgAnswer::Yes};

@@ -40,8 +40,7 @@ class TestMenu : public QObject
 private slots:
     void startWindowMenuAndQuit();
     void languageMenuSwitchesAndIsRemembered();
-    void usersOwnLanguageWins();
-    void singleInstanceLock();
+    void usersOwnLanguageWinsInOneCopy();
 };
 
 void TestMenu::startWindowMenuAndQuit()
@@ -101,12 +100,9 @@ void TestMenu::startWindowMenuAndQuit()
     run.fakes.messages->answers = {MsgAnswer::No};
     QTest::mouseClick(menu->control(QStringLiteral("Command1"))->widget(), Qt::LeftButton);
     QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
-    const auto &asked = run.fakes.messages->shown[0];
-    QCOMPARE(asked.title, QStringLiteral("Utilizzo dell'ortix"));
-    QCOMPARE(asked.icon, MsgIcon::Question);
-    QCOMPARE(asked.buttons, MsgButtons::YesNo);
-    QVERIFY(!asked.text.isEmpty());
-    QCOMPARE(asked.text, lang::MLSGetString(QStringLiteral("0014")));
+    const QString quit = lang::MLSGetString(QStringLiteral("0014"));
+    QVERIFY(!quit.isEmpty());
+    QCOMPARE(run.fakes.messages->shown[0], (test::Shown{quit, QStringLiteral("Utilizzo dell'ortix"), MsgButtons::YesNo, MsgIcon::Question}));
     QCOMPARE(run.fakes.end->ends, 0);
     QCOMPARE(Forms::find(QStringLiteral("FormMenu")), menu);
 
@@ -177,8 +173,9 @@ void TestMenu::languageMenuSwitchesAndIsRemembered()
 
 // The user's own LangSetting.ini wins over the program folder's, which stays
 // the default for everyone; the user's later choices go to the user's file.
-// A language given on the command line holds for that run only.
-void TestMenu::usersOwnLanguageWins()
+// A language given on the command line holds for that run only. A second
+// copy of the program is refused, in that language.
+void TestMenu::usersOwnLanguageWinsInOneCopy()
 {
     test::TestRun run;
     run.writeFile(QStringLiteral("Alfa.lng"), kAlfa);
@@ -187,6 +184,16 @@ void TestMenu::usersOwnLanguageWins()
     run.writeFile(QStringLiteral("LangSetting.ini"), everyone);
     QVERIFY(QDir().mkpath(userFolder()));
     run.writeFile(lang::userLangSettingPath(), "[language]\r\ncurrentlanguage = Beta\r\n");
+    {
+        SingleInstance first(run.lockPath());
+        QVERIFY(first.acquire());
+        SingleInstance second(run.lockPath());
+        QVERIFY(!Main(second));
+        QVERIFY(Forms::all().empty());
+        QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
+        QCOMPARE(run.fakes.messages->shown[0], (test::Shown{"Schon offen", "Ortix", MsgButtons::Ok, MsgIcon::Critical}));
+    }
+    test::startAfresh();
     {
         SingleInstance instance(run.lockPath());
         Form *menu = test::startProgram(instance);
@@ -203,7 +210,7 @@ void TestMenu::usersOwnLanguageWins()
 
     // --language beta: this run only, in any letter case; nothing is saved.
     test::startAfresh();
-    const auto before = test::folderSnapshot(run.folder());
+    const QString before = test::folderSnapshot(run.folder());
     CommandLine commandLine = parseCommandLine({QStringLiteral("ortix"), QStringLiteral("--language"), QStringLiteral("beta")});
     QCOMPARE(commandLine.outcome, CommandLine::Outcome::Run);
     QVERIFY(useLanguageOfCommandLine(commandLine));
@@ -214,38 +221,18 @@ void TestMenu::usersOwnLanguageWins()
         QCOMPARE(menu->caption(), QStringLiteral("Beta menu"));
         QVERIFY(menu->control(QStringLiteral("mnuLanguage"), 1)->checked());
     }
-    QCOMPARE(test::snapshotDifference(before, test::folderSnapshot(run.folder())), QString());
+    QCOMPARE(test::folderSnapshot(run.folder()), before);
     commandLine.language = QStringLiteral("../Alfa");
     QVERIFY(!useLanguageOfCommandLine(commandLine));
 
-    // Without the user's file the program folder's default holds again.
+    // Without the user's file the program folder's default holds again; the
+    // lock of a copy that died (its process no longer exists) keeps no one out.
     test::startAfresh();
+    run.writeFile(QStringLiteral("ortix.lock"), "2147483646\nortix\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     QVERIFY(QFile::remove(lang::userLangSettingPath()));
     SingleInstance again(run.lockPath());
     QVERIFY(Main(again));
     QCOMPARE(Forms::find(QStringLiteral("FormAvvio"))->caption(), QStringLiteral("Alfa start"));
-}
-
-void TestMenu::singleInstanceLock()
-{
-    test::TestRun run;
-    run.writeFile(QStringLiteral("Beta.lng"), kBeta);
-    run.writeFile(QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=Beta\r\n");
-    {
-        SingleInstance first(run.lockPath());
-        QVERIFY(first.acquire());
-        SingleInstance second(run.lockPath());
-        QVERIFY(!Main(second));
-        QVERIFY(Forms::all().empty());
-        QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
-        QCOMPARE(run.fakes.messages->shown[0].text, QStringLiteral("Schon offen"));
-        QCOMPARE(run.fakes.messages->shown[0].title, QStringLiteral("Ortix"));
-        QCOMPARE(run.fakes.messages->shown[0].icon, MsgIcon::Critical);
-    }
-    // The lock of an instance that died: its process no longer exists.
-    run.writeFile(QStringLiteral("ortix.lock"), "2147483646\nortix\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    SingleInstance instance(run.lockPath());
-    QVERIFY(instance.acquire());
 }
 
 QTEST_MAIN(TestMenu)

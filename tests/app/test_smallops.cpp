@@ -18,7 +18,6 @@ private slots:
     void tastoMaiuscolo();
     void coloreACasoFollowsTheTable();
     void rndNeverReachesOne();
-    void informationBox_data();
     void informationBox();
 };
 
@@ -74,32 +73,25 @@ void TestSmallOperations::rndNeverReachesOne()
     }
 }
 
-void TestSmallOperations::informationBox_data()
-{
-    QTest::addColumn<QByteArray>("strings");
-    QTest::addColumn<QString>("expectedStart");
-    QTest::newRow("no description") << QByteArray("0001=\"x\"") << QString();
-    QTest::newRow("four lines") << QByteArray("9996=\"a\"\r\n9997=\"b\"\r\n9998=\"c\"\r\n9999=\"d\"")
-                                << QStringLiteral("a\r\nb\r\nc\r\nd\r\n\r\n-----------------------\r\n");
-    QTest::newRow("empty and missing lines are left out")
-        << QByteArray("9996=\"a\"\r\n9997=\"\"\r\n9999=\"d\"") << QStringLiteral("a\r\nd\r\n\r\n-----------------------\r\n");
-}
-
+// The description's lines (empty and missing ones left out), a rule, then
+// the credit line with the version.
 void TestSmallOperations::informationBox()
 {
-    QFETCH(QByteArray, strings);
-    QFETCH(QString, expectedStart);
-    test::TestRun run;
-    run.writeFile(QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=Test\r\n");
-    run.writeFile(QStringLiteral("Test.lng"), "[Strings]\r\n" + strings + "\r\n");
-    MostraInformazioni();
-    QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
-    const auto &shown = run.fakes.messages->shown[0];
-    QCOMPARE(shown.text, expectedStart + creditLine());
+    const std::pair<QByteArray, QString> rows[] = {
+        {"0001=\"x\"", QString()},
+        {"9996=\"a\"\r\n9997=\"b\"\r\n9998=\"c\"\r\n9999=\"d\"", "a\r\nb\r\nc\r\nd\r\n\r\n-----------------------\r\n"},
+        {"9996=\"a\"\r\n9997=\"\"\r\n9999=\"d\"", "a\r\nd\r\n\r\n-----------------------\r\n"},
+    };
     QVERIFY(creditLine().contains(QStringLiteral(ORTIX_VERSION)));
-    QCOMPARE(shown.title, QStringLiteral("Utilizzo dell'ortix"));
-    QCOMPARE(shown.icon, ui::MsgIcon::Information);
-    QCOMPARE(shown.buttons, ui::MsgButtons::Ok);
+    for (const auto &[strings, description] : rows) {
+        test::TestRun run;
+        run.writeFile(QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=Test\r\n");
+        run.writeFile(QStringLiteral("Test.lng"), "[Strings]\r\n" + strings + "\r\n");
+        MostraInformazioni();
+        QCOMPARE(run.fakes.messages->shown.size(), std::size_t(1));
+        const test::Shown information{description + creditLine(), "Utilizzo dell'ortix", ui::MsgButtons::Ok, ui::MsgIcon::Information};
+        QCOMPARE(run.fakes.messages->shown[0], information);
+    }
 }
 
 QTEST_MAIN(TestSmallOperations)

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QTest>
 
 #include <sys/resource.h>
 #include <linux/capability.h>
@@ -35,6 +36,14 @@ ui::MsgAnswer RecordingMessageBoxes::show(QWidget *, const QString &text, const 
     const ui::MsgAnswer answer = answers.front();
     answers.pop_front();
     return answer;
+}
+
+char *toString(const Shown &shown)
+{
+    return QTest::toString(QStringLiteral("\"%1\" titled \"%2\", buttons %3, icon %4")
+                               .arg(shown.text, shown.title)
+                               .arg(int(shown.buttons))
+                               .arg(int(shown.icon)));
 }
 
 QStringList RecordingSpeech::heard() const

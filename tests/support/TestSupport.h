@@ -26,6 +26,7 @@ public:
         QString title;
         ui::MsgButtons buttons;
         ui::MsgIcon icon;
+        bool operator==(const Shown &) const = default;
     };
     ui::MsgAnswer show(QWidget *parent, const QString &text, const QString &title, ui::MsgButtons buttons,
                        ui::MsgIcon icon) override;
@@ -33,6 +34,9 @@ public:
     std::vector<Shown> shown;
     std::deque<ui::MsgAnswer> answers;
 };
+using Shown = RecordingMessageBoxes::Shown;
+// How QCOMPARE prints a message shown.
+char *toString(const Shown &shown);
 
 class RecordingSoundPlayer : public ui::SoundPlayer
 {
@@ -50,14 +54,11 @@ public:
     {
         qint64 number;
         QLocale::Language language;
-        bool operator==(const Said &) const = default;
     };
     void start() override { ++starts; }
     void sayNumber(qint64 number, QLocale::Language language) override { said.push_back({number, language}); }
     // The numbers said, in order, each as "number/language" (47/Italian).
     QStringList heard() const;
-    // Forgets what was said so far.
-    void clear() { said.clear(); }
 
     std::vector<Said> said;
     int starts = 0;
