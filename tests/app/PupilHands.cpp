@@ -40,12 +40,7 @@ std::vector<MenuRoute> registeredRoutes()
 Form *startProgram(SingleInstance &instance)
 {
     Form *avvio = Main(instance) ? Forms::find(QStringLiteral("FormAvvio")) : nullptr;
-    if (!avvio) {
-        return nullptr;
-    }
-    leftClick(avvio->control(QStringLiteral("BottoneAvvio")));
-    flushDeletes();
-    return Forms::find(QStringLiteral("FormMenu"));
+    return avvio ? openRoute(avvio, {QStringLiteral("BottoneAvvio"), QStringLiteral("FormMenu")}) : nullptr;
 }
 
 Form *openRoute(Form *menu, const MenuRoute &route)
@@ -66,11 +61,7 @@ Form *leaveWindow(Form *window, RecordingMessageBoxes &messages)
 ProgramRun::ProgramRun(const std::function<void(TestRun &)> &prepare)
     : instance(run.lockPath())
 {
-    if (prepare) {
-        prepare(run);
-    } else {
-        run.copyShippedLanguageFiles();
-    }
+    prepare ? prepare(run) : run.copyShippedLanguageFiles();
     menu = startProgram(instance);
 }
 
@@ -286,11 +277,6 @@ QString rightAnswer(const ReadBeadsForm &form)
                                                         : QString::number(number);
 }
 
-int beadRun(const ExerciseForm &form, Place place)
-{
-    return beadRun(form, suffixOf(place));
-}
-
 int beadRun(const ui::Form &form, const QString &suffix)
 {
     const auto beads = form.controlArray(QStringLiteral("pal_") + suffix);
@@ -301,7 +287,7 @@ qint32 beadsNumber(const ExerciseForm &form)
 {
     qint32 number = 0;
     for (Place place : form.palline().layout().places) {
-        const int run = beadRun(form, place);
+        const int run = beadRun(form, suffixOf(place));
         if (run < 0) {
             return -1;
         }

@@ -108,7 +108,6 @@ QString rightAnswer(const ReadBeadsForm &form);
 
 // The beads shown on one rod, counted from the bottom; -1 when a shown bead
 // stands above a hidden one.
-int beadRun(const ExerciseForm &form, Place place);
 int beadRun(const ui::Form &form, const QString &suffix);
 // The number the shown beads make, -1 when a rod has a gap.
 qint32 beadsNumber(const ExerciseForm &form);

@@ -36,18 +36,11 @@ bool isAny(const QString &name, std::initializer_list<const char *> names)
     return std::any_of(names.begin(), names.end(), [&](const char *n) { return name == QLatin1String(n); });
 }
 
-// The build windows where a wrong answer may be confirmed again at once:
-// there "Conferma" and "avanti" are never enabled together, nor both off.
-bool checksTwiceInARow(const QString &window)
-{
-    return isAny(window, {"Form999a", "F9999a", "Periodo1", "Form999sem", "F9999SEM", "Periodo1SEM"});
-}
-
 QString beadsHold(const ExerciseForm &form)
 {
     for (Place place : form.palline().layout().places) {
         const int count = form.palline().count(place);
-        if (const int run = beadRun(form, place); count < 0 || count > 9 || run != count) {
+        if (const int run = beadRun(form, suffixOf(place)); count < 0 || count > 9 || run != count) {
             return QStringLiteral("rod %1 counts %2, shows %3 from the bottom (-1: a gap)").arg(suffixOf(place)).arg(count).arg(run);
         }
         for (const Control *bead : form.controlArray(QStringLiteral("pal_") + suffixOf(place))) {
@@ -61,14 +54,13 @@ QString beadsHold(const ExerciseForm &form)
 
 QString scoreHolds(const ExerciseForm &form, const ExpectedScore &score)
 {
-    const SharedState &s = shared();
-    const QString right = form.control(QStringLiteral("EtichettaEsatti"))->caption();
-    const QString wrong = form.control(QStringLiteral("EtichettaErrati"))->caption();
-    if (s.ConteggioEsatti != std::min(score.right, kLargestCount) || s.ConteggioErrati != std::min(score.wrong, kLargestCount)
-        || right != scoreCaption(score.right) || wrong != scoreCaption(score.wrong)) {
-        return QStringLiteral("counters %1 / %2, labels \"%3\" / \"%4\" after %5 right and %6 wrong checks")
-            .arg(QString::number(s.ConteggioEsatti), QString::number(s.ConteggioErrati), right, wrong,
-                 QString::number(score.right), QString::number(score.wrong));
+    const auto caption = [&form](const char *name) { return form.control(QString::fromLatin1(name))->caption(); };
+    const int right = std::min(score.right, kLargestCount);
+    const int wrong = std::min(score.wrong, kLargestCount);
+    const QStringList shown = {scored(), caption("EtichettaEsatti"), caption("EtichettaErrati")};
+    const QStringList due = {QStringLiteral("%1/%2").arg(right).arg(wrong), scoreCaption(right), scoreCaption(wrong)};
+    if (shown != due) {
+        return QStringLiteral("counters and labels %1 where %2 are due").arg(shown.join(u'|'), due.join(u'|'));
     }
     const bool si = form.control(QStringLiteral("ComandoIconaSi"))->visible();
     const bool no = form.control(QStringLiteral("ComandoIconaNo"))->visible();
@@ -129,11 +121,13 @@ QString stateHolds(const ExerciseForm &form)
             return QStringLiteral("answer box and \"avanti\" both %1").arg(avanti ? "enabled" : "disabled");
         }
         if (rightAnswer(*reader).size() > reader->answerBox()->maxLength()) {
-            return QStringLiteral("the answer box holds %1 characters, the answer \"%2\" needs more")
-                .arg(QString::number(reader->answerBox()->maxLength()), rightAnswer(*reader));
+            return QStringLiteral("the answer box is too short for \"%1\"").arg(rightAnswer(*reader));
         }
     } else if (const auto *builder = qobject_cast<const BuildForm *>(&form)) {
-        if (checksTwiceInARow(form.name()) && form.control(QStringLiteral("BottoneConferma"))->enabled() == avanti) {
+        // The build windows where a wrong answer may be confirmed again at
+        // once: there "Conferma" and "avanti" are never enabled together, nor both off.
+        const bool twice = isAny(form.name(), {"Form999a", "F9999a", "Periodo1", "Form999sem", "F9999SEM", "Periodo1SEM"});
+        if (twice && form.control(QStringLiteral("BottoneConferma"))->enabled() == avanti) {
             return QStringLiteral("\"Conferma\" and \"avanti\" both %1").arg(avanti ? "enabled" : "disabled");
         }
         return targetHolds(*builder);

@@ -430,7 +430,7 @@ private:
         if (auto *builder = qobject_cast<BuildForm *>(form)) {
             for (Place place : form->palline().layout().places) {
                 const int digit = int(shared().NumeroACaso / valueOf(place) % 10);
-                if (const int shown = beadRun(*form, place); shown != digit) {
+                if (const int shown = beadRun(*form, suffixOf(place)); shown != digit) {
                     m_action = QStringLiteral("a bead %1 %2").arg(shown < digit ? "on" : "off", suffixOf(place));
                     click(builder->control(QStringLiteral("Bot_") + suffixOf(place)),
                           shown < digit ? Qt::LeftButton : Qt::RightButton);

@@ -104,7 +104,7 @@ std::vector<Rod> rodsOf(Form *form)
     if (auto *exercise = qobject_cast<ExerciseForm *>(form)) {
         for (Place place : exercise->palline().layout().places) {
             rods.push_back({exercise->palline().rod(place), form->control(QStringLiteral("Bot_") + suffixOf(place)),
-                            test::beadRun(*exercise, place), 9});
+                            test::beadRun(*exercise, suffixOf(place)), 9});
         }
     } else if (auto *frame = qobject_cast<Formortix *>(form)) {
         for (int r = frame->NumeroFili(); r >= 1; --r) {
@@ -303,7 +303,7 @@ void TestAccess::keysTouchesAndActionsDoWhatTheButtonsDo()
     rod->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
     QTRY_COMPARE(build->palline().count(Place::dak), 2);
     rod->valueInterface()->setCurrentValue(5);
-    QTRY_COMPARE(test::beadRun(*build, Place::dak), 5);
+    QTRY_COMPARE(test::beadRun(*build, QStringLiteral("dak")), 5);
     QCOMPARE(rod->valueInterface()->currentValue().toInt(), 5);
     // (A menu item's action that leads to a question: access_under_atspi
     // leaves its windows by "Esci" through the real bus.)

@@ -22,11 +22,19 @@ using namespace ortix::ui;
 
 namespace {
 
-// A caption of a shipped language file, read straight from the file.
-QString shippedText(const test::TestRun &run, const char *language, const QString &section, const QString &key)
+// A window's caption in the shipped English file, read straight from it.
+QString englishCaption(const test::TestRun &run, const QString &form)
 {
-    const QString file = QDir(run.folder()).filePath(QString::fromUtf8(language) + QStringLiteral(".lng"));
-    return lang::MLSReadIni(file, section, key).value_or(QString());
+    const QString file = QDir(run.folder()).filePath(QStringLiteral("English.lng"));
+    return lang::MLSReadIni(file, form, form + QStringLiteral(".Caption")).value_or(QString());
+}
+
+// The main menu shows English, with the English number words.
+void inEnglish(const test::TestRun &run, Form *menu)
+{
+    QCOMPARE(menu->caption(), englishCaption(run, QStringLiteral("FormMenu")));
+    QVERIFY(menu->control(QStringLiteral("mnuLanguage"), test::languageItem(menu, QStringLiteral("English")))->checked());
+    QCOMPARE(shared().LinguaNumeri, QStringLiteral("2"));
 }
 
 // A settings folder that holds its read-me and the settings 2 and 7.
@@ -49,7 +57,6 @@ private slots:
     void readOnlyProgramFolder();
     void settingsFolderRefused_data();
     void settingsFolderRefused();
-    void fullDiskWhileSaving_data();
     void fullDiskWhileSaving();
 };
 
@@ -68,24 +75,19 @@ void TestFaultsFiles::readOnlyProgramFolder()
     const QString before = test::folderSnapshot(run.folder(), QStringLiteral("user"));
     test::ObeyFilePermissions obey;
     test::setFolderWritable(run.folder(), false);
-    const auto englishMenu = [&run](Form *menu) {
-        QCOMPARE(menu->caption(), shippedText(run, "English", QStringLiteral("FormMenu"), QStringLiteral("FormMenu.Caption")));
-        QVERIFY(menu->control(QStringLiteral("mnuLanguage"), test::languageItem(menu, QStringLiteral("English")))->checked());
-        QCOMPARE(shared().LinguaNumeri, QStringLiteral("2"));
-    };
 
     SingleInstance instance(QDir(lockFolder.path()).filePath(QStringLiteral("ortix.lock")));
     Form *menu = test::startProgram(instance);
     QVERIFY(menu);
     test::chooseLanguage(menu, QStringLiteral("English"));
-    englishMenu(menu);
+    inEnglish(run, menu);
     test::visitEveryWindow(menu, *run.fakes.messages, [&run](Form *window) {
-        const QString caption = shippedText(run, "English", window->name(), window->name() + QStringLiteral(".Caption"));
+        const QString caption = englishCaption(run, window->name());
         QVERIFY(caption.isEmpty() || window->caption() == caption);
         // In the words windows only the English words are right.
         test::workWindow(window);
     });
-    englishMenu(menu);
+    inEnglish(run, menu);
 
     // The choice went to the user's own LangSetting.ini, and the next start
     // opens in it, the folder still read-only.
@@ -94,7 +96,7 @@ void TestFaultsFiles::readOnlyProgramFolder()
     SingleInstance again(QDir(lockFolder.path()).filePath(QStringLiteral("again.lock")));
     menu = test::startProgram(again);
     QVERIFY(menu);
-    englishMenu(menu);
+    inEnglish(run, menu);
 
     test::setFolderWritable(run.folder(), true);
     // Nothing of the program's folder changed (LangSetting.ini included), and
@@ -162,57 +164,51 @@ void TestFaultsFiles::settingsFolderRefused()
     QCOMPARE(test::folderSnapshot(run.fakes.folders->settingsRoot()), before);
 }
 
-void TestFaultsFiles::fullDiskWhileSaving_data()
-{
-    QTest::addColumn<int>("room");
-    QTest::newRow("full from the first byte") << 0;
-    QTest::newRow("full after three bytes") << 3;
-}
-
 // LangSetting.ini and ortix.INI keep what they held; the choices made hold
 // for the run.
 void TestFaultsFiles::fullDiskWhileSaving()
 {
-    QFETCH(int, room);
-    test::TestRun run;
-    run.copyShippedLanguageFiles();
-    writeSettingsFolder(run);
-    QTemporaryDir lockFolder;
-    const QString before = test::folderSnapshot(run.folder());
+    // Full from the first byte, or after three bytes.
+    for (const int room : {0, 3}) {
+        test::TestRun run;
+        run.copyShippedLanguageFiles();
+        writeSettingsFolder(run);
+        QTemporaryDir lockFolder;
+        const QString before = test::folderSnapshot(run.folder());
 
-    SingleInstance instance(QDir(lockFolder.path()).filePath(QStringLiteral("ortix.lock")));
-    Form *menu = test::startProgram(instance);
-    QVERIFY(menu);
-    {
-        test::FullDisk full{rlim_t(room)};
-        QVERIFY(full.active());
-        QVERIFY(test::FullDisk::refusesWriting(run.folder(), 16));
-        test::chooseLanguage(menu, QStringLiteral("English"));
+        SingleInstance instance(QDir(lockFolder.path()).filePath(QStringLiteral("ortix.lock")));
+        Form *menu = test::startProgram(instance);
+        QVERIFY(menu);
+        {
+            test::FullDisk full{rlim_t(room)};
+            QVERIFY(full.active());
+            QVERIFY(test::FullDisk::refusesWriting(run.folder(), 16));
+            test::chooseLanguage(menu, QStringLiteral("English"));
+        }
+        inEnglish(run, menu);
+        QCOMPARE(test::folderSnapshot(run.folder()), before);
+
+        auto *frame = qobject_cast<Formortix *>(test::openRoute(menu, test::kFreeFrame));
+        QVERIFY(frame);
+        QCOMPARE(test::frameRodsShown(*frame), 2);
+        {
+            test::FullDisk full{rlim_t(room)};
+            QVERIFY(test::FullDisk::refusesWriting(run.frameSettingsFolder(), 16));
+            // "Conferma" saves, and so does leaving the window.
+            test::configureFrame(*frame, 5, 3);
+            QCOMPARE(test::frameRodsShown(*frame), 5);
+            QCOMPARE(frame->PallinePerFilo(), 3);
+            menu = test::leaveWindow(frame, *run.fakes.messages);
+        }
+        QVERIFY(menu);
+        inEnglish(run, menu);
+        QCOMPARE(test::folderSnapshot(run.folder()), before);
+
+        frame = qobject_cast<Formortix *>(test::openRoute(menu, test::kFreeFrame));
+        QVERIFY(frame);
+        QCOMPARE(test::frameRodsShown(*frame), 2);
+        QCOMPARE(frame->PallinePerFilo(), 7);
     }
-    QCOMPARE(shared().LinguaNumeri, QStringLiteral("2"));
-    QCOMPARE(menu->caption(), shippedText(run, "English", QStringLiteral("FormMenu"), QStringLiteral("FormMenu.Caption")));
-    QCOMPARE(test::folderSnapshot(run.folder()), before);
-
-    auto *frame = qobject_cast<Formortix *>(test::openRoute(menu, test::kFreeFrame));
-    QVERIFY(frame);
-    QCOMPARE(test::frameRodsShown(*frame), 2);
-    {
-        test::FullDisk full{rlim_t(room)};
-        QVERIFY(test::FullDisk::refusesWriting(run.frameSettingsFolder(), 16));
-        // "Conferma" saves, and so does leaving the window.
-        test::configureFrame(*frame, 5, 3);
-        QCOMPARE(test::frameRodsShown(*frame), 5);
-        QCOMPARE(frame->PallinePerFilo(), 3);
-        menu = test::leaveWindow(frame, *run.fakes.messages);
-    }
-    QVERIFY(menu);
-    QVERIFY(menu->control(QStringLiteral("mnuLanguage"), test::languageItem(menu, QStringLiteral("English")))->checked());
-    QCOMPARE(test::folderSnapshot(run.folder()), before);
-
-    frame = qobject_cast<Formortix *>(test::openRoute(menu, test::kFreeFrame));
-    QVERIFY(frame);
-    QCOMPARE(test::frameRodsShown(*frame), 2);
-    QCOMPARE(frame->PallinePerFilo(), 7);
 }
 
 QTEST_MAIN(TestFaultsFiles)

@@ -36,9 +36,8 @@ QByteArray decoyLanguage()
     for (const QString &form : forms) {
         text += "[" + form.toUtf8() + "]\r\n" + form.toUtf8() + ".Caption=\"DECOY\"\r\nmnuEsci.Caption=\"DECOY\"\r\n";
     }
-    text += "[FormMenu]\r\nCommand1.Caption=\"DECOY\"\r\n";
-    text += "[Strings]\r\n0000=\"ENGLISH\"\r\n0001=\"DECOY\"\r\n0002=\"DECOY\"\r\n0014=\"DECOY\"\r\n0047=\"DECOY\"\r\n";
-    return text;
+    return text + "[FormMenu]\r\nCommand1.Caption=\"DECOY\"\r\n"
+           + "[Strings]\r\n0000=\"ENGLISH\"\r\n0001=\"DECOY\"\r\n0002=\"DECOY\"\r\n0014=\"DECOY\"\r\n0047=\"DECOY\"\r\n";
 }
 
 // The designed caption of a window, from a copy that has not loaded.

@@ -50,23 +50,18 @@ void putWaves(const test::TestRun &run, Waves kind)
     const QStringList names = shippedWaves.entryList({QStringLiteral("*.wav")}, QDir::Files);
     QVERIFY(names.contains(QStringLiteral("no.wav")));
     for (const QString &name : names) {
-        QFile shipped(shippedWaves.filePath(name));
-        QVERIFY(shipped.open(QIODevice::ReadOnly));
-        const QByteArray whole = shipped.readAll();
+        const QByteArray whole = test::readBytes(shippedWaves.filePath(name));
         QVERIFY(whole.size() > 1000);
         if (kind == Waves::Folders) {
             QVERIFY(QDir().mkpath(suoni.filePath(name)));
             continue;
         }
-        QByteArray bytes;
-        if (kind == Waves::CutShort) {
-            bytes = whole.left(whole.size() / 2); // the header promises more sound than the file holds
-        } else if (kind == Waves::Noise) {
+        // Cut short, the header promises more sound than the file holds.
+        QByteArray bytes = kind == Waves::Whole ? whole : kind == Waves::CutShort ? whole.left(whole.size() / 2) : QByteArray();
+        if (kind == Waves::Noise) {
             for (bytes = "RIFF"; bytes.size() < 4000;) {
                 bytes.append(char(noise.bounded(256)));
             }
-        } else if (kind == Waves::Whole) {
-            bytes = whole;
         }
         run.writeFile(suoni.filePath(name), bytes);
     }
@@ -82,9 +77,7 @@ class TestFaultsServices : public QObject
 private slots:
     void wavesMissingOrDamaged_data();
     void wavesMissingOrDamaged();
-    void noSpeechEngine_data();
     void noSpeechEngine();
-    void numbersAreHandedAsPlainDigits();
     void noPrinter();
 };
 
@@ -131,53 +124,44 @@ void TestFaultsServices::wavesMissingOrDamaged()
     services().sounds.reset();
 }
 
-void TestFaultsServices::noSpeechEngine_data()
-{
-    QTest::addColumn<QString>("engine");
-    // speech-dispatcher not installed or not running: nothing answers.
-    QTest::newRow("speech-dispatcher unreachable") << QStringLiteral("speechd");
-    QTest::newRow("no such plug-in") << QStringLiteral("ortix-no-such-engine");
-}
-
-// The voice switched on where no engine can speak: every window goes on as
-// usual, nothing reaches an engine, and the speech thread ends with the
-// service.
+// The voice switched on where no engine can speak (speech-dispatcher not
+// installed or not running, so that nothing answers; no such plug-in):
+// every window goes on as usual, nothing reaches an engine, and the speech
+// thread ends with the service.
 void TestFaultsServices::noSpeechEngine()
 {
-    QFETCH(QString, engine);
-    test::ProgramRun program;
-    QVERIFY(program.menu);
-    // An address where no speech-dispatcher listens (left to itself, the
-    // plug-in would start one with the user's settings).
-    qputenv("SPEECHD_ADDRESS", "unix_socket:" + QDir(program.run.folder()).filePath(QStringLiteral("none.sock")).toLocal8Bit());
-    auto real = std::make_unique<QtSpeech>(engine);
-    QtSpeech &speech = *real;
-    services().speech = std::move(real);
-    test::clickCheckBox(program.menu->control(QStringLiteral("Check2")));
-    QVERIFY(shared().VoceAttivata);
-    // Every window: the voice is heard through their common frames.
-    test::visitEveryWindow(program.menu, *program.run.fakes.messages, test::workWindow);
-    QVERIFY(!speech.engineFound());
-    QCOMPARE(speech.handedToEngine(), QStringList());
-    // The program's end: the thread goes while the application still
-    // exists (after it, the engine's plug-in is already unloaded).
-    QVERIFY(speech.threadRunning());
-    QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
-    QCOMPARE(QCoreApplication::exec(), 0);
-    QVERIFY(!speech.threadRunning());
-    test::closeAllForms();
-    services().speech.reset();
-    qunsetenv("SPEECHD_ADDRESS");
-}
-
-// Engines read plain digits as one number in all six languages; with the
-// locale's group separators several of them read the groups one by one.
-void TestFaultsServices::numbersAreHandedAsPlainDigits()
-{
+    // Engines are handed plain digits, which they read as one number in all
+    // six languages; with the locale's group separators several of them
+    // read the groups one by one.
     for (QLocale::Language language : {QLocale::Italian, QLocale::English, QLocale::French, QLocale::German,
                                        QLocale::Spanish, QLocale::Albanian}) {
         QCOMPARE(QtSpeech::spokenText(345678, QLocale(language)), QStringLiteral("345678"));
         QCOMPARE(QtSpeech::spokenText(0, QLocale(language)), QStringLiteral("0"));
+    }
+    for (const QString &engine : {QStringLiteral("speechd"), QStringLiteral("ortix-no-such-engine")}) {
+        test::ProgramRun program;
+        QVERIFY(program.menu);
+        // An address where no speech-dispatcher listens (left to itself, the
+        // plug-in would start one with the user's settings).
+        qputenv("SPEECHD_ADDRESS", "unix_socket:" + QDir(program.run.folder()).filePath(QStringLiteral("none.sock")).toLocal8Bit());
+        auto real = std::make_unique<QtSpeech>(engine);
+        QtSpeech &speech = *real;
+        services().speech = std::move(real);
+        test::clickCheckBox(program.menu->control(QStringLiteral("Check2")));
+        QVERIFY(shared().VoceAttivata);
+        // Every window: the voice is heard through their common frames.
+        test::visitEveryWindow(program.menu, *program.run.fakes.messages, test::workWindow);
+        QVERIFY2(!speech.engineFound(), qPrintable(engine));
+        QCOMPARE(speech.handedToEngine(), QStringList());
+        // The program's end: the thread goes while the application still
+        // exists (after it, the engine's plug-in is already unloaded).
+        QVERIFY(speech.threadRunning());
+        QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!speech.threadRunning());
+        test::closeAllForms();
+        services().speech.reset();
+        qunsetenv("SPEECHD_ADDRESS");
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <map>
 
 using namespace ortix;
@@ -55,15 +56,11 @@ void TestSmallOperations::coloreACasoFollowsTheTable()
 void TestSmallOperations::rndNeverReachesOne()
 {
     SeededRnd generator(7);
-    float lowest = 1;
-    float highest = 0;
-    for (int i = 0; i < 200000; ++i) {
-        const float value = generator.next();
-        lowest = std::min(lowest, value);
-        highest = std::max(highest, value);
-    }
-    QVERIFY(lowest >= 0.0f && lowest < 0.001f);
-    QVERIFY(highest < 1.0f && highest > 0.999f);
+    std::vector<float> draws(200000);
+    std::generate(draws.begin(), draws.end(), [&generator] { return generator.next(); });
+    const auto [lowest, highest] = std::minmax_element(draws.begin(), draws.end());
+    QVERIFY(*lowest >= 0.0f && *lowest < 0.001f);
+    QVERIFY(*highest < 1.0f && *highest > 0.999f);
     // The same seed gives the same draws; randomize leaves a fixed seed alone.
     FixedSeedRnd a(99);
     FixedSeedRnd b(99);

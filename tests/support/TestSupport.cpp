@@ -27,11 +27,8 @@ ui::MsgAnswer RecordingMessageBoxes::show(QWidget *, const QString &text, const 
                                            ui::MsgButtons buttons, ui::MsgIcon icon)
 {
     shown.push_back(Shown{text, title, buttons, icon});
-    if (buttons == ui::MsgButtons::Ok) {
-        return ui::MsgAnswer::Ok;
-    }
-    if (answers.empty()) {
-        return ui::MsgAnswer::Yes;
+    if (buttons == ui::MsgButtons::Ok || answers.empty()) {
+        return buttons == ui::MsgButtons::Ok ? ui::MsgAnswer::Ok : ui::MsgAnswer::Yes;
     }
     const ui::MsgAnswer answer = answers.front();
     answers.pop_front();
@@ -232,12 +229,12 @@ QByteArray TestRun::readFile(const QString &name) const
 float ScriptedRnd::next()
 {
     ++calls;
-    if (!script.empty()) {
-        const float value = script.front();
-        script.pop_front();
-        return value;
+    if (script.empty()) {
+        return m_fallback.next();
     }
-    return m_fallback.next();
+    const float value = script.front();
+    script.pop_front();
+    return value;
 }
 
 ScriptedRnd &installScriptedRnd()
