@@ -52,15 +52,9 @@ FullDisk::~FullDisk()
 
 bool FullDisk::refusesWriting(const QString &folder, int size)
 {
-    const QString path = QDir(folder).filePath(QStringLiteral("probe-of-a-full-disk"));
-    bool refused = false;
-    {
-        QFile probe(path);
-        if (probe.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            refused = probe.write(QByteArray(size, 'x')) != size;
-        }
-    }
-    QFile::remove(path);
+    QFile probe(QDir(folder).filePath(QStringLiteral("probe-of-a-full-disk")));
+    const bool refused = probe.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && probe.write(QByteArray(size, 'x')) != size;
+    probe.remove();
     return refused;
 }
 

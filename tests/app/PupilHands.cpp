@@ -21,6 +21,8 @@
 #include <QScreen>
 #include <QTest>
 
+#include <algorithm>
+
 namespace ortix::test {
 
 using namespace ui;
@@ -127,12 +129,9 @@ void chooseLanguage(Form *menu, const QString &caption)
 
 int languageItem(Form *menu, const QString &caption)
 {
-    for (Control *item : menu->controlArray(QStringLiteral("mnuLanguage"))) {
-        if (item->caption() == caption) {
-            return item->index();
-        }
-    }
-    return -1;
+    const auto items = menu->controlArray(QStringLiteral("mnuLanguage"));
+    const auto item = std::find_if(items.begin(), items.end(), [&caption](Control *c) { return c->caption() == caption; });
+    return item == items.end() ? -1 : (*item)->index();
 }
 
 void pickMaximumOption(Form *form, int option)

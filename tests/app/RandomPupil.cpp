@@ -67,10 +67,9 @@ int weightOf(const Control *c, bool menu)
         return 8;
     }
     const ControlKind kind = c->kind();
-    return kind == ControlKind::CommandButton || kind == ControlKind::OptionButton || kind == ControlKind::HScrollBar
-            || kind == ControlKind::CheckBox
-        ? 3
-        : 1;
+    const bool often = kind == ControlKind::CommandButton || kind == ControlKind::OptionButton
+                       || kind == ControlKind::HScrollBar || kind == ControlKind::CheckBox;
+    return often ? 3 : 1;
 }
 
 TextBoxControl *answerBoxOf(Form *form)
@@ -89,7 +88,6 @@ public:
     Pupil(TestRun &run, quint32 seed)
         : m_run(run)
         , m_random(seed)
-        , m_routes(registeredRoutes())
     {
     }
 
@@ -406,15 +404,10 @@ private:
     void expectAnswer(ReadBeadsForm *reader)
     {
         const QString text = reader->answerBox()->text();
-        if (text.isEmpty()) {
-            return;
-        }
-        m_expected.check = true;
-        const QString right = rightAnswer(*reader);
-        if (reader->readRow().answer == ReadAnswer::Words) {
-            m_expected.right = withoutOuterBlanks(text) == right;
-        } else if (text == right) {
-            m_expected.right = true;
+        const bool words = reader->readRow().answer == ReadAnswer::Words;
+        const bool right = (words ? withoutOuterBlanks(text) : text) == rightAnswer(*reader);
+        if (!text.isEmpty()) {
+            m_expected = Expectation{true, words || right ? std::optional(right) : std::nullopt};
         }
     }
 
@@ -524,14 +517,13 @@ private:
 
     QString context() const
     {
-        return QStringLiteral("event %1 (%2) in %3: ")
-            .arg(m_event)
-            .arg(m_action, m_window ? m_window->name() : QStringLiteral("no window"));
+        const QString window = m_window ? m_window->name() : QStringLiteral("no window");
+        return QStringLiteral("event %1 (%2) in %3: ").arg(QString::number(m_event), m_action, window);
     }
 
     TestRun &m_run;
     std::mt19937 m_random;
-    std::vector<MenuRoute> m_routes;
+    std::vector<MenuRoute> m_routes = registeredRoutes();
     std::unique_ptr<SingleInstance> m_instance;
 
     QPointer<Form> m_window;

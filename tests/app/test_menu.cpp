@@ -52,13 +52,11 @@ void TestMenu::startWindowMenuAndQuit()
     Form *avvio = Forms::find(QStringLiteral("FormAvvio"));
     QVERIFY(avvio);
     QCOMPARE(QSizeF(avvio->width(), avvio->height()), QSizeF(15360, 11520));
-    QCOMPARE(shared().TestoEsatti, QStringLiteral("Esatti"));
-    QCOMPARE(shared().LinguaNumeri, QStringLiteral("1"));
-    // Until the pupil chooses, the windows up to 99 draw from all of them.
-    QCOMPARE(shared().NumeroMassimo, qint32(99));
-    QTest::mouseClick(avvio->control(QStringLiteral("BottoneAvvio"))->widget(), Qt::LeftButton);
-    test::flushDeletes();
-    Form *menu = Forms::find(QStringLiteral("FormMenu"));
+    // Italian texts and number words; until the pupil chooses, the windows
+    // up to 99 draw from all of them.
+    const QStringList atStart = {shared().TestoEsatti, shared().LinguaNumeri, QString::number(shared().NumeroMassimo)};
+    QCOMPARE(atStart, QStringList({"Esatti", "1", "99"}));
+    Form *menu = test::openRoute(avvio, {QStringLiteral("BottoneAvvio"), QStringLiteral("FormMenu")});
     QVERIFY(menu);
     QCOMPARE(QRectF(menu->left(), menu->top(), menu->width(), menu->height()), QRectF(0, 0, 15360, 11520));
     // The shared resizer holds the menu (how it rescales: test_resize).

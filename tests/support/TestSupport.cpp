@@ -37,10 +37,8 @@ ui::MsgAnswer RecordingMessageBoxes::show(QWidget *, const QString &text, const 
 
 char *toString(const Shown &shown)
 {
-    return QTest::toString(QStringLiteral("\"%1\" titled \"%2\", buttons %3, icon %4")
-                               .arg(shown.text, shown.title)
-                               .arg(int(shown.buttons))
-                               .arg(int(shown.icon)));
+    const QString buttonsAndIcon = QStringLiteral("buttons %1, icon %2").arg(int(shown.buttons)).arg(int(shown.icon));
+    return QTest::toString(QStringLiteral("\"%1\" titled \"%2\", ").arg(shown.text, shown.title) + buttonsAndIcon);
 }
 
 QStringList RecordingSpeech::heard() const
@@ -158,18 +156,6 @@ void startAfresh()
     lang::forgetUnsavedLanguage();
     ui::releaseResizer();
 }
-
-namespace {
-// Puts a new fake in a service's place; the fake, for the test's checks.
-template <typename Fake, typename Slot, typename... Args>
-Fake *install(Slot &slot, Args &&...args)
-{
-    auto fake = std::make_unique<Fake>(std::forward<Args>(args)...);
-    Fake *kept = fake.get();
-    slot = std::move(fake);
-    return kept;
-}
-} // namespace
 
 TestRun::TestRun(quint32 seed)
 {

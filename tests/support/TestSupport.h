@@ -115,6 +115,17 @@ public:
 // The number of pages of a PDF file (its "/Type /Page" objects).
 int pdfPageCount(const QString &path);
 
+// Puts a new service (a fake, or a real one watched) in a slot of
+// ui::services(); the service, for the test's checks.
+template <typename Service, typename Slot, typename... Args>
+Service *install(Slot &slot, Args &&...args)
+{
+    auto service = std::make_unique<Service>(std::forward<Args>(args)...);
+    Service *kept = service.get();
+    slot = std::move(service);
+    return kept;
+}
+
 // The services every test starts from, reachable for its checks.
 struct Fakes
 {
