@@ -87,6 +87,7 @@ void TestFaultsFiles::readOnlyProgramFolder()
         // In the words windows only the English words are right.
         test::workWindow(window);
     });
+    QVERIFY(menu);
     inEnglish(run, menu);
 
     // The choice went to the user's own LangSetting.ini, and the next start
